@@ -1,0 +1,10 @@
+#pragma once
+#include <functional>
+
+// Dispatches the calling thread's messages until done() holds or timeoutMs have passed.
+// Returns whether done() held. Tests wait this way instead of sleeping.
+bool PumpMessagesUntil(const std::function<bool()>& done, unsigned timeoutMs = 5000);
+
+// Dispatches the calling thread's messages for timeoutMs, for tests that check that
+// something does NOT happen within that time.
+void PumpMessagesFor(unsigned timeoutMs);
