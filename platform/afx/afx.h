@@ -1,7 +1,9 @@
 #pragma once
 // The framework's basic classes: objects with run-time class information, strings,
-// times, files and exceptions.
+// times, files, exceptions, geometry and collections.
 #include "afxver_.h"
 #include "afxobj.h"
 #include "afxstr.h"
 #include "afxmodule.h"
+#include "afxexcept.h"
+#include "afxtime.h"

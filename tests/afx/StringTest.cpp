@@ -1,0 +1,171 @@
+#include "afx.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+TEST(String, GrowsThroughThousandsOfAppendsAndSelfAppends)
+{
+    CString text;
+    std::string expected;
+    for (int i = 0; i < 5000; ++i) {
+        char piece[16];
+        wsprintfA(piece, "%d,", i);
+        text += piece;
+        expected += piece;
+    }
+    EXPECT_EQ(text.GetLength(), static_cast<int>(expected.size()));
+    EXPECT_EQ(std::string(text), expected);
+
+    CString twice("abc");
+    for (int i = 0; i < 12; ++i)
+        twice += twice;
+    EXPECT_EQ(twice.GetLength(), 3 * 4096);
+    EXPECT_EQ(twice.Find("abcabc", 3 * 4000), 3 * 4000);
+
+    CString tail("0123456789");
+    tail += static_cast<LPCSTR>(tail) + 5; // a pointer into its own buffer
+    EXPECT_STREQ(tail, "012345678956789");
+}
+
+TEST(String, InsertDeleteAndReplaceKeepTheRestIntact)
+{
+    CString text("hello");
+    text.Insert(2, static_cast<LPCSTR>(text)); // inserting itself
+    EXPECT_STREQ(text, "hehellollo");
+    EXPECT_EQ(text.Insert(100, '!'), 11) << "an index past the end appends";
+    EXPECT_EQ(text.Insert(-5, '<'), 12) << "a negative index inserts in front";
+    EXPECT_STREQ(text, "<hehellollo!");
+    EXPECT_EQ(text.Delete(5, 100), 5);
+    EXPECT_STREQ(text, "<hehe");
+    EXPECT_EQ(text.Delete(99), 5);
+
+    CString path("a/b/c/d");
+    EXPECT_EQ(path.Replace("/", "\\\\"), 3);
+    EXPECT_STREQ(path, "a\\\\b\\\\c\\\\d");
+    EXPECT_EQ(path.Replace("\\\\", ""), 3);
+    EXPECT_STREQ(path, "abcd");
+    EXPECT_EQ(path.Replace("", "x"), 0);
+    EXPECT_EQ(path.Replace("zz", "y"), 0);
+    EXPECT_STREQ(path, "abcd");
+
+    CString repeated("aaaa");
+    EXPECT_EQ(repeated.Replace("aa", "a"), 2) << "replacements never overlap";
+    EXPECT_STREQ(repeated, "aa");
+    CString grown("xyx");
+    EXPECT_EQ(grown.Replace("x", static_cast<LPCSTR>(grown)), 2) << "the new text is its old self";
+    EXPECT_STREQ(grown, "xyxyxyx");
+}
+
+TEST(String, FormatProducesLongResultsAndReadsItsOwnBuffer)
+{
+    CString text;
+    text.Format("%s-%0500d", "start", 7);
+    EXPECT_EQ(text.GetLength(), 6 + 500);
+    EXPECT_EQ(text.Right(2), "07");
+
+    CString self("value");
+    self.Format("[%s|%s|%d]", static_cast<LPCSTR>(self), static_cast<LPCSTR>(self) + 2, 42);
+    EXPECT_STREQ(self, "[value|lue|42]");
+
+    CString big(static_cast<char>('q'), 70000);
+    CString wrapped;
+    wrapped.Format("<%s>", static_cast<LPCSTR>(big));
+    EXPECT_EQ(wrapped.GetLength(), 70002);
+    EXPECT_EQ(wrapped[70001], '>');
+
+    text.Format("%s", "");
+    EXPECT_TRUE(text.IsEmpty());
+}
+
+TEST(String, SubstringsClampCountsAndPositions)
+{
+    const CString text("abcdef");
+    EXPECT_STREQ(text.Mid(2, 100), "cdef");
+    EXPECT_STREQ(text.Mid(-3, 2), "ab");
+    EXPECT_STREQ(text.Mid(10), "");
+    EXPECT_STREQ(text.Mid(3, -1), "");
+    EXPECT_STREQ(text.Left(100), "abcdef");
+    EXPECT_STREQ(text.Left(-1), "");
+    EXPECT_STREQ(text.Right(100), "abcdef");
+    EXPECT_STREQ(text.Right(2), "ef");
+    EXPECT_STREQ(text.Right(-4), "");
+    EXPECT_STREQ(text.SpanIncluding("cba"), "abc");
+    EXPECT_STREQ(text.SpanExcluding("d"), "abc");
+
+    EXPECT_EQ(text.Find('c', 10), -1);
+    EXPECT_EQ(text.Find('c', -1), -1);
+    EXPECT_EQ(text.Find("ef", 4), 4);
+    EXPECT_EQ(text.Find("ef", 5), -1);
+    EXPECT_EQ(text.Find("ef", 99), -1);
+    EXPECT_EQ(text.Find("", 6), 6);
+    EXPECT_EQ(text.ReverseFind('a'), 0);
+    EXPECT_EQ(text.FindOneOf("xyzf"), 5);
+    EXPECT_EQ(text.FindOneOf("xyz"), -1);
+}
+
+TEST(String, TrimsOnlyTheOuterCharacters)
+{
+    CString text(" \t inner  text \r\n");
+    text.TrimLeft();
+    EXPECT_STREQ(text, "inner  text \r\n");
+    text.TrimRight();
+    EXPECT_STREQ(text, "inner  text");
+
+    CString blank("   \t ");
+    blank.TrimRight();
+    EXPECT_TRUE(blank.IsEmpty());
+    blank.TrimLeft();
+    EXPECT_TRUE(blank.IsEmpty());
+
+    CString marked("xx-yxy-xyy");
+    marked.TrimLeft("xy");
+    marked.TrimRight('y');
+    EXPECT_STREQ(marked, "-yxy-x");
+}
+
+TEST(String, BufferAccessTakesTheLengthFromTheTerminatorOrTheCaller)
+{
+    CString text("abc");
+    LPSTR buffer = text.GetBuffer(100);
+    lstrcpyA(buffer, "a longer text written in place");
+    text.ReleaseBuffer();
+    EXPECT_EQ(text.GetLength(), 30);
+
+    buffer = text.GetBuffer(0);
+    buffer[5] = 0;
+    text.ReleaseBuffer();
+    EXPECT_STREQ(text, "a lon");
+
+    buffer = text.GetBuffer(10);
+    text.ReleaseBuffer(2);
+    EXPECT_STREQ(text, "a ");
+
+    CString empty;
+    buffer = empty.GetBuffer(0);
+    ASSERT_NE(buffer, nullptr);
+    EXPECT_EQ(buffer[0], 0);
+    empty.ReleaseBuffer();
+    EXPECT_TRUE(empty.IsEmpty());
+
+    CString sized;
+    lstrcpyA(sized.GetBufferSetLength(4), "wxyz");
+    EXPECT_EQ(sized.GetLength(), 4);
+    EXPECT_STREQ(sized, "wxyz");
+    sized.FreeExtra();
+    EXPECT_STREQ(sized, "wxyz");
+}
+
+TEST(String, ComparesAndConvertsBetweenCodePages)
+{
+    CString text(L"wide text");
+    EXPECT_STREQ(text, "wide text");
+    EXPECT_EQ(text.CompareNoCase("WIDE TEXT"), 0);
+    EXPECT_LT(text.Compare("x"), 0);
+    EXPECT_TRUE(CString("a") < CString("b"));
+    EXPECT_TRUE("b" > CString("a"));
+    BSTR wide = text.AllocSysString();
+    ASSERT_NE(wide, nullptr);
+    EXPECT_EQ(std::wstring(wide), L"wide text");
+    SysFreeString(wide);
+}
