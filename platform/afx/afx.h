@@ -7,3 +7,4 @@
 #include "afxmodule.h"
 #include "afxexcept.h"
 #include "afxtime.h"
+#include "afxfile.h"
