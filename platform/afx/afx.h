@@ -8,3 +8,4 @@
 #include "afxexcept.h"
 #include "afxtime.h"
 #include "afxfile.h"
+#include "afxgeom.h"

@@ -1,0 +1,106 @@
+#include "afx.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void ExpectRect(const CRect& rect, int l, int t, int r, int b)
+{
+    EXPECT_EQ(rect, CRect(l, t, r, b))
+        << rect.left << "," << rect.top << "," << rect.right << "," << rect.bottom;
+}
+
+} // namespace
+
+TEST(Geometry, PointsAndSizesCombine)
+{
+    CPoint point(3, 4);
+    point += CSize(1, 1);
+    point -= CPoint(2, 2);
+    EXPECT_EQ(point, CPoint(2, 3));
+    EXPECT_EQ(CPoint(10, 10) - CPoint(4, 3), CSize(6, 7));
+    EXPECT_EQ(-CSize(2, -3), CSize(-2, 3));
+    EXPECT_EQ(CPoint(MAKELONG(static_cast<WORD>(-5), 7)), CPoint(-5, 7)) << "signed words";
+    ExpectRect(CPoint(1, 2) + CRect(0, 0, 10, 10), 1, 2, 11, 12);
+    ExpectRect(CSize(1, 2) - CRect(0, 0, 10, 10), -1, -2, 9, 8);
+}
+
+TEST(Geometry, CornersWriteThroughAndSizesFollow)
+{
+    CRect rect(CPoint(10, 20), CSize(30, 40));
+    ExpectRect(rect, 10, 20, 40, 60);
+    EXPECT_EQ(rect.Size(), CSize(30, 40));
+    EXPECT_EQ(rect.CenterPoint(), CPoint(25, 40));
+    rect.TopLeft() = CPoint(0, 0);
+    rect.BottomRight() += CSize(5, 5);
+    ExpectRect(rect, 0, 0, 45, 65);
+
+    LPRECT raw = rect;
+    raw->left = 7;
+    EXPECT_EQ(rect.left, 7) << "the pointer is the rectangle itself";
+    const CRect copy(static_cast<LPCRECT>(rect));
+    EXPECT_TRUE(copy.EqualRect(rect));
+    EXPECT_FALSE(copy != rect);
+}
+
+TEST(Geometry, NormaliseAndEmptinessFollowTheExclusiveEdges)
+{
+    CRect flipped(50, 40, 10, 20);
+    EXPECT_TRUE(flipped.IsRectEmpty()) << "negative width is empty";
+    EXPECT_FALSE(flipped.IsRectNull());
+    flipped.NormalizeRect();
+    ExpectRect(flipped, 10, 20, 50, 40);
+    EXPECT_FALSE(flipped.IsRectEmpty());
+
+    EXPECT_TRUE(flipped.PtInRect(CPoint(10, 20)));
+    EXPECT_FALSE(flipped.PtInRect(CPoint(50, 30))) << "the right edge lies outside";
+    EXPECT_FALSE(flipped.PtInRect(CPoint(30, 40))) << "the bottom edge lies outside";
+    EXPECT_TRUE(CRect(5, 5, 5, 9).IsRectEmpty());
+    EXPECT_TRUE(CRect().IsRectNull());
+
+    CRect grown(10, 10, 20, 20);
+    grown.InflateRect(2, 3);
+    ExpectRect(grown, 8, 7, 22, 23);
+    grown.DeflateRect(CRect(1, 2, 3, 4));
+    ExpectRect(grown, 9, 9, 19, 19);
+    grown.DeflateRect(20, 0);
+    ExpectRect(grown, 29, 9, -1, 19);
+    EXPECT_TRUE(grown.IsRectEmpty()) << "deflating past the middle empties";
+    ExpectRect(CRect(0, 0, 4, 4) + CRect(1, 1, 1, 1), -1, -1, 5, 5);
+    ExpectRect(CRect(0, 0, 4, 4) - CPoint(1, 2), -1, -2, 3, 2);
+}
+
+TEST(Geometry, IntersectionUnionAndSubtractionEdgeCases)
+{
+    const CRect a(0, 0, 10, 10);
+    ExpectRect(a & CRect(5, 5, 15, 15), 5, 5, 10, 10);
+    CRect touching;
+    EXPECT_FALSE(touching.IntersectRect(a, CRect(10, 0, 20, 10))) << "shared edge only";
+    EXPECT_TRUE(touching.IsRectNull()) << "an empty result is all zero";
+    EXPECT_FALSE(touching.IntersectRect(a, CRect(20, 20, 10, 10))) << "an unnormalised source";
+
+    ExpectRect(a | CRect(20, 20, 30, 30), 0, 0, 30, 30);
+    // Union ignores empty rectangles.
+    ExpectRect(a | CRect(100, 100, 100, 200), 0, 0, 10, 10);
+    CRect none;
+    EXPECT_FALSE(none.UnionRect(CRect(), CRect(3, 3, 3, 3)));
+    EXPECT_TRUE(none.IsRectNull());
+
+    CRect self(0, 0, 10, 10);
+    self &= CRect(2, 2, 20, 20);
+    ExpectRect(self, 2, 2, 10, 10);
+    self |= CRect(-5, 0, 0, 1);
+    ExpectRect(self, -5, 0, 10, 10);
+    self.IntersectRect(self, CRect(0, 0, 4, 4));
+    ExpectRect(self, 0, 0, 4, 4);
+
+    CRect rest;
+    EXPECT_TRUE(rest.SubtractRect(a, CRect(5, -1, 11, 11)));
+    // A band that covers a whole side is cut off.
+    ExpectRect(rest, 0, 0, 5, 10);
+    EXPECT_TRUE(rest.SubtractRect(a, CRect(2, 2, 4, 4)));
+    // A hole cannot be cut, so nothing changes.
+    ExpectRect(rest, 0, 0, 10, 10);
+    EXPECT_FALSE(rest.SubtractRect(a, CRect(-1, -1, 11, 11)));
+    EXPECT_TRUE(rest.IsRectEmpty());
+}
