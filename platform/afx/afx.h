@@ -9,3 +9,4 @@
 #include "afxtime.h"
 #include "afxfile.h"
 #include "afxgeom.h"
+#include "afxcoll.h"
