@@ -8,3 +8,4 @@
 #include "IniProfile.h"
 #include "Registry.h"
 #include "TwCriticalSection.h"
+#include "UrlUtils.h"
