@@ -9,3 +9,4 @@
 #include "Registry.h"
 #include "TwCriticalSection.h"
 #include "UrlUtils.h"
+#include "WindowsProgressAction.h"
