@@ -6,6 +6,7 @@
 #include "DirectoryUtils.h"
 #include "FileUtils.h"
 #include "IniProfile.h"
+#include "MultiFile.h"
 #include "Registry.h"
 #include "TwCriticalSection.h"
 #include "UrlUtils.h"
