@@ -8,6 +8,7 @@
 #include "IniProfile.h"
 #include "MultiFile.h"
 #include "Registry.h"
+#include "Tracer.h"
 #include "TwCriticalSection.h"
 #include "UrlUtils.h"
 #include "WindowsProgressAction.h"
