@@ -61,8 +61,10 @@ std::string UApplicationUtils::GetApplicationNameWithVersion()
 {
     std::string name = CRegistry::GetDefaultApplication();
     for (const SApplicationNames& application : kApplications) {
-        if (lstrcmpiA(application.shortName, name.c_str()) == 0)
+        if (lstrcmpiA(application.shortName, name.c_str()) == 0) {
             name = application.name;
+            break;
+        }
     }
     const std::string version = GetExecutableVersion();
     return version.empty() ? name : name + ' ' + version;

@@ -9,10 +9,13 @@
 #include <vector>
 
 CTwCriticalSection CRegistry::sDefaultsLock;
-std::string CRegistry::sDefaultCompany = "Tarnwell";
+std::string CRegistry::sDefaultCompany;
 std::string CRegistry::sDefaultApplication;
 
 namespace {
+
+// The maker, under whose key every application of the family keeps its settings.
+const char* const kMakerCompany = "Tarnwell";
 
 // A name usable as one registry key and one folder: no separators, no characters that
 // a file name cannot hold.
@@ -177,7 +180,7 @@ void CRegistry::SetDefaultApplication(const char* application)
 std::string CRegistry::GetDefaultCompany()
 {
     CTwSingleLock lock(sDefaultsLock, true);
-    return sDefaultCompany;
+    return sDefaultCompany.empty() ? kMakerCompany : sDefaultCompany;
 }
 
 std::string CRegistry::GetDefaultApplication()

@@ -20,9 +20,9 @@
 //   class-wide defaults, looked up at each access so that values constructed before the
 //   application object names itself still land in its store. The defaults are "Tarnwell"
 //   and the base name of the running executable until SetDefaultCompany and
-//   SetDefaultApplication change them; the application object sets them at start-up, the
-//   same names under which the framework keeps its own profile settings. Characters that
-//   would divide a key or a path are replaced by "_" in both names.
+//   SetDefaultApplication change them (null or empty returns to those); the application
+//   object sets them at start-up, the same names under which the framework keeps its own
+//   profile settings. Characters that would divide a key or a path are replaced by "_".
 //
 // Reading is lenient about how a value was stored and strict about what it means: a
 // number reads a stored text as decimal, "-n" as the 32-bit pattern of -n, and any other

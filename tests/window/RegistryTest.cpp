@@ -20,6 +20,8 @@ protected:
         for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
             RegDeleteTreeA(root, ("Software\\Tarnwell\\" + mApplication).c_str());
             RegDeleteTreeA(root, ("Software\\" + mCompany).c_str());
+            // The maker's key goes too when no other application keeps settings there.
+            RegDeleteKeyA(root, "Software\\Tarnwell");
         }
     }
 
@@ -121,6 +123,10 @@ TEST_F(RegistryTest, ClassWideDefaultsNameTheStoreUntilAValueChoosesItsOwn)
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, "Software\\" + mCompany + "\\" + mApplication + "\\Debug"));
     EXPECT_EQ(Value("Debug", "Enable").GetValue(0), 1u) << "another company is another store";
 
+    CRegistry::SetDefaultCompany("Other");
+    EXPECT_EQ(CRegistry::GetDefaultCompany(), "Other");
+    CRegistry::SetDefaultCompany("");
+    EXPECT_EQ(CRegistry::GetDefaultCompany(), "Tarnwell");
     CRegistry::SetDefaultApplication("a\\b:c");
     EXPECT_EQ(CRegistry::GetDefaultApplication(), "a_b_c") << "a name never divides a key or a path";
     CRegistry::SetDefaultApplication(nullptr);

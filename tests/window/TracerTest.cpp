@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <thread>
-
 namespace {
 
 int CountOf(const std::string& text, const std::string& part)
@@ -44,23 +42,6 @@ TEST(TracerTest, LinesGoToTheFileWhileEnabled)
     tracer.SetFile(nullptr);
     tracer.Trace("after the file");
     EXPECT_EQ(ReadWholeFile(path), text);
-}
-
-TEST(TracerTest, LinesOfSeveralThreadsStayWhole)
-{
-    ScratchFolder scratch;
-    const std::string path = scratch.File("trace.txt");
-    CTracer tracer;
-    tracer.SetFile(path.c_str());
-    const std::string line(200, 'x');
-    std::thread other([&] {
-        for (int i = 0; i < 50; ++i)
-            tracer.Trace(line.c_str());
-    });
-    for (int i = 0; i < 50; ++i)
-        tracer.Trace(line.c_str());
-    other.join();
-    EXPECT_EQ(CountOf(ReadWholeFile(path), line + "\r\n"), 100);
 }
 
 } // namespace
