@@ -3,4 +3,5 @@
 // byte handles and string buffers.
 #include "Broadcaster.h"
 #include "Listener.h"
+#include "PointerList.h"
 #include "ProgressAction.h"
