@@ -1,3 +1,4 @@
+#include "ChecksumJob.h"
 #include "MainFrame.h"
 #include "Tour.h"
 #include "resource.h"
@@ -18,8 +19,78 @@ private:
 };
 
 namespace {
+
 CDemoApp sTheApp;
+
+// Prints the job's notices as the user-interface thread receives them, and shows the
+// progress in the main window.
+class CJobReporter : public CListener {
+public:
+    CJobReporter(CTour& tour, CMainFrame* frame) : mTour(tour), mFrame(frame) {}
+    bool finished = false;
+
+    bool ListenToMessage(long code, const void* sender, const void* extra) override
+    {
+        CString line;
+        if (code == CWorkerThread::kThreadStarted) {
+            line = "checksum job started";
+        } else if (code == CWorkerThread::kThreadFinished) {
+            line = "checksum job finished";
+            finished = true;
+        } else {
+            return CListener::ListenToMessage(code, sender, extra);
+        }
+        mTour.Say(line);
+        mFrame->SetStatus(line);
+        return true;
+    }
+
+private:
+    CTour& mTour;
+    CMainFrame* mFrame;
+};
+
+// The job itself reports each update on the user-interface thread.
+class CReportingChecksumJob : public CChecksumJob {
+public:
+    CReportingChecksumJob(LPCSTR folder, CTour& tour, CMainFrame* frame)
+        : CChecksumJob(folder), mTour(tour), mFrame(frame) {}
+
+protected:
+    void UpdateSelf() override
+    {
+        CString line;
+        line.Format("progress %3.0f%%: file %d of %d, checksum %08lX (on the user-interface thread: %s)",
+                    GetProgress() * 100, GetFilesDone(), kFileCount, GetLastChecksum(),
+                    ::GetCurrentThreadId() == AfxGetApp()->m_nThreadID ? "yes" : "no");
+        mTour.Say(line);
+        mFrame->SetStatus(line);
+    }
+
+private:
+    CTour& mTour;
+    CMainFrame* mFrame;
+};
+
+void RunChecksumJob(CTour& tour, CMainFrame* frame)
+{
+    char temp[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, temp);
+    CReportingChecksumJob job(temp, tour, frame);
+    job.SetAutoDelete(false);
+    CJobReporter reporter(tour, frame);
+    job.AddListener(&reporter);
+    if (!job.Execute(0)) {
+        tour.Say("checksum job could not start");
+        return;
+    }
+    const ULONGLONG deadline = ::GetTickCount64() + 30000;
+    while (!reporter.finished && ::GetTickCount64() < deadline)
+        tour.Pump(20);
+    tour.Screenshot("worker-job");
 }
+
+} // namespace
 
 BOOL CDemoApp::InitInstance()
 {
@@ -51,6 +122,7 @@ void CDemoApp::RunTour(bool takeScreenshots)
         t.Pump(200);
         t.Screenshot("converting");
     });
+    tour.AddStep([frame](CTour& t) { RunChecksumJob(t, frame); });
     tour.AddStep([frame](CTour& t) {
         t.Say("closing the main window ends the application");
         frame->SendMessage(WM_CLOSE);
