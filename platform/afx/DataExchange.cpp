@@ -1,7 +1,7 @@
 #include "afxwin.h"
 
-#include <climits>
 #include <cstdlib>
+#include <limits>
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd), m_hWndLastControl(nullptr),
@@ -71,30 +71,30 @@ long long ReadNumber(CDataExchange* pDX, HWND control, long long lowest, long lo
     return value;
 }
 
-} // namespace
-
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value)
+template <class TNumber>
+void ExchangeNumber(CDataExchange* pDX, int nIDC, TNumber& value)
 {
     HWND control = pDX->PrepareEditCtrl(nIDC);
     if (pDX->m_bSaveAndValidate) {
-        value = static_cast<int>(ReadNumber(pDX, control, INT_MIN, INT_MAX));
+        value = static_cast<TNumber>(ReadNumber(pDX, control, std::numeric_limits<TNumber>::min(),
+                                                std::numeric_limits<TNumber>::max()));
     } else {
         CString text;
-        text.Format("%d", value);
+        text.Format("%lld", static_cast<long long>(value));
         ::SetWindowTextA(control, text);
     }
 }
 
+} // namespace
+
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value)
+{
+    ExchangeNumber(pDX, nIDC, value);
+}
+
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, UINT& value)
 {
-    HWND control = pDX->PrepareEditCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate) {
-        value = static_cast<UINT>(ReadNumber(pDX, control, 0, UINT_MAX));
-    } else {
-        CString text;
-        text.Format("%u", value);
-        ::SetWindowTextA(control, text);
-    }
+    ExchangeNumber(pDX, nIDC, value);
 }
 
 void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value)

@@ -5,6 +5,20 @@
 // Profile settings of the application: registry values once a registry key is set, an
 // ini file before.
 
+namespace {
+
+// Opens a key for reading and writing, creating it when missing; null on failure.
+HKEY OpenOrCreateKey(HKEY parent, LPCSTR path)
+{
+    HKEY key = nullptr;
+    if (::RegCreateKeyExA(parent, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
+                          nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return nullptr;
+    return key;
+}
+
+} // namespace
+
 void CWinApp::SetRegistryKey(LPCSTR lpszRegistryKey)
 {
     std::free(const_cast<LPSTR>(m_pszRegistryKey));
@@ -25,12 +39,8 @@ HKEY CWinApp::GetAppRegistryKey()
 {
     if (!m_pszRegistryKey || !m_pszProfileName)
         return nullptr;
-    const CString path = CString("Software\\") + m_pszRegistryKey + "\\" + m_pszProfileName;
-    HKEY key = nullptr;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                          KEY_READ | KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
-        return nullptr;
-    return key;
+    return OpenOrCreateKey(HKEY_CURRENT_USER,
+                           CString("Software\\") + m_pszRegistryKey + "\\" + m_pszProfileName);
 }
 
 HKEY CWinApp::GetSectionKey(LPCSTR lpszSection)
@@ -38,10 +48,7 @@ HKEY CWinApp::GetSectionKey(LPCSTR lpszSection)
     HKEY appKey = GetAppRegistryKey();
     if (!appKey)
         return nullptr;
-    HKEY section = nullptr;
-    if (::RegCreateKeyExA(appKey, lpszSection, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                          KEY_READ | KEY_WRITE, nullptr, &section, nullptr) != ERROR_SUCCESS)
-        section = nullptr;
+    HKEY section = OpenOrCreateKey(appKey, lpszSection);
     ::RegCloseKey(appKey);
     return section;
 }
