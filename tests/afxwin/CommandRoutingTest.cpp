@@ -134,3 +134,42 @@ TEST(Application, ProfileSettingsLiveUnderTheRegistryKey)
                               KEY_READ, &raw), ERROR_SUCCESS);
     ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Tarnwell Test");
 }
+
+namespace {
+
+class CIdleCounter : public CWnd {
+public:
+    int idleUpdates = 0;
+
+protected:
+    afx_msg LRESULT OnIdleUpdate(WPARAM, LPARAM)
+    {
+        ++idleUpdates;
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CIdleCounter, CWnd)
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdate)
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST(Application, IdleTimeUpdatesTheMainWindowAndItsChildren)
+{
+    CIdleCounter main;
+    ASSERT_TRUE(main.CreateEx(0, nullptr, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
+                              nullptr, nullptr));
+    CIdleCounter child;
+    ASSERT_TRUE(child.Create(nullptr, "child", WS_VISIBLE, RECT{ 0, 0, 10, 10 }, &main, 1));
+
+    CTestApp& app = TestApp();
+    app.m_pMainWnd = &main;
+    EXPECT_TRUE(app.OnIdle(0)) << "more idle work follows the command updates";
+    EXPECT_EQ(main.idleUpdates, 1);
+    EXPECT_EQ(child.idleUpdates, 1);
+    EXPECT_FALSE(app.OnIdle(1)) << "freeing temporary objects is the last idle work";
+    app.m_pMainWnd = nullptr;
+    main.DestroyWindow();
+}
