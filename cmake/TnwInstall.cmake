@@ -2,14 +2,14 @@
 # and every DLL an application needs at run time.
 include(CMakePackageConfigHelpers)
 
-install(TARGETS afx tnwbscut tnwwndut tnwmfcut EXPORT tnwmfcutTargets
+install(TARGETS afx afxmain tnwbscut tnwwndut tnwmfcut EXPORT tnwmfcutTargets
         RUNTIME DESTINATION bin
         ARCHIVE DESTINATION lib
         INCLUDES DESTINATION include)
 install(FILES ${TNW_RUNTIME_DLLS} DESTINATION bin)
 
 install(DIRECTORY platform/afx/ platform/base/ platform/window/ DESTINATION include
-        FILES_MATCHING PATTERN "*.h" PATTERN "CMakeLists.txt" EXCLUDE)
+        FILES_MATCHING PATTERN "*.h" PATTERN "main" EXCLUDE)
 install(DIRECTORY src/ DESTINATION include
         FILES_MATCHING PATTERN "*.h" PATTERN "res" EXCLUDE)
 

@@ -64,7 +64,8 @@ endfunction()
 # others start the framework first, as a console application of the framework does.
 function(tnw_add_test_program name)
   cmake_parse_arguments(T "PLAIN" "" "LINKS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp
+                                      ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.rc)
   set(target test_${name})
   add_executable(${target} ${sources})
   if(T_PLAIN)

@@ -3,3 +3,6 @@
 // tnwmfcut::tnwmfcut.
 #include "tnwwndut.h"
 #include "tnwbscut.h"
+#include "core/LibraryModule.h"
+#include "core/WorkerThread.h"
+#include "core/WorkerThreadDispatcher.h"

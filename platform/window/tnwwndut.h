@@ -1,5 +1,14 @@
 #pragma once
 // The window support library: settings values, ini files, file and directory utilities,
-// progress timing and locks.
+// application names, web addresses, progress timing, multi-part files, tracing and locks.
 #include "tnwbscut.h"
+#include "ApplicationUtils.h"
+#include "DirectoryUtils.h"
+#include "FileUtils.h"
+#include "IniProfile.h"
+#include "MultiFile.h"
+#include "Registry.h"
+#include "Tracer.h"
 #include "TwCriticalSection.h"
+#include "UrlUtils.h"
+#include "WindowsProgressAction.h"

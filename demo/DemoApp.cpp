@@ -1,0 +1,131 @@
+#include "ChecksumJob.h"
+#include "MainFrame.h"
+#include "Tour.h"
+#include "resource.h"
+
+#include "tnwmfcut.h"
+
+#include <cstring>
+
+// The sample converter. Started with "/tour" it walks through what the library offers and
+// exits; "/noshots" skips the screenshots when no display can take them.
+class CDemoApp : public CWinApp {
+public:
+    CDemoApp() : CWinApp(nullptr) {}
+    BOOL InitInstance() override;
+
+private:
+    void RunTour(bool takeScreenshots);
+};
+
+namespace {
+
+CDemoApp sTheApp;
+
+// Prints the job's notices as the user-interface thread receives them, and shows the
+// progress in the main window.
+class CJobReporter : public CListener {
+public:
+    CJobReporter(CTour& tour, CMainFrame* frame) : mTour(tour), mFrame(frame) {}
+    bool finished = false;
+
+    bool ListenToMessage(long code, const void* sender, const void* extra) override
+    {
+        CString line;
+        if (code == CWorkerThread::kThreadStarted) {
+            line = "checksum job started";
+        } else if (code == CWorkerThread::kThreadFinished) {
+            line = "checksum job finished";
+            finished = true;
+        } else {
+            return CListener::ListenToMessage(code, sender, extra);
+        }
+        mTour.Say(line);
+        mFrame->SetStatus(line);
+        return true;
+    }
+
+private:
+    CTour& mTour;
+    CMainFrame* mFrame;
+};
+
+// The job itself reports each update on the user-interface thread.
+class CReportingChecksumJob : public CChecksumJob {
+public:
+    CReportingChecksumJob(LPCSTR folder, CTour& tour, CMainFrame* frame)
+        : CChecksumJob(folder), mTour(tour), mFrame(frame) {}
+
+protected:
+    void UpdateSelf() override
+    {
+        CString line;
+        line.Format("progress %3.0f%%: file %d of %d, checksum %08lX (on the user-interface thread: %s)",
+                    GetProgress() * 100, GetFilesDone(), kFileCount, GetLastChecksum(),
+                    ::GetCurrentThreadId() == AfxGetApp()->m_nThreadID ? "yes" : "no");
+        mTour.Say(line);
+        mFrame->SetStatus(line);
+    }
+
+private:
+    CTour& mTour;
+    CMainFrame* mFrame;
+};
+
+void RunChecksumJob(CTour& tour, CMainFrame* frame)
+{
+    char temp[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, temp);
+    CReportingChecksumJob job(temp, tour, frame);
+    job.SetAutoDelete(false);
+    CJobReporter reporter(tour, frame);
+    job.AddListener(&reporter);
+    if (!job.Execute(0)) {
+        tour.Say("checksum job could not start");
+        return;
+    }
+    const ULONGLONG deadline = ::GetTickCount64() + 30000;
+    while (!reporter.finished && ::GetTickCount64() < deadline)
+        tour.Pump(20);
+    tour.Screenshot("worker-job");
+}
+
+} // namespace
+
+BOOL CDemoApp::InitInstance()
+{
+    auto* frame = new CMainFrame;
+    if (!frame->LoadFrame(IDR_MAINFRAME))
+        return FALSE;
+    m_pMainWnd = frame;
+    frame->ShowWindow(m_nCmdShow);
+    frame->UpdateWindow();
+
+    if (std::strstr(m_lpCmdLine, "/tour"))
+        RunTour(!std::strstr(m_lpCmdLine, "/noshots"));
+    return TRUE;
+}
+
+void CDemoApp::RunTour(bool takeScreenshots)
+{
+    CTour tour(takeScreenshots);
+    auto* frame = static_cast<CMainFrame*>(m_pMainWnd);
+    tour.AddStep([frame](CTour& t) {
+        CString title;
+        frame->GetWindowText(title);
+        t.Say(CString("main window open: ") + title);
+        t.Screenshot("main-window");
+    });
+    tour.AddStep([frame](CTour& t) {
+        frame->SendMessage(WM_COMMAND, ID_FILE_CONVERT);
+        t.Say("File > Convert routed to the main window through its message map");
+        t.Pump(200);
+        t.Screenshot("converting");
+    });
+    tour.AddStep([frame](CTour& t) { RunChecksumJob(t, frame); });
+    tour.AddStep([frame](CTour& t) {
+        t.Say("closing the main window ends the application");
+        frame->SendMessage(WM_CLOSE);
+    });
+    tour.Run();
+}

@@ -1,0 +1,52 @@
+#include "Tour.h"
+
+void CTour::Run()
+{
+    for (Step& step : mSteps) {
+        step(*this);
+        Pump(100);
+    }
+}
+
+void CTour::Say(LPCSTR text)
+{
+    CString line = CString("tour: ") + text + "\n";
+    DWORD written = 0;
+    ::WriteFile(::GetStdHandle(STD_OUTPUT_HANDLE), static_cast<LPCSTR>(line),
+                static_cast<DWORD>(line.GetLength()), &written, nullptr);
+}
+
+void CTour::Screenshot(LPCSTR name)
+{
+    if (!mTakeScreenshots)
+        return;
+    Pump(300);
+    // The script answers by creating the acknowledgement file once the picture is saved.
+    CString ack;
+    ack.Format("shot-%s.done", name);
+    ::DeleteFileA(ack);
+    CString request;
+    request.Format("screenshot %s", name);
+    Say(request);
+    const ULONGLONG deadline = ::GetTickCount64() + 15000;
+    while (::GetFileAttributesA(ack) == INVALID_FILE_ATTRIBUTES && ::GetTickCount64() < deadline)
+        Pump(50);
+    ::DeleteFileA(ack);
+}
+
+void CTour::Pump(DWORD milliseconds)
+{
+    const ULONGLONG deadline = ::GetTickCount64() + milliseconds;
+    MSG msg;
+    for (ULONGLONG now = ::GetTickCount64(); now < deadline; now = ::GetTickCount64()) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now), QS_ALLINPUT);
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                ::PostQuitMessage(static_cast<int>(msg.wParam));
+                return;
+            }
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+}

@@ -1,0 +1,55 @@
+#pragma once
+// Per-thread maps from system handles to framework objects: permanent objects attached by
+// their owners, and temporary ones made on demand by FromHandle that live until the
+// thread next idles.
+#include <unordered_map>
+
+template <class TObject, class THandle, THandle TObject::*HandleMember>
+class CHandleMap {
+public:
+    CHandleMap() = default;
+    CHandleMap(const CHandleMap&) = delete;
+    CHandleMap& operator=(const CHandleMap&) = delete;
+    ~CHandleMap() { DeleteTemp(); }
+
+    TObject* LookupPermanent(THandle h) const
+    {
+        auto found = mPermanent.find(h);
+        return found == mPermanent.end() ? nullptr : found->second;
+    }
+
+    TObject* FromHandle(THandle h)
+    {
+        if (!h)
+            return nullptr;
+        if (TObject* permanent = LookupPermanent(h))
+            return permanent;
+        auto found = mTemporary.find(h);
+        if (found != mTemporary.end())
+            return found->second;
+        TObject* temporary = new TObject;
+        temporary->*HandleMember = h;
+        mTemporary.emplace(h, temporary);
+        return temporary;
+    }
+
+    void SetPermanent(THandle h, TObject* object)
+    {
+        mPermanent[h] = object;
+    }
+
+    void RemoveHandle(THandle h) { mPermanent.erase(h); }
+
+    void DeleteTemp()
+    {
+        for (auto& entry : mTemporary) {
+            entry.second->*HandleMember = THandle();
+            delete entry.second;
+        }
+        mTemporary.clear();
+    }
+
+private:
+    std::unordered_map<THandle, TObject*> mPermanent;
+    std::unordered_map<THandle, TObject*> mTemporary;
+};

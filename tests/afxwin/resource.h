@@ -1,0 +1,10 @@
+#pragma once
+#define IDD_NAME_DIALOG 100
+#define IDC_NAME 1001
+#define IDC_AGREE 1002
+#define IDC_COUNT 1003
+#define IDR_TEST_MENU 200
+#define ID_TEST_HANDLED 0x8001
+#define ID_TEST_DISABLED 0x8002
+#define ID_TEST_UNHANDLED 0x8003
+#define IDS_GREETING 300

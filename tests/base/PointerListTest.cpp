@@ -1,0 +1,98 @@
+#include "PointerList.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+struct Entry {
+    int key;
+    const char* tag;
+};
+
+int CompareEntries(const void* item1, const void* item2)
+{
+    return static_cast<const Entry*>(item1)->key - static_cast<const Entry*>(item2)->key;
+}
+
+int SearchTag(const void* item, const void* key)
+{
+    return std::strcmp(static_cast<const Entry*>(item)->tag, static_cast<const char*>(key));
+}
+
+std::string Tags(const CPointerList& list)
+{
+    std::string tags;
+    for (int i = 0; i < list.GetItemCount(); ++i)
+        tags += static_cast<const Entry*>(list.GetAt(i))->tag;
+    return tags;
+}
+
+} // namespace
+
+TEST(PointerList, KeepsAddingOrderAndAnswersBadIndexesSafely)
+{
+    CPointerList list;
+    Entry a{1, "a"}, b{2, "b"};
+    EXPECT_EQ(list.Add(&b), 0);
+    EXPECT_EQ(list.Add(&a), 1);
+    EXPECT_EQ(list.Add(nullptr), 2);
+    EXPECT_EQ(list.GetItemCount(), 3);
+    EXPECT_EQ(list.GetIndex(&a), 1);
+    EXPECT_EQ(list.GetIndex(nullptr), 2);
+    EXPECT_EQ(list.GetIndex(&list), -1);
+    EXPECT_EQ(list.GetAt(-1), nullptr);
+    EXPECT_EQ(list.GetAt(3), nullptr);
+    EXPECT_EQ(list.RemoveAt(3), nullptr);
+
+    EXPECT_TRUE(list.Remove(nullptr)) << "a null item is an item like any other";
+    EXPECT_FALSE(list.Remove(nullptr));
+    EXPECT_EQ(list.RemoveAt(0), &b);
+    EXPECT_EQ(list.GetAt(0), &a);
+    EXPECT_EQ(list.InsertAt(99, &b), 1);
+    EXPECT_EQ(list.InsertAt(-5, &b), 0);
+    EXPECT_EQ(list.GetItemCount(), 3);
+    list.RemoveAll();
+    EXPECT_EQ(list.GetItemCount(), 0);
+}
+
+TEST(PointerList, SortedListPutsEqualItemsAfterEachOtherInAddingOrder)
+{
+    CPointerList list;
+    list.SetCompareFunc(CompareEntries);
+    Entry e[] = {{5, "a"}, {1, "b"}, {5, "c"}, {3, "d"}, {5, "e"}, {0, "f"}, {9, "g"}, {3, "h"}};
+    int indexes[8];
+    for (int i = 0; i < 8; ++i)
+        indexes[i] = list.Add(&e[i]);
+    EXPECT_EQ(Tags(list), "fbdhaceg");
+    EXPECT_EQ(indexes[4], 4) << "the third 5 goes after the two earlier ones (before 9)";
+    EXPECT_EQ(indexes[7], 3) << "the second 3 goes after f, b and the first 3";
+    EXPECT_EQ(indexes[5], 0);
+}
+
+TEST(PointerList, SettingACompareFunctionSortsWhatIsThereStably)
+{
+    CPointerList list;
+    Entry e[] = {{2, "a"}, {1, "b"}, {2, "c"}, {1, "d"}};
+    for (Entry& entry : e)
+        list.Add(&entry);
+    list.SetCompareFunc(CompareEntries);
+    EXPECT_EQ(Tags(list), "bdac");
+}
+
+TEST(PointerList, FindReturnsTheFirstMatchInListOrder)
+{
+    CPointerList list;
+    Entry e[] = {{2, "x"}, {1, "y"}, {3, "x"}};
+    for (Entry& entry : e)
+        list.Add(&entry);
+    EXPECT_EQ(list.Find(&e[1]), &e[1]) << "without a search function items are their own keys";
+    EXPECT_EQ(list.Find("y"), nullptr);
+    list.SetSearchFunc(SearchTag);
+    EXPECT_EQ(list.Find("x"), &e[0]);
+    list.SetCompareFunc(CompareEntries);
+    EXPECT_EQ(list.Find("x"), &e[0]);
+    EXPECT_EQ(list.Find("z"), nullptr);
+}

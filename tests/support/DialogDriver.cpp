@@ -1,0 +1,75 @@
+#include "DialogDriver.h"
+
+#include <vector>
+
+namespace {
+
+struct DialogSearch {
+    const std::string* title;
+    HWND found;
+};
+
+BOOL CALLBACK MatchDialog(HWND hWnd, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<DialogSearch*>(lParam);
+    char className[16] = {};
+    char title[256] = {};
+    ::GetClassNameA(hWnd, className, sizeof(className));
+    ::GetWindowTextA(hWnd, title, sizeof(title));
+    if (std::string(className) == "#32770" && ::IsWindowVisible(hWnd) && *search->title == title) {
+        search->found = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+CDialogDriver::CDialogDriver(std::string title, Action action, unsigned timeoutMs)
+    : mThread(&CDialogDriver::Drive, this, std::move(title), std::move(action), timeoutMs,
+              ::GetCurrentThreadId())
+{
+}
+
+CDialogDriver::~CDialogDriver()
+{
+    if (mThread.joinable())
+        mThread.join();
+}
+
+bool CDialogDriver::Acted()
+{
+    if (mThread.joinable())
+        mThread.join();
+    return mActed;
+}
+
+void CDialogDriver::Drive(std::string title, Action action, unsigned timeoutMs, DWORD uiThread)
+{
+    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
+    DialogSearch search = { &title, nullptr };
+    while (!search.found && ::GetTickCount64() < deadline) {
+        ::EnumThreadWindows(uiThread, MatchDialog, reinterpret_cast<LPARAM>(&search));
+        if (!search.found)
+            ::Sleep(10); // polling another thread's windows: there is no message to wait for
+    }
+    if (!search.found)
+        return;
+    action(search.found);
+    mActed = true;
+}
+
+void CDialogDriver::Type(HWND dialog, int controlId, const char* text)
+{
+    ::SendMessageA(::GetDlgItem(dialog, controlId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+}
+
+void CDialogDriver::Tick(HWND dialog, int controlId, bool checked)
+{
+    ::SendMessageA(::GetDlgItem(dialog, controlId), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void CDialogDriver::Press(HWND dialog, int buttonId)
+{
+    ::SendMessageA(::GetDlgItem(dialog, buttonId), BM_CLICK, 0, 0);
+}

@@ -1,0 +1,34 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <thread>
+
+// Answers a modal dialog the way a person would, from a thread of its own, while the
+// test's thread runs the dialog's modal loop. The driver waits (up to a time limit) for a
+// visible dialog of the test's thread with the given title, then runs the action with its
+// handle. Actions use SendMessage, which the dialog's thread handles inside its loop.
+class CDialogDriver {
+public:
+    using Action = std::function<void(HWND dialog)>;
+
+    CDialogDriver(std::string title, Action action, unsigned timeoutMs = 5000);
+    ~CDialogDriver();
+    CDialogDriver(const CDialogDriver&) = delete;
+    CDialogDriver& operator=(const CDialogDriver&) = delete;
+
+    // Whether the dialog appeared and the action ran; waits for the driver to finish.
+    bool Acted();
+
+    // Helpers for actions.
+    static void Type(HWND dialog, int controlId, const char* text);
+    static void Tick(HWND dialog, int controlId, bool checked);
+    static void Press(HWND dialog, int buttonId);
+
+private:
+    void Drive(std::string title, Action action, unsigned timeoutMs, DWORD uiThread);
+
+    bool mActed = false;
+    std::thread mThread;
+};
