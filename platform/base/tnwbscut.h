@@ -2,7 +2,9 @@
 // The base support library: object model, storages, broadcaster and listener, lists,
 // byte handles and string buffers.
 #include "Broadcaster.h"
+#include "Handle.h"
 #include "HexConverter.h"
+#include "ImageHandle.h"
 #include "Listener.h"
 #include "PointerList.h"
 #include "ProgressAction.h"
