@@ -2,7 +2,7 @@
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
-const RECT CFrameWnd::rectDefault = { CW_USEDEFAULT, CW_USEDEFAULT, 0, 0 };
+const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_INITMENUPOPUP()

@@ -291,7 +291,7 @@ public:
     CFrameWnd();
     ~CFrameWnd() override;
 
-    static const RECT rectDefault;
+    static const CRect rectDefault;
 
     // Creates the frame; a null class name uses the framework's default frame class.
     virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName,
