@@ -6,3 +6,5 @@
 #include "core/LibraryModule.h"
 #include "core/WorkerThread.h"
 #include "core/WorkerThreadDispatcher.h"
+#include "core/Timer.h"
+#include "core/TimerDispatcher.h"
