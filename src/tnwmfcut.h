@@ -8,3 +8,4 @@
 #include "core/WorkerThreadDispatcher.h"
 #include "core/Timer.h"
 #include "core/TimerDispatcher.h"
+#include "core/DelayedFunction.h"

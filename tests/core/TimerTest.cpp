@@ -37,6 +37,32 @@ public:
     }
 };
 
+// A delayed function that tells when it is gone.
+class CWatchedDelayedFunction : public CDelayedFunction {
+public:
+    CWatchedDelayedFunction(bool autoDelete, bool* destroyed)
+        : CDelayedFunction(autoDelete), mDestroyed(destroyed) {}
+    ~CWatchedDelayedFunction() override { *mDestroyed = true; }
+
+private:
+    bool* mDestroyed;
+};
+
+struct Call {
+    int count = 0;
+    void* a = nullptr;
+    void* b = nullptr;
+};
+
+int Record(void* a, void* b)
+{
+    auto* call = static_cast<Call*>(a);
+    ++call->count;
+    call->a = a;
+    call->b = b;
+    return 1;
+}
+
 } // namespace
 
 TEST(Timer, ActivatingAnActiveTimerKeepsTheFirstPeriod)
@@ -178,4 +204,53 @@ TEST(Timer, ListenerMayDestroyTheTimerDuringItsTick)
     for (unsigned char byte : storage)
         ASSERT_EQ(byte, 0xA5);
     EXPECT_EQ(DispatcherWindow(), nullptr);
+}
+
+TEST(DelayedFunction, RunCallsOnceFromTheMessageLoopAndCleansUp)
+{
+    Call call;
+    int marker = 0;
+    ASSERT_TRUE(CDelayedFunction::Run(Record, &call, &marker));
+    EXPECT_EQ(call.count, 0) << "the function runs later, not inside Run";
+    EXPECT_NE(DispatcherWindow(), nullptr);
+
+    ASSERT_TRUE(PumpMessagesUntil([&] { return call.count > 0; }));
+    EXPECT_EQ(call.a, &call);
+    EXPECT_EQ(call.b, &marker);
+    PumpMessagesFor(50);
+    EXPECT_EQ(call.count, 1);
+    EXPECT_EQ(DispatcherWindow(), nullptr) << "the fired function gave back its timer";
+}
+
+TEST(DelayedFunction, NullFunctionStillStopsAndDeletesItself)
+{
+    bool destroyed = false;
+    auto* delayed = new CWatchedDelayedFunction(true, &destroyed);
+    ASSERT_TRUE(delayed->Activate(10));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return destroyed; }));
+    EXPECT_EQ(DispatcherWindow(), nullptr);
+}
+
+TEST(DelayedFunction, SetFunctionStopsAPendingCallAndFiresOncePerActivation)
+{
+    bool destroyed = false;
+    Call first, second;
+    {
+        CWatchedDelayedFunction delayed(false, &destroyed);
+        delayed.SetFunction(Record, &first, nullptr);
+        ASSERT_TRUE(delayed.Activate(10));
+        delayed.SetFunction(Record, &second, nullptr);
+        EXPECT_FALSE(delayed.IsActive());
+        PumpMessagesFor(100);
+        EXPECT_EQ(first.count, 0);
+        EXPECT_EQ(second.count, 0);
+
+        ASSERT_TRUE(delayed.Activate(10));
+        ASSERT_TRUE(PumpMessagesUntil([&] { return second.count > 0; }));
+        EXPECT_FALSE(delayed.IsActive());
+        PumpMessagesFor(50);
+        EXPECT_EQ(second.count, 1);
+        EXPECT_FALSE(destroyed) << "only an auto-deleting function deletes itself";
+    }
+    EXPECT_EQ(first.count, 0);
 }
