@@ -9,3 +9,4 @@
 #include "core/Timer.h"
 #include "core/TimerDispatcher.h"
 #include "core/DelayedFunction.h"
+#include "core/ScheduleClock.h"
