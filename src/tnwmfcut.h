@@ -6,3 +6,7 @@
 #include "core/LibraryModule.h"
 #include "core/WorkerThread.h"
 #include "core/WorkerThreadDispatcher.h"
+#include "core/Timer.h"
+#include "core/TimerDispatcher.h"
+#include "core/DelayedFunction.h"
+#include "core/ScheduleClock.h"
