@@ -2,6 +2,7 @@
 
 #include "FileUtils.h"
 #include "Registry.h"
+#include "Version.h"
 
 #include <windows.h>
 
@@ -86,20 +87,5 @@ std::string UApplicationUtils::GetExecutablePath()
 
 std::string UApplicationUtils::GetExecutableVersion()
 {
-    const std::string path = GetExecutablePath();
-    DWORD handle = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &handle);
-    if (size == 0)
-        return std::string();
-    std::vector<BYTE> info(size);
-    VS_FIXEDFILEINFO* fixed = nullptr;
-    UINT fixedSize = 0;
-    if (!GetFileVersionInfoA(path.c_str(), 0, size, info.data()) ||
-        !VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &fixedSize) || !fixed ||
-        fixedSize < sizeof(VS_FIXEDFILEINFO))
-        return std::string();
-    char version[48];
-    std::snprintf(version, sizeof version, "%u.%u.%u", HIWORD(fixed->dwFileVersionMS),
-                  LOWORD(fixed->dwFileVersionMS), HIWORD(fixed->dwFileVersionLS));
-    return version;
+    return CVersion(GetExecutablePath().c_str()).GetVersionText();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The window support library: settings values, ini files, file and directory utilities,
-// application names, web addresses, progress timing, multi-part files, tracing and locks.
+// application names, file versions, web addresses, progress timing, multi-part files,
+// tracing and locks.
 #include "tnwbscut.h"
 #include "ApplicationUtils.h"
 #include "DirectoryUtils.h"
@@ -11,4 +12,5 @@
 #include "Tracer.h"
 #include "TwCriticalSection.h"
 #include "UrlUtils.h"
+#include "Version.h"
 #include "WindowsProgressAction.h"
