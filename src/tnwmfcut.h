@@ -10,3 +10,5 @@
 #include "core/TimerDispatcher.h"
 #include "core/DelayedFunction.h"
 #include "core/ScheduleClock.h"
+#include "core/IconRotator.h"
+#include "core/PopupMenu.h"

@@ -1,0 +1,5 @@
+#include "afxdisp.h"
+
+void AFXAPI AfxEnableControlContainer(COccManager*)
+{
+}
