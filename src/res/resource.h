@@ -3,3 +3,20 @@
 
 // The library's own icon: dialogs of the library show it when the application gives none.
 #define IDI_TNW_LIBRARY 10000
+
+// The about box and its controls.
+#define IDD_ABOUT 10009
+#define IDC_ABOUT_PRODUCT 10023
+#define IDC_ABOUT_VERSION 10024
+#define IDC_ABOUT_LEGAL 10025
+#define IDC_ABOUT_COMPONENTS 10039
+#define IDC_ABOUT_MORE 10076
+#define IDB_ABOUT_BANNER 10058
+
+// The error dialog and its controls.
+#define IDD_ERROR 10010
+#define IDC_ERROR_FRAME 10029
+#define IDC_ERROR_MESSAGE 10030
+
+// The splash window's default picture.
+#define IDB_SPLASH 10059
