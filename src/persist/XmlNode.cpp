@@ -12,9 +12,9 @@ struct ParseFrame {
     const char* lastSlash;
     // Null until the start tag has closed.
     const char* valueStart;
-    // The end tag is "</" + key + ">" once the start tag has closed; before that any "<"
+    // From then on the end tag is "</" + key + ">" and ">" is text; before that any "<"
     // ends the element.
-    bool endTagKnown;
+    bool startTagClosed;
 };
 
 struct WriteFrame {
@@ -26,7 +26,7 @@ struct WriteFrame {
 // at a "<", so the byte after it exists; strncmp stops at the terminating zero.
 int EndTagLengthAt(const char* text, const ParseFrame& frame, const CString& key)
 {
-    if (!frame.endTagKnown)
+    if (!frame.startTagClosed)
         return 0;
     const int keyLength = key.GetLength();
     if (text[1] != '/' || std::strncmp(text + 2, key, keyLength) != 0 || text[2 + keyLength] != '>')
@@ -355,11 +355,11 @@ const char* CXmlNode::Parse(const char* text)
                 ++position;
                 open.push_back({ new CXmlNode, position, nullptr, nullptr, false });
             }
-        } else if (current == '>' && node->mKey.IsEmpty()) {
+        } else if (current == '>' && !frame.startTagClosed) {
             const bool emptyElement = frame.lastSlash && frame.lastSlash + 1 == position;
             const char* keyEnd = emptyElement ? frame.lastSlash : position;
             node->SetKey(CString(frame.start, static_cast<int>(keyEnd - frame.start)));
-            frame.endTagKnown = true;
+            frame.startTagClosed = true;
             ++position;
             if (emptyElement)
                 finished = true;

@@ -26,6 +26,8 @@
 //   the bytes are. Children met while parsing are plain CXmlNode objects, and a subtree
 //   is written in CXmlNode's text form: an override of WriteSelf or Parse governs the
 //   node it is called on, not the nodes below it.
+// - The first ">" closes a start tag, even one that gives an empty key ("<>"): a ">" after
+//   it is text. So a parsed key never holds "<" or ">", and its tags parse back.
 // - Keys are ranked and compared byte by byte (unsigned), the order _mbscmp gives in
 //   single-byte code pages. A byte comparison cannot be led past a key's end by a stray
 //   lead byte in a damaged file, which a character comparison in a double-byte code page
