@@ -22,6 +22,12 @@ struct WriteFrame {
     int nextChild;
 };
 
+// The bytes the parse reacts to; runs of other bytes are skipped in one go.
+bool IsMarkup(char byte)
+{
+    return byte == '<' || byte == '>' || byte == '/' || byte == '\0';
+}
+
 // The length of the end tag at text, or -1 when text does not begin with it. text points
 // at a "<", so the byte after it exists; strncmp stops at the terminating zero.
 int EndTagLengthAt(const char* text, const ParseFrame& frame, const CString& key)
@@ -38,6 +44,7 @@ int EndTagLengthAt(const char* text, const ParseFrame& frame, const CString& key
 
 CXmlNode::CXmlNode()
     : mParent(nullptr)
+    , mChildrenUnsorted(false)
 {
     mChildren.SetCompareFunc(&CXmlNode::CompareNodes);
 }
@@ -46,6 +53,7 @@ CXmlNode::CXmlNode(const CXmlNode& other)
     : mParent(nullptr)
     , mKey(other.mKey)
     , mValue(other.mValue)
+    , mChildrenUnsorted(false)
 {
     mChildren.SetCompareFunc(&CXmlNode::CompareNodes);
     CopyChildrenOf(other);
@@ -97,8 +105,9 @@ void CXmlNode::Reset()
 void CXmlNode::HandOverChildren(std::vector<CXmlNode*>& doomed)
 {
     for (int i = 0; i < mChildren.GetItemCount(); ++i)
-        doomed.push_back(GetChildAt(i));
+        doomed.push_back(static_cast<CXmlNode*>(mChildren.GetAt(i)));
     mChildren.RemoveAll();
+    mChildrenUnsorted = false;
 }
 
 void CXmlNode::CopyChildrenOf(const CXmlNode& other)
@@ -180,7 +189,10 @@ void CXmlNode::AddElement(CXmlNode* child)
     if (!child)
         return;
     child->mParent = this;
-    mChildren.Add(child);
+    const int count = mChildren.GetItemCount();
+    if (count > 0 && CompareNodes(mChildren.GetAt(count - 1), child) > 0)
+        mChildrenUnsorted = true;
+    mChildren.InsertAt(count, child);
 }
 
 void CXmlNode::RemoveElement(CXmlNode* child)
@@ -196,7 +208,17 @@ int CXmlNode::GetChildCount() const
 
 CXmlNode* CXmlNode::GetChildAt(int index) const
 {
+    SortChildren();
     return static_cast<CXmlNode*>(mChildren.GetAt(index));
+}
+
+void CXmlNode::SortChildren() const
+{
+    if (!mChildrenUnsorted)
+        return;
+    // Setting the compare function sorts the list stably: equal keys keep their order.
+    mChildren.SetCompareFunc(&CXmlNode::CompareNodes);
+    mChildrenUnsorted = false;
 }
 
 int CXmlNode::CompareNodes(const void* item1, const void* item2)
@@ -220,10 +242,15 @@ int CXmlNode::LowerBound(const char* key) const
 
 CXmlNode* CXmlNode::FindChild(const char* name, bool create)
 {
-    const CString key = MakeXmlKey(name);
-    const int index = LowerBound(key);
-    CXmlNode* found = GetChildAt(index);
-    if (found && found->mKey == key)
+    // Most names hold no blank and are their own key: no copy for them.
+    CString keyForm;
+    const char* key = name ? name : "";
+    if (std::strchr(key, ' ')) {
+        keyForm = MakeXmlKey(name);
+        key = keyForm;
+    }
+    CXmlNode* found = GetChildAt(LowerBound(key));
+    if (found && std::strcmp(found->mKey, key) == 0)
         return found;
     return create ? AddNode(key) : nullptr;
 }
@@ -358,7 +385,8 @@ const char* CXmlNode::Parse(const char* text)
         } else if (current == '>' && !frame.startTagClosed) {
             const bool emptyElement = frame.lastSlash && frame.lastSlash + 1 == position;
             const char* keyEnd = emptyElement ? frame.lastSlash : position;
-            node->SetKey(CString(frame.start, static_cast<int>(keyEnd - frame.start)));
+            node->mKey = CString(frame.start, static_cast<int>(keyEnd - frame.start));
+            node->mKey.Replace(' ', '_');
             frame.startTagClosed = true;
             ++position;
             if (emptyElement)
@@ -367,6 +395,8 @@ const char* CXmlNode::Parse(const char* text)
                 frame.valueStart = position;
         } else {
             ++position;
+            while (!IsMarkup(*position))
+                ++position;
         }
         if (finished) {
             open.pop_back();

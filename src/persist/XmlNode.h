@@ -32,7 +32,10 @@
 //   single-byte code pages. A byte comparison cannot be led past a key's end by a stray
 //   lead byte in a damaged file, which a character comparison in a double-byte code page
 //   could.
-// - Children are found by binary search over the sorted list: O(log n) per lookup.
+// - Children are found by binary search over the sorted list: O(log n) per lookup. A child
+//   that arrives out of order is appended and the list is sorted (stably) when it is next
+//   looked at, so n children in any order cost one sort instead of n insertions into the
+//   middle of the list.
 // - A copy is a deep copy: the copy owns copies of the children (plain nodes) and has no
 //   parent; assignment keeps the node's own parent.
 class AFX_EXT_CLASS CXmlNode {
@@ -86,6 +89,7 @@ public:
 
 private:
     static int CompareNodes(const void* item1, const void* item2);
+    void SortChildren() const;
     // The index of the first child whose key is not less than key.
     int LowerBound(const char* key) const;
     // Moves the children into doomed and empties the list, for deletion without recursion.
@@ -99,5 +103,7 @@ private:
     CXmlNode* mParent;
     CString mKey;
     CString mValue;
-    CPointerList mChildren;
+    // Sorting does not change what the node holds, so const lookups may do it.
+    mutable CPointerList mChildren;
+    mutable bool mChildrenUnsorted;
 };

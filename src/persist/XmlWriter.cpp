@@ -4,6 +4,8 @@
 #include "persist/XmlValueText.h"
 #include "tnwwndut.h"
 
+#include <cstring>
+
 CXmlWriter::CXmlWriter()
     : mCurrentNode(nullptr)
     , mWriteFailed(false)
@@ -62,8 +64,13 @@ void CXmlWriter::EnterNode(const char* name)
 
 void CXmlWriter::WriteValue(const char* name, const char* text)
 {
-    if (mCurrentNode)
+    if (!mCurrentNode)
+        return;
+    // Most values need no references: they are not copied for nothing.
+    if (text && std::strpbrk(text, "<&"))
         mCurrentNode->AddValue(name, UXmlValueText::Encode(text));
+    else
+        mCurrentNode->AddValue(name, text);
 }
 
 void CXmlWriter::LeaveNode()
