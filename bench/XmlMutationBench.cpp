@@ -4,8 +4,8 @@
 //
 //   bench_xml_mutation [count [seed]]     default: 1000000 documents, a seed from the clock
 //
-// Prints the seed, so a failure can be replayed, and stores the first failing document
-// beside the program as xml_mutation_failure.xml. Exits with 1 when any document failed.
+// Prints the seed, so a failure can be replayed, and stores the first failing document in
+// the current folder as xml_mutation_failure.xml. Exits with 1 when any document failed.
 #include "DocumentMutator.h"
 #include "XmlDamage.h"
 

@@ -2,10 +2,8 @@
 
 #include <cstring>
 
-namespace {
-
 // Where the parse of one open element stands.
-struct ParseFrame {
+struct CXmlNode::ParseFrame {
     CXmlNode* node;
     // Just after the "<" of the element's start tag.
     const char* start;
@@ -16,6 +14,8 @@ struct ParseFrame {
     // ends the element.
     bool startTagClosed;
 };
+
+namespace {
 
 struct WriteFrame {
     CXmlNode* node;
@@ -30,9 +30,9 @@ bool IsMarkup(char byte)
 
 // The length of the end tag at text, or -1 when text does not begin with it. text points
 // at a "<", so the byte after it exists; strncmp stops at the terminating zero.
-int EndTagLengthAt(const char* text, const ParseFrame& frame, const CString& key)
+int EndTagLengthAt(const char* text, bool startTagClosed, const CString& key)
 {
-    if (!frame.startTagClosed)
+    if (!startTagClosed)
         return 0;
     const int keyLength = key.GetLength();
     if (text[1] != '/' || std::strncmp(text + 2, key, keyLength) != 0 || text[2 + keyLength] != '>')
@@ -352,6 +352,18 @@ const char* CXmlNode::Parse(const char* text)
 {
     Reset();
     std::vector<ParseFrame> open{ { this, text, nullptr, nullptr, false } };
+    try {
+        return ParseOpenElements(open, text);
+    } catch (...) {
+        // Out of memory: the elements still open belong to nobody yet.
+        for (size_t i = 1; i < open.size(); ++i)
+            delete open[i].node;
+        throw;
+    }
+}
+
+const char* CXmlNode::ParseOpenElements(std::vector<ParseFrame>& open, const char* text)
+{
     const char* position = text;
     for (;;) {
         ParseFrame& frame = open.back();
@@ -360,9 +372,8 @@ const char* CXmlNode::Parse(const char* text)
         if (current == '\0') {
             // The text ended inside the elements still open: keep what they hold.
             while (open.size() > 1) {
-                CXmlNode* child = open.back().node;
+                open[open.size() - 2].node->AddElement(open.back().node);
                 open.pop_back();
-                open.back().node->AddElement(child);
             }
             return position;
         }
@@ -371,7 +382,7 @@ const char* CXmlNode::Parse(const char* text)
             frame.lastSlash = position;
             ++position;
         } else if (current == '<') {
-            const int endTagLength = EndTagLengthAt(position, frame, node->mKey);
+            const int endTagLength = EndTagLengthAt(position, frame.startTagClosed, node->mKey);
             if (endTagLength >= 0) {
                 // Nothing between the tags can hold "<", so the value needs no check.
                 if (frame.valueStart && node->GetChildCount() == 0)
@@ -380,7 +391,8 @@ const char* CXmlNode::Parse(const char* text)
                 finished = true;
             } else {
                 ++position;
-                open.push_back({ new CXmlNode, position, nullptr, nullptr, false });
+                open.push_back({ nullptr, position, nullptr, nullptr, false });
+                open.back().node = new CXmlNode;
             }
         } else if (current == '>' && !frame.startTagClosed) {
             const bool emptyElement = frame.lastSlash && frame.lastSlash + 1 == position;
@@ -399,10 +411,10 @@ const char* CXmlNode::Parse(const char* text)
                 ++position;
         }
         if (finished) {
-            open.pop_back();
-            if (open.empty())
+            if (open.size() == 1)
                 return position;
-            open.back().node->AddElement(node);
+            open[open.size() - 2].node->AddElement(node);
+            open.pop_back();
         }
     }
 }

@@ -88,6 +88,9 @@ public:
     virtual const char* Parse(const char* text);
 
 private:
+    struct ParseFrame;
+
+    const char* ParseOpenElements(std::vector<ParseFrame>& open, const char* text);
     static int CompareNodes(const void* item1, const void* item2);
     void SortChildren() const;
     // The index of the first child whose key is not less than key.

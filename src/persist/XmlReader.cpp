@@ -5,6 +5,7 @@
 #include "tnwwndut.h"
 
 #include <climits>
+#include <new>
 
 CXmlReader::CXmlReader()
     : mTopNode(nullptr)
@@ -105,7 +106,13 @@ bool CXmlReader::ReallyReadData(const char* path, CHandle& data)
 void CXmlReader::Parse(const char* text)
 {
     CXmlDocument* document = new CXmlDocument;
-    if (document->Parse(text))
+    bool parsed = false;
+    try {
+        parsed = document->Parse(text) != nullptr;
+    } catch (const std::bad_alloc&) {
+        // A document whose tree does not fit in memory is no document for this reader.
+    }
+    if (parsed)
         SetTopNode(document, true);
     else
         delete document;
