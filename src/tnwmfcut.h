@@ -1,14 +1,7 @@
 #pragma once
 // The media application class library. Applications include this header and link
-// tnwmfcut::tnwmfcut.
+// tnwmfcut::tnwmfcut. Each subsystem's header lists its classes.
 #include "tnwwndut.h"
 #include "tnwbscut.h"
-#include "core/LibraryModule.h"
-#include "core/WorkerThread.h"
-#include "core/WorkerThreadDispatcher.h"
-#include "core/Timer.h"
-#include "core/TimerDispatcher.h"
-#include "core/DelayedFunction.h"
-#include "core/ScheduleClock.h"
-#include "core/IconRotator.h"
-#include "core/PopupMenu.h"
+#include "core/core.h"
+#include "persist/persist.h"
