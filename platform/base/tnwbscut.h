@@ -6,6 +6,7 @@
 #include "HexConverter.h"
 #include "ImageHandle.h"
 #include "Listener.h"
+#include "PersistStorage.h"
 #include "PointerList.h"
 #include "ProgressAction.h"
 #include "StringBuffer.h"
