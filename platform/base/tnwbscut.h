@@ -1,12 +1,14 @@
 #pragma once
 // The base support library: object model, storages, broadcaster and listener, lists,
 // byte handles and string buffers.
+#include "ApplicationId.h"
 #include "Broadcaster.h"
 #include "Handle.h"
 #include "HexConverter.h"
 #include "ImageHandle.h"
-#include "MetaClass.h"
 #include "Listener.h"
+#include "LookupList.h"
+#include "MetaClass.h"
 #include "PersistHandle.h"
 #include "PersistList.h"
 #include "PersistObject.h"
@@ -14,4 +16,5 @@
 #include "PointerList.h"
 #include "ProgressAction.h"
 #include "StringBuffer.h"
+#include "TextPair.h"
 #include "TimecodeUtils.h"
