@@ -5,3 +5,4 @@
 #include "tnwbscut.h"
 #include "core/core.h"
 #include "persist/persist.h"
+#include "net/net.h"

@@ -1,6 +1,6 @@
 #pragma once
 // Application core: worker threads, timers, delayed functions, the schedule clock, the
-// notification-area icon rotator and popup menu.
+// command line, the notification-area icon rotator and popup menu.
 #include "core/LibraryModule.h"
 #include "core/WorkerThread.h"
 #include "core/WorkerThreadDispatcher.h"
@@ -10,3 +10,4 @@
 #include "core/ScheduleClock.h"
 #include "core/IconRotator.h"
 #include "core/PopupMenu.h"
+#include "core/CommandLineParams.h"

@@ -1,0 +1,3 @@
+#pragma once
+// Network services: web addresses.
+#include "net/WebAddresses.h"

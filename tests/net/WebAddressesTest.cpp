@@ -1,0 +1,102 @@
+#include "PreservedFile.h"
+#include "ScratchFolder.h"
+
+#include "tnwmfcut.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class WebAddressesTest : public ::testing::Test {
+protected:
+    // Tests write the file as an installer would; the folder is what the installer makes.
+    void MakeFolder() { ASSERT_TRUE(UDirectoryUtils::EstablishPath(links.Path().c_str())); }
+
+    std::string ReadLink(const char* tag)
+    {
+        char text[512] = {};
+        ::GetPrivateProfileStringA("Link", tag, "", text, sizeof text, links.Path().c_str());
+        return text;
+    }
+
+    PreservedFile links{static_cast<const char*>(UWebAddresses::GetLinksFile())};
+};
+
+TEST_F(WebAddressesTest, TheSharedFileLiesInTheCommonFolder)
+{
+    EXPECT_EQ(links.Path(), UDirectoryUtils::GetCommonAppDataDirectory() + "links.ini");
+}
+
+TEST_F(WebAddressesTest, KnownTagsGiveTheirAddressUnchanged)
+{
+    MakeFolder();
+    ASSERT_TRUE(WriteWholeFile(links.Path(), "[Link]\r\nDirectX=http://127.0.0.1:8/dx?get=1\r\n"
+                                             "DivX Codec=not even an address\r\n"));
+    EXPECT_EQ(UWebAddresses::GetDxDownloadAddress(), "http://127.0.0.1:8/dx?get=1");
+    EXPECT_EQ(UWebAddresses::GetDivxDownloadAddress(), "not even an address");
+}
+
+TEST_F(WebAddressesTest, UnknownTagsFallBackToTheHomePageAndAreWrittenBack)
+{
+    // No "links.ini" yet: the first lookup creates it.
+    EXPECT_EQ(UWebAddresses::GetAddressByTag("Voices"), UWebAddresses::kHomePage);
+    EXPECT_EQ(ReadLink("Voices"), UWebAddresses::kHomePage);
+
+    EXPECT_EQ(UWebAddresses::GetQuickTimeDownloadAddress(), UWebAddresses::kHomePage);
+    EXPECT_EQ(ReadLink("QuickTime"), UWebAddresses::kHomePage);
+    EXPECT_EQ(ReadLink("Voices"), UWebAddresses::kHomePage) << "earlier tags stay";
+
+    ::WritePrivateProfileStringA("Link", "ASPI", "", links.Path().c_str());
+    EXPECT_EQ(UWebAddresses::GetAspiDownloadAddress(), UWebAddresses::kHomePage) << "an empty address is none";
+    EXPECT_EQ(ReadLink("ASPI"), UWebAddresses::kHomePage);
+
+    EXPECT_EQ(UWebAddresses::GetAddressByTag(""), UWebAddresses::kHomePage);
+    EXPECT_EQ(UWebAddresses::GetAddressByTag(nullptr), UWebAddresses::kHomePage);
+}
+
+TEST_F(WebAddressesTest, EachGetterAsksForItsOwnTag)
+{
+    const struct {
+        CString (*getter)();
+        const char* tag;
+    } getters[] = {
+        {&UWebAddresses::GetDxDownloadAddress, "DirectX"},
+        {&UWebAddresses::GetWmfDownloadAddress, "Windows Media Format 9 runtime"},
+        {&UWebAddresses::GetWmSecurityDownloadAddress, "Windows Mobile Security Configuration Manager"},
+        {&UWebAddresses::GetAspiDownloadAddress, "ASPI"},
+        {&UWebAddresses::GetAc3DownloadAddress, "AC-3 Decoder"},
+        {&UWebAddresses::GetDivxDownloadAddress, "DivX Codec"},
+        {&UWebAddresses::GetQuickTimeDownloadAddress, "QuickTime"},
+        {&UWebAddresses::GetTtsEngineDownloadAddress, "Voices"},
+        {&UWebAddresses::GetXvidDownloadAddress, "Xvid Codec"},
+        {&UWebAddresses::GetLameAcmDownloadAddress, "lame_enc.dll"},
+        {&UWebAddresses::Get3ivxDownloadAddress, "Combined Community Codec Pack"},
+        {&UWebAddresses::GetRealAlternativeDownloadAddress, "Real Alternative"},
+    };
+    MakeFolder();
+    for (const auto& getter : getters) {
+        const std::string address = std::string("http://127.0.0.1:8/") + getter.tag;
+        ::WritePrivateProfileStringA("Link", getter.tag, address.c_str(), links.Path().c_str());
+        EXPECT_EQ(getter.getter(), address.c_str()) << getter.tag;
+    }
+}
+
+TEST_F(WebAddressesTest, ApplicationPagesGoByShortName)
+{
+    MakeFolder();
+    ::WritePrivateProfileStringA("Link", "AudioRecorder", "http://127.0.0.1:8/recorder", links.Path().c_str());
+    EXPECT_EQ(UWebAddresses::GetApplicationAddress(4), "http://127.0.0.1:8/recorder");
+
+    EXPECT_EQ(UWebAddresses::GetProductAddress(), UWebAddresses::kHomePage)
+        << "without an application identity there is no product";
+    EXPECT_EQ(ReadLink("test_net"), "") << "and nothing is written";
+    {
+        StApplicationId recorder(4);
+        EXPECT_EQ(UWebAddresses::GetProductAddress(), "http://127.0.0.1:8/recorder");
+    }
+    StApplicationId unnamed;
+    EXPECT_EQ(UWebAddresses::GetProductAddress(), UWebAddresses::kHomePage);
+    EXPECT_EQ(ReadLink("test_net"), UWebAddresses::kHomePage) << "the unnamed application is the program";
+}
+
+} // namespace
