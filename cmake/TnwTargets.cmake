@@ -58,18 +58,22 @@ function(tnw_add_module target)
   set_target_properties(${target} PROPERTIES PREFIX "" IMPORT_PREFIX "lib")
 endfunction()
 
-# tnw_add_test_program(<name> [PLAIN] [LINKS <lib>...])
+# tnw_add_test_program(<name> [PLAIN | OWN_MAIN] [LINKS <lib>...])
 # One GoogleTest program for the subsystem folder tests/<name>, run by ctest under Wine.
 # PLAIN programs test code below the class framework and use GoogleTest's own main; the
 # others start the framework first, as a console application of the framework does.
+# OWN_MAIN programs start the framework too, but bring their own application object and
+# main.
 function(tnw_add_test_program name)
-  cmake_parse_arguments(T "PLAIN" "" "LINKS" ${ARGN})
+  cmake_parse_arguments(T "PLAIN;OWN_MAIN" "" "LINKS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp
                                       ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.rc)
   set(target test_${name})
   add_executable(${target} ${sources})
   if(T_PLAIN)
     target_link_libraries(${target} PRIVATE tnw_test_support_core gtest_main ${T_LINKS})
+  elseif(T_OWN_MAIN)
+    target_link_libraries(${target} PRIVATE tnw_test_support_framework ${T_LINKS})
   else()
     target_link_libraries(${target} PRIVATE tnw_test_support ${T_LINKS})
   endif()
