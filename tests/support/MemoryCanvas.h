@@ -1,0 +1,23 @@
+#pragma once
+#include "afxwin.h"
+
+// A 32-bit picture in memory with a device context drawing into it, so that a test can
+// draw (or let a control paint) and then look at the pixels.
+class CMemoryCanvas {
+public:
+    CMemoryCanvas(int width, int height, COLORREF fill);
+    ~CMemoryCanvas();
+    CMemoryCanvas(const CMemoryCanvas&) = delete;
+    CMemoryCanvas& operator=(const CMemoryCanvas&) = delete;
+
+    CDC& DC() { return mDC; }
+    COLORREF Pixel(int x, int y) const { return mDC.GetPixel(x, y); }
+    void Fill(COLORREF color);
+
+private:
+    int mWidth;
+    int mHeight;
+    CDC mDC;
+    HBITMAP mBitmap = nullptr;
+    HGDIOBJ mPrevious = nullptr;
+};
