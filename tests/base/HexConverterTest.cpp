@@ -1,0 +1,43 @@
+#include "HexConverter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+TEST(HexConverter, RoundTripsEveryByteInBothOrders)
+{
+    unsigned char bytes[256];
+    for (int i = 0; i < 256; ++i)
+        bytes[i] = static_cast<unsigned char>(i);
+    for (bool reverse : {false, true}) {
+        const char* text = UHexConverter::MakeText(bytes, 256, reverse);
+        ASSERT_EQ(std::strlen(text), 512u);
+        EXPECT_EQ(std::memcmp(UHexConverter::MakeData(text, reverse), bytes, 256), 0);
+    }
+    EXPECT_STREQ(UHexConverter::MakeText(bytes + 0xFE, 2, false), "FEFF");
+}
+
+TEST(HexConverter, LittleEndianNumbersReadLeastSignificantByteFirstOrReversed)
+{
+    long long value = 1;
+    EXPECT_STREQ(UHexConverter::MakeText(&value, 8, false), "0100000000000000");
+    EXPECT_STREQ(UHexConverter::MakeText(&value, 8, true), "0000000000000001");
+    long long back = 0;
+    std::memcpy(&back, UHexConverter::MakeData("0000000000A0B0C1", true), 8);
+    EXPECT_EQ(back, 0xA0B0C1);
+}
+
+TEST(HexConverter, SingleCharactersAndOddOrBrokenTexts)
+{
+    EXPECT_STREQ(UHexConverter::MakeTextFromChar(' '), "20");
+    EXPECT_STREQ(UHexConverter::MakeTextFromChar('&'), "26");
+    EXPECT_STREQ(UHexConverter::MakeTextFromChar(0xAB), "AB");
+    EXPECT_STREQ(UHexConverter::MakeText(nullptr, 5, false), "");
+
+    const unsigned char* data = UHexConverter::MakeData("01fFa", false);
+    EXPECT_EQ(data[0], 0x01);
+    EXPECT_EQ(data[1], 0xFF) << "either case reads";
+    EXPECT_EQ(data[2], 0) << "an odd last digit is ignored";
+    EXPECT_EQ(UHexConverter::MakeData("zz", false)[0], 0);
+    EXPECT_NE(UHexConverter::MakeData(nullptr, false), nullptr);
+}
