@@ -28,15 +28,7 @@ protected:
     COLORREF Draw(UINT state)
     {
         canvas.Fill(kWhite);
-        DRAWITEMSTRUCT item = {};
-        item.CtlType = ODT_BUTTON;
-        item.CtlID = kButtonId;
-        item.itemAction = ODA_DRAWENTIRE;
-        item.itemState = state;
-        item.hwndItem = button.m_hWnd;
-        item.hDC = canvas.DC().m_hDC;
-        item.rcItem = { 2, 2, 10, 10 };
-        parent.SendMessage(WM_DRAWITEM, kButtonId, reinterpret_cast<LPARAM>(&item));
+        DrawOwnerDrawItem(parent, button, state, canvas, { 2, 2, 10, 10 });
         EXPECT_EQ(canvas.Pixel(1, 1), kWhite) << "drawn at the item rectangle";
         return canvas.Pixel(5, 5);
     }

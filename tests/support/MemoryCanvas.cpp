@@ -27,3 +27,16 @@ void CMemoryCanvas::Fill(COLORREF color)
 {
     mDC.FillSolidRect(0, 0, mWidth, mHeight, color);
 }
+
+void DrawOwnerDrawItem(CWnd& parent, CWnd& control, UINT state, CMemoryCanvas& canvas, const RECT& rect)
+{
+    DRAWITEMSTRUCT item = {};
+    item.CtlType = ODT_BUTTON;
+    item.CtlID = static_cast<UINT>(control.GetDlgCtrlID());
+    item.itemAction = ODA_DRAWENTIRE;
+    item.itemState = state;
+    item.hwndItem = control.m_hWnd;
+    item.hDC = canvas.DC().m_hDC;
+    item.rcItem = rect;
+    parent.SendMessage(WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+}

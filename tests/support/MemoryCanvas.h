@@ -21,3 +21,7 @@ private:
     HBITMAP mBitmap = nullptr;
     HGDIOBJ mPrevious = nullptr;
 };
+
+// Asks the parent to have an owner-draw control draw itself in the given state
+// (ODS_SELECTED, ODS_FOCUS ...) into the canvas at rect, as the control does when it paints.
+void DrawOwnerDrawItem(CWnd& parent, CWnd& control, UINT state, CMemoryCanvas& canvas, const RECT& rect);
