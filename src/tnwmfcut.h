@@ -13,6 +13,7 @@
 #include "controls/BitmapCheckBox.h"
 #include "controls/BitmapWindow.h"
 #include "controls/ColorStatic.h"
+#include "controls/IconButtonFlasher.h"
 #include "util/DrawingUtils.h"
 #include "util/IpUtils.h"
 #include "util/ShellUtils.h"
