@@ -215,24 +215,25 @@ void UWindowsUtils::StoreLocation(CWnd* window)
         CWindowRecord().Store(ScreenRect(window));
 }
 
-void UWindowsUtils::PlaceWindow(CWnd* window, bool withSize)
+bool UWindowsUtils::PlaceWindow(CWnd* window, bool withSize)
 {
     if (!HasNormalPlacement(window))
-        return;
+        return false;
     const CWindowRecord record;
     const int left = record.Left();
     const int top = record.Top();
     if (left == 0 && top == 0)
-        return;
+        return false;
     CRect rect = ScreenRect(window);
     if (withSize) {
         const int width = record.Width();
         const int height = record.Height();
         if (width == 0 && height == 0)
-            return;
+            return false;
         rect.SetRect(left, top, left + width, top + height);
     } else {
         rect.OffsetRect(left - rect.left, top - rect.top);
     }
     MoveToScreenRect(window, rect);
+    return true;
 }

@@ -57,8 +57,10 @@ public:
     static void SetWindowTextA(CWnd* window, int number);
 
     static void StoreLocation(CWnd* window);
-    // Moves the window to the stored position, with the stored size or keeping its own.
-    static void PlaceWindow(CWnd* window, bool withSize);
+    // Moves the window to the stored position, with the stored size or keeping its own;
+    // false when nothing was stored or the window is not in its normal state, so that the
+    // caller can place it otherwise.
+    static bool PlaceWindow(CWnd* window, bool withSize);
 
 private:
     static void Replace(CWnd* window, CWnd* other, bool centered);

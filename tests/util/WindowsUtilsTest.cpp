@@ -170,7 +170,7 @@ TEST_F(WindowsUtilsTest, ButtonsAndNullWindowsAreSafe)
     UWindowsUtils::Overlap(nullptr, &other, true);
     UWindowsUtils::SetWindowTextA(nullptr, 3);
     UWindowsUtils::StoreLocation(nullptr);
-    UWindowsUtils::PlaceWindow(&unmade, true);
+    EXPECT_FALSE(UWindowsUtils::PlaceWindow(&unmade, true));
     EXPECT_STREQ(UWindowsUtils::GetWindowTextA(nullptr), "");
     EXPECT_EQ(UWindowsUtils::GetWindowNumber(&unmade), 0);
 }
@@ -231,7 +231,7 @@ TEST_F(WindowRecordTest, PlacesWindowsWhereTheLastOneWasStored)
     Create(placed, 0, 0, 200, 120);
     Create(moved, 0, 0, 200, 120);
 
-    UWindowsUtils::PlaceWindow(&placed, true);
+    EXPECT_FALSE(UWindowsUtils::PlaceWindow(&placed, true));
     EXPECT_EQ(Rect(placed), CRect(0, 0, 200, 120)) << "nothing stored yet";
 
     UWindowsUtils::StoreLocation(&stored);
@@ -239,9 +239,9 @@ TEST_F(WindowRecordTest, PlacesWindowsWhereTheLastOneWasStored)
     EXPECT_NE(text.find("[Window]"), std::string::npos) << text;
     EXPECT_NE(text.find("Width=300"), std::string::npos) << text;
 
-    UWindowsUtils::PlaceWindow(&placed, true);
+    EXPECT_TRUE(UWindowsUtils::PlaceWindow(&placed, true));
     EXPECT_EQ(Rect(placed), CRect(-40, 30, 260, 230)) << "left of the screen is kept";
-    UWindowsUtils::PlaceWindow(&moved, false);
+    EXPECT_TRUE(UWindowsUtils::PlaceWindow(&moved, false));
     EXPECT_EQ(Rect(moved), CRect(-40, 30, 160, 150)) << "its own size is kept";
 }
 
@@ -261,7 +261,7 @@ TEST_F(WindowRecordTest, OnlyNormalWindowsAreStoredOrPlaced)
     minimized.ShowWindow(SW_RESTORE);
     EXPECT_EQ(Rect(minimized), CRect(50, 60, 250, 180));
     minimized.ShowWindow(SW_MINIMIZE);
-    UWindowsUtils::PlaceWindow(&minimized, true);
+    EXPECT_FALSE(UWindowsUtils::PlaceWindow(&minimized, true));
     minimized.ShowWindow(SW_RESTORE);
     EXPECT_EQ(Rect(minimized), CRect(50, 60, 250, 180)) << "a minimised window is not placed";
 }
@@ -272,6 +272,6 @@ TEST_F(WindowRecordTest, AStoredTopLeftCornerCountsAsNothingStored)
     Create(atOrigin, 0, 0, 300, 200);
     Create(other, 70, 80, 200, 120);
     UWindowsUtils::StoreLocation(&atOrigin);
-    UWindowsUtils::PlaceWindow(&other, true);
+    EXPECT_FALSE(UWindowsUtils::PlaceWindow(&other, true));
     EXPECT_EQ(Rect(other), CRect(70, 80, 270, 200));
 }
