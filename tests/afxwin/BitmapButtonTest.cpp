@@ -63,29 +63,3 @@ TEST_F(BitmapButtonTest, FallsBackToTheNormalBitmapAndReloadsWholeSets)
     EXPECT_FALSE(button.LoadBitmaps(static_cast<LPCSTR>(nullptr)));
     EXPECT_EQ(Draw(0), kWhite) << "without bitmaps nothing is drawn";
 }
-
-TEST(Button, WrapsTheButtonMessages)
-{
-    CWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr));
-    CButton check;
-    ASSERT_TRUE(check.Create("check", WS_VISIBLE | BS_AUTOCHECKBOX, CRect(0, 0, 80, 20), &parent, 1));
-    EXPECT_EQ(check.GetButtonStyle(), static_cast<UINT>(BS_AUTOCHECKBOX));
-    check.SetCheck(BST_CHECKED);
-    EXPECT_EQ(check.GetCheck(), BST_CHECKED);
-    check.SetState(TRUE);
-    EXPECT_TRUE(check.GetState() & BST_PUSHED);
-
-    CButton iconButton;
-    ASSERT_TRUE(iconButton.Create("", WS_VISIBLE | BS_ICON, CRect(0, 20, 40, 60), &parent, 2));
-    HICON icon = ::LoadIconA(nullptr, IDI_APPLICATION);
-    EXPECT_EQ(iconButton.SetIcon(icon), nullptr);
-    EXPECT_EQ(iconButton.GetIcon(), icon);
-
-    CStatic label;
-    ASSERT_TRUE(label.Create("label", WS_VISIBLE, CRect(0, 60, 80, 80), &parent));
-    CString text;
-    label.GetWindowText(text);
-    EXPECT_STREQ(text, "label");
-    EXPECT_EQ(label.GetDlgCtrlID(), 0xffff) << "statics get the framework's static id";
-}
