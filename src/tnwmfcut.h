@@ -1,22 +1,9 @@
 #pragma once
 // The media application class library. Applications include this header and link
-// tnwmfcut::tnwmfcut.
+// tnwmfcut::tnwmfcut. Each subsystem's header lists its classes.
 #include "tnwwndut.h"
 #include "tnwbscut.h"
-#include "core/LibraryModule.h"
-#include "core/WorkerThread.h"
-#include "core/WorkerThreadDispatcher.h"
-#include "core/Timer.h"
-#include "core/TimerDispatcher.h"
-#include "core/DelayedFunction.h"
-#include "core/ScheduleClock.h"
-#include "controls/BitmapCheckBox.h"
-#include "controls/BitmapWindow.h"
-#include "controls/ColorStatic.h"
-#include "controls/IconButtonFlasher.h"
-#include "util/DrawingUtils.h"
-#include "util/IpUtils.h"
-#include "util/ShellUtils.h"
-#include "util/WaitCursor.h"
-#include "util/WindowUpdate.h"
-#include "util/WindowsUtils.h"
+#include "core/core.h"
+#include "persist/persist.h"
+#include "util/util.h"
+#include "controls/controls.h"

@@ -1,5 +1,6 @@
 #include "afxwin.h"
 #include "afxhandlemap_.h"
+#include "afxtls_.h"
 
 IMPLEMENT_DYNCREATE(CDC, CObject)
 IMPLEMENT_DYNAMIC(CPaintDC, CDC)
@@ -12,8 +13,8 @@ using CDCMap = CHandleMap<CDC, HDC, &CDC::m_hDC>;
 
 CDCMap& DCMap()
 {
-    static thread_local CDCMap sMap;
-    return sMap;
+    static CThreadLocal<CDCMap> sMap;
+    return sMap.GetData();
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "afxwin.h"
 #include "afxhandlemap_.h"
+#include "afxtls_.h"
 
 IMPLEMENT_DYNAMIC(CGdiObject, CObject)
 IMPLEMENT_DYNAMIC(CPen, CGdiObject)
@@ -13,8 +14,8 @@ using CGdiObjectMap = CHandleMap<CGdiObject, HGDIOBJ, &CGdiObject::m_hObject>;
 
 CGdiObjectMap& GdiObjectMap()
 {
-    static thread_local CGdiObjectMap sMap;
-    return sMap;
+    static CThreadLocal<CGdiObjectMap> sMap;
+    return sMap.GetData();
 }
 
 CGdiObject* NewObjectOfKind(HGDIOBJ hObject)
