@@ -75,7 +75,8 @@ public:
     void LoadSelf(const char* name, CPersistStorage& storage) override;
 
 private:
-    void CopyItems(const CPersistList& other);
+    // The objects for a copy: clones, or the same objects.
+    std::vector<CPersistObject*> CopyItems(bool clone) const;
 
     std::vector<CPersistObject*> mItems;
     bool mOwning;

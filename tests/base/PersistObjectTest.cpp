@@ -303,6 +303,13 @@ TEST(PersistList, CopiesCloneOwnedObjectsAndShareTheOthers)
     EXPECT_NE(copy.GetAt(0), owning.GetAt(0)) << "an owning list clones what it is given";
     std::unique_ptr<CPersistObject> clone(copy.Clone());
     EXPECT_EQ(Titles(*static_cast<CPersistList*>(clone.get())), "a");
+
+    // Assigning a list that points at this list's own objects clones them before the
+    // originals are deleted.
+    CPersistList view(false);
+    view.Add(copy.GetAt(0));
+    copy = view;
+    EXPECT_EQ(Titles(copy), "a");
 }
 
 TEST(PersistList, SavesAndLoadsItsObjectsByTypeIncludingNestedListsAndHandles)
