@@ -4,6 +4,7 @@
 #include "PersistObject.h"
 #include "TopObjectDisplay.h"
 
+// The member is defined under its own name (see the header).
 #undef GetObject
 
 CObjectDisplay::CObjectDisplay(CObjectDisplay* parent)

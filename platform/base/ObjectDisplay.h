@@ -58,8 +58,8 @@ class CTopObjectDisplay;
 // Displays live on the user-interface thread and are not copied.
 class TNWBS_CLASS CObjectDisplay : public CListener, public CBroadcaster {
 public:
-    static const long kSelectionChanged = 3499634;
-    static const long kObjectTextEdited = 3499635;
+    static constexpr long kSelectionChanged = 3499634;
+    static constexpr long kObjectTextEdited = 3499635;
 
     explicit CObjectDisplay(CObjectDisplay* parent = nullptr);
     ~CObjectDisplay() override;

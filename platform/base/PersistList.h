@@ -27,10 +27,10 @@
 // out); a non-owning copy shares them. Assignment keeps the list's own ownership.
 class TNWBS_CLASS CPersistList : public CPersistObject {
 public:
-    static const long kPersistListType = 'plis';
-    static const long kItemAdded = 'ladd';
-    static const long kItemRemoved = 'lrem';
-    static const long kListChanged = 'lchg';
+    static constexpr long kPersistListType = 'plis';
+    static constexpr long kItemAdded = 'ladd';
+    static constexpr long kItemRemoved = 'lrem';
+    static constexpr long kListChanged = 'lchg';
     static const char* const kCountTag;
 
     static CMetaClass sMetaClass;
