@@ -84,7 +84,7 @@ int CPersistList::Add(CPersistObject* object)
 
 int CPersistList::Insert(int index, CPersistObject* object)
 {
-    if (!object)
+    if (!object || object == this || (mOwning && GetIndex(object) >= 0))
         return -1;
     index = std::max(0, std::min(index, GetItemCount()));
     mItems.insert(mItems.begin() + index, object);

@@ -206,6 +206,8 @@ TEST(PersistList, KeepsOrderAndTellsListenersOfEveryChange)
     EXPECT_EQ(list.Insert(1, NewSample("x", 0)), 1);
     EXPECT_EQ(list.Insert(-3, NewSample("0", 0)), 0);
     EXPECT_EQ(list.Add(nullptr), -1);
+    EXPECT_EQ(list.Add(b), -1) << "an owning list would delete it twice";
+    EXPECT_EQ(list.Add(&list), -1);
     EXPECT_EQ(Titles(list), "0axb");
     EXPECT_EQ(log.log, "ladd0 ladd1 ladd1 ladd0 ");
 
