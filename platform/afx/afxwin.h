@@ -483,3 +483,6 @@ AFX_CORE_CLASS CWnd* AFXAPI AfxGetMainWnd();
 AFX_CORE_CLASS LPCSTR AFXAPI AfxGetAppName();
 AFX_CORE_CLASS int AFXAPI AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
 AFX_CORE_CLASS int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
+
+// The standard controls belong to the window classes, as they always have.
+#include "afxstdctl.h"
