@@ -3,6 +3,10 @@
 // tnwmfcut::tnwmfcut.
 #include "tnwwndut.h"
 #include "tnwbscut.h"
+#include "core/CrashGuard.h"
+#include "core/DebugLogger.h"
+#include "core/DirectShow.h"
 #include "core/LibraryModule.h"
+#include "core/RunOnce.h"
 #include "core/WorkerThread.h"
 #include "core/WorkerThreadDispatcher.h"
