@@ -10,3 +10,7 @@
 #include "core/RunOnce.h"
 #include "core/WorkerThread.h"
 #include "core/WorkerThreadDispatcher.h"
+#include "dialogs/Prompter.h"
+#include "dialogs/RepeatPrompter.h"
+#include "dialogs/Selector.h"
+#include "dialogs/VolumeSliderDialog.h"
