@@ -7,3 +7,4 @@
 #include "persist/persist.h"
 #include "util/util.h"
 #include "dialogs/dialogs.h"
+#include "controls/controls.h"
