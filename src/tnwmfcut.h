@@ -6,4 +6,5 @@
 #include "core/core.h"
 #include "persist/persist.h"
 #include "util/util.h"
+#include "dialogs/dialogs.h"
 #include "controls/controls.h"
