@@ -5,4 +5,7 @@
 #include "tnwbscut.h"
 #include "core/core.h"
 #include "persist/persist.h"
+#include "util/util.h"
+#include "dialogs/dialogs.h"
+#include "controls/controls.h"
 #include "net/net.h"

@@ -1,7 +1,12 @@
 #pragma once
-// Application core: worker threads, timers, delayed functions, the schedule clock, the
-// command line, the notification-area icon rotator and popup menu.
+// Application core: the debug logger, worker threads, timers, delayed functions, the
+// schedule clock, the crash guard and run-once, the command line, the notification-area
+// icon rotator and popup menu.
+#include "core/CrashGuard.h"
+#include "core/DebugLogger.h"
+#include "core/DirectShow.h"
 #include "core/LibraryModule.h"
+#include "core/RunOnce.h"
 #include "core/WorkerThread.h"
 #include "core/WorkerThreadDispatcher.h"
 #include "core/Timer.h"
