@@ -1,7 +1,7 @@
 #pragma once
 // Application core: the debug logger, worker threads, timers, delayed functions, the
 // schedule clock, the crash guard and run-once, the command line, the notification-area
-// icon rotator and popup menu.
+// icon rotator and popup menu, the application pool.
 #include "core/CrashGuard.h"
 #include "core/DebugLogger.h"
 #include "core/DirectShow.h"
@@ -16,3 +16,5 @@
 #include "core/IconRotator.h"
 #include "core/PopupMenu.h"
 #include "core/CommandLineParams.h"
+#include "core/ApplicationCategory.h"
+#include "core/ApplicationPool.h"

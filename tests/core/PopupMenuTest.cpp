@@ -1,11 +1,9 @@
+#include "MenuPicker.h"
 #include "MessagePump.h"
 
 #include "tnwmfcut.h"
 
 #include <gtest/gtest.h>
-
-#include <atomic>
-#include <thread>
 
 namespace {
 
@@ -29,33 +27,7 @@ protected:
     }
 };
 
-// Picks the top item of the pop-up menu that the test's thread shows, as a person would
-// with the keyboard.
-class CMenuPicker {
-public:
-    CMenuPicker() : mThread([this] { Pick(); }) {}
-    ~CMenuPicker() { mThread.join(); }
-    bool Picked() const { return mPicked; }
-
-private:
-    void Pick()
-    {
-        const ULONGLONG deadline = ::GetTickCount64() + 5000;
-        while (::GetTickCount64() < deadline) {
-            HWND menu = ::FindWindowA("#32768", nullptr);
-            if (menu && ::IsWindowVisible(menu)) {
-                ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-                ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-                mPicked = true;
-                return;
-            }
-            ::Sleep(20);
-        }
-    }
-
-    std::atomic<bool> mPicked{false};
-    std::thread mThread;
-};
+} // namespace
 
 TEST(PopupMenuTest, ItemsShowInTheReverseOrderOfAdding)
 {
@@ -84,7 +56,7 @@ TEST(PopupMenuTest, PopsUpOnlyWithItemsAndSendsTheChosenCommandToTheOwner)
     menu.AddItem("Quit", 0x8201);
     menu.AddItem("Show", 0x8202);
     {
-        CMenuPicker picker;
+        MenuPicker picker;
         menu.PopupRight(&owner);
         EXPECT_TRUE(PumpMessagesUntil([&] { return owner.lastCommand != 0; }, 5000));
         EXPECT_TRUE(picker.Picked());
@@ -92,5 +64,3 @@ TEST(PopupMenuTest, PopsUpOnlyWithItemsAndSendsTheChosenCommandToTheOwner)
     EXPECT_EQ(owner.lastCommand, 0x8202u) << "the top item is the one added last";
     owner.DestroyWindow();
 }
-
-} // namespace
