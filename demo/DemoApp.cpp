@@ -90,6 +90,60 @@ void RunChecksumJob(CTour& tour, CMainFrame* frame)
     tour.Screenshot("worker-job");
 }
 
+// Reports the schedule clock's broadcasts as they arrive, with the seconds since the
+// schedule was set, and shows the schedule line in the main window.
+class CScheduleReporter : public CListener {
+public:
+    CScheduleReporter(CTour& tour, CMainFrame* frame, CScheduleClock& clock)
+        : mTour(tour), mFrame(frame), mClock(clock), mStart(::GetTickCount64()) {}
+    bool stopped = false;
+
+    bool ListenToMessage(long code, const void* sender, const void* extra) override
+    {
+        CString line;
+        if (code == CScheduleClock::kScheduleChanged)
+            line = "schedule changed";
+        else if (code == CScheduleClock::kStartNow)
+            line = "start recording now";
+        else if (code == CScheduleClock::kStopNow)
+            line = "stop recording now";
+        else
+            return CListener::ListenToMessage(code, sender, extra);
+        stopped = stopped || code == CScheduleClock::kStopNow;
+        CString report;
+        report.Format("%5.1f s: %s; schedule line: \"%s\"",
+                      (::GetTickCount64() - mStart) / 1000.0, static_cast<LPCSTR>(line),
+                      static_cast<LPCSTR>(mClock.GetText()));
+        mTour.Say(report);
+        mFrame->SetStatus(mClock.GetText().IsEmpty() ? line : mClock.GetText());
+        return true;
+    }
+
+private:
+    CTour& mTour;
+    CMainFrame* mFrame;
+    CScheduleClock& mClock;
+    ULONGLONG mStart;
+};
+
+// A recording scheduled to start and stop shortly. The clock fires anything due within
+// 25 seconds at once, so the start is set just beyond that to let its timer wake it.
+void RunScheduledRecording(CTour& tour, CMainFrame* frame)
+{
+    CScheduleClock clock;
+    CScheduleReporter reporter(tour, frame, clock);
+    clock.AddListener(&reporter);
+    const CTime now = CTime::GetCurrentTime();
+    clock.SetStartTime(now + CTimeSpan(27), true);
+    clock.SetStopTime(now + CTimeSpan(29), true);
+    tour.Screenshot("schedule");
+    const ULONGLONG deadline = ::GetTickCount64() + 40000;
+    while (!reporter.stopped && ::GetTickCount64() < deadline)
+        tour.Pump(100);
+    if (!reporter.stopped)
+        tour.Say("the scheduled stop did not arrive");
+}
+
 } // namespace
 
 BOOL CDemoApp::InitInstance()
@@ -123,6 +177,7 @@ void CDemoApp::RunTour(bool takeScreenshots)
         t.Screenshot("converting");
     });
     tour.AddStep([frame](CTour& t) { RunChecksumJob(t, frame); });
+    tour.AddStep([frame](CTour& t) { RunScheduledRecording(t, frame); });
     tour.AddStep([frame](CTour& t) {
         t.Say("closing the main window ends the application");
         frame->SendMessage(WM_CLOSE);

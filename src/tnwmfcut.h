@@ -1,9 +1,8 @@
 #pragma once
 // The media application class library. Applications include this header and link
-// tnwmfcut::tnwmfcut.
+// tnwmfcut::tnwmfcut. Each subsystem's header lists its classes.
 #include "tnwwndut.h"
 #include "tnwbscut.h"
-#include "core/LibraryModule.h"
-#include "core/WorkerThread.h"
-#include "core/WorkerThreadDispatcher.h"
-#include "display/ReportCtrl.h"
+#include "core/core.h"
+#include "persist/persist.h"
+#include "display/display.h"

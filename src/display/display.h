@@ -1,0 +1,3 @@
+#pragma once
+// Object display controls: lists and reports of persistent objects.
+#include "display/ReportCtrl.h"
