@@ -1,4 +1,5 @@
 #include "ChecksumJob.h"
+#include "JobReport.h"
 #include "MainFrame.h"
 #include "Tour.h"
 #include "resource.h"
@@ -177,6 +178,7 @@ void CDemoApp::RunTour(bool takeScreenshots)
         t.Screenshot("converting");
     });
     tour.AddStep([frame](CTour& t) { RunChecksumJob(t, frame); });
+    tour.AddStep([frame](CTour& t) { ShowJobReport(t, frame); });
     tour.AddStep([frame](CTour& t) { RunScheduledRecording(t, frame); });
     tour.AddStep([frame](CTour& t) {
         t.Say("closing the main window ends the application");
