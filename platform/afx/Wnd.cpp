@@ -1,5 +1,6 @@
 #include "afxwin.h"
 #include "afxhandlemap_.h"
+#include "afxtls_.h"
 
 #include <vector>
 
@@ -15,12 +16,13 @@ struct WindowThreadState {
     CWnd* pWndInit = nullptr;   // the object the next created window attaches to
     HHOOK hCbtHook = nullptr;
     MSG lastSentMsg = {};       // what Default() passes on
+    char registeredClassName[96] = {};
 };
 
 WindowThreadState& ThreadState()
 {
-    static thread_local WindowThreadState sState;
-    return sState;
+    static CThreadLocal<WindowThreadState> sState;
+    return sState.GetData();
 }
 
 // Reports the state a command's update handler leaves, without touching any item.
@@ -125,21 +127,22 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 
 LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)
 {
-    // One class per combination, named after it, as the framework has always done.
-    static thread_local char sName[96];
-    wsprintfA(sName, "Afx:%p:%x:%p:%p:%p", AfxGetInstanceHandle(), nClassStyle, hCursor,
+    // One class per combination, named after it, as the framework has always done. The
+    // name is returned in the calling thread's state.
+    char* name = ThreadState().registeredClassName;
+    wsprintfA(name, "Afx:%p:%x:%p:%p:%p", AfxGetInstanceHandle(), nClassStyle, hCursor,
               hbrBackground, hIcon);
     WNDCLASSA wc = {};
-    if (GetClassInfoA(AfxGetInstanceHandle(), sName, &wc))
-        return sName;
+    if (GetClassInfoA(AfxGetInstanceHandle(), name, &wc))
+        return name;
     wc.style = nClassStyle;
     wc.lpfnWndProc = ::DefWindowProcA;
     wc.hInstance = AfxGetInstanceHandle();
     wc.hIcon = hIcon;
     wc.hCursor = hCursor;
     wc.hbrBackground = hbrBackground;
-    wc.lpszClassName = sName;
-    return RegisterClassA(&wc) ? sName : nullptr;
+    wc.lpszClassName = name;
+    return RegisterClassA(&wc) ? name : nullptr;
 }
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
