@@ -1,4 +1,5 @@
 #include "afxlistctl.h"
+#include "afxtls_.h"
 #include "afxhandlemap_.h"
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
@@ -9,8 +10,8 @@ using CImageListMap = CHandleMap<CImageList, HIMAGELIST, &CImageList::m_hImageLi
 
 CImageListMap& ImageListMap()
 {
-    static thread_local CImageListMap sMap;
-    return sMap;
+    static CThreadLocal<CImageListMap> sMap;
+    return sMap.GetData();
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "afxlistctl.h"
+#include "afxtls_.h"
 
 #include <windowsx.h>
 
@@ -191,8 +192,8 @@ struct ToolTipThreadState {
 
 ToolTipThreadState& ThreadToolTip()
 {
-    static thread_local ToolTipThreadState sState;
-    return sState;
+    static CThreadLocal<ToolTipThreadState> sState;
+    return sState.GetData();
 }
 
 bool IsMouseMessage(UINT message)
