@@ -17,6 +17,8 @@ public:
 
 private:
     void RunTour(bool takeScreenshots);
+
+    bool mPlaced = false;
 };
 
 namespace {
@@ -145,6 +147,43 @@ void RunScheduledRecording(CTour& tour, CMainFrame* frame)
         tour.Say("the scheduled stop did not arrive");
 }
 
+// The stored position, as the next run will read it.
+CString DescribeWindowRecord()
+{
+    const std::string path = UDirectoryUtils::GetUserAppDataDirectory() + "window.ini";
+    CString text;
+    text.Format("Left=%d Top=%d Width=%d Height=%d",
+                ::GetPrivateProfileIntA("Window", "Left", 0, path.c_str()),
+                ::GetPrivateProfileIntA("Window", "Top", 0, path.c_str()),
+                ::GetPrivateProfileIntA("Window", "Width", 0, path.c_str()),
+                ::GetPrivateProfileIntA("Window", "Height", 0, path.c_str()));
+    return text;
+}
+
+void ReportPlacement(CTour& tour, CMainFrame* frame, bool placed)
+{
+    CRect rect;
+    frame->GetWindowRect(&rect);
+    CString line;
+    line.Format("main window at (%d, %d), %d x %d: %s", rect.left, rect.top, rect.Width(), rect.Height(),
+                placed ? "placed from window.ini" : "nothing in window.ini yet, so centred");
+    tour.Say(line);
+}
+
+// The status line blinks between two colours for a while, as it would to announce a
+// finished conversion.
+void BlinkStatusLine(CTour& tour, CMainFrame* frame)
+{
+    CColorStatic& status = frame->GetStatusLine();
+    frame->SetStatus("Conversion finished: clip 01 is ready");
+    status.SetBlinkBkColors(RGB(255, 255, 128), RGB(255, 160, 64));
+    status.StartBkBlink(CColorStatic::kBlinkOn, 2);
+    tour.Say("the status line blinks every 500 ms");
+    tour.Pump(1200);
+    tour.Screenshot("blinking-status");
+    status.StartBkBlink(CColorStatic::kBlinkOff, 0);
+}
+
 } // namespace
 
 BOOL CDemoApp::InitInstance()
@@ -153,6 +192,10 @@ BOOL CDemoApp::InitInstance()
     if (!frame->LoadFrame(IDR_MAINFRAME))
         return FALSE;
     m_pMainWnd = frame;
+    mPlaced = UWindowsUtils::PlaceWindow(frame, true);
+    if (!mPlaced)
+        frame->CenterWindow();
+    frame->ShowPicture((UDirectoryUtils::GetAppDirectory() + "demo-picture.jpg").c_str());
     frame->ShowWindow(m_nCmdShow);
     frame->UpdateWindow();
 
@@ -165,10 +208,11 @@ void CDemoApp::RunTour(bool takeScreenshots)
 {
     CTour tour(takeScreenshots);
     auto* frame = static_cast<CMainFrame*>(m_pMainWnd);
-    tour.AddStep([frame](CTour& t) {
+    tour.AddStep([frame, this](CTour& t) {
         CString title;
         frame->GetWindowText(title);
         t.Say(CString("main window open: ") + title);
+        ReportPlacement(t, frame, mPlaced);
         t.Screenshot("main-window");
     });
     tour.AddStep([frame](CTour& t) {
@@ -180,9 +224,14 @@ void CDemoApp::RunTour(bool takeScreenshots)
     tour.AddStep([frame](CTour& t) { RunChecksumJob(t, frame); });
     tour.AddStep([frame](CTour& t) { ShowJobReport(t, frame); });
     tour.AddStep([frame](CTour& t) { RunScheduledRecording(t, frame); });
+    tour.AddStep([frame](CTour& t) { BlinkStatusLine(t, frame); });
     tour.AddStep([frame](CTour& t) {
-        t.Say("closing the main window ends the application");
+        // As a user would move it, so that the next run shows it placed there.
+        frame->SetWindowPos(nullptr, 60, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        t.Say("the main window is moved to (60, 40)");
+        t.Say("closing the main window stores its position in window.ini and ends the application");
         frame->SendMessage(WM_CLOSE);
+        t.Say(CString("window.ini: ") + DescribeWindowRecord());
     });
     tour.Run();
 }

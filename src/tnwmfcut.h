@@ -5,4 +5,6 @@
 #include "tnwbscut.h"
 #include "core/core.h"
 #include "persist/persist.h"
+#include "util/util.h"
+#include "controls/controls.h"
 #include "display/display.h"

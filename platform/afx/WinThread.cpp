@@ -102,6 +102,8 @@ BOOL CWinThread::OnIdle(LONG lCount)
         CWnd::DeleteTempMap();
         CMenu::DeleteTempMap();
         CImageList::DeleteTempMap();
+        CDC::DeleteTempMap();
+        CGdiObject::DeleteTempMap();
     }
     return lCount < 1;
 }
