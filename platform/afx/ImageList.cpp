@@ -117,14 +117,14 @@ COLORREF CImageList::GetBkColor() const
     return ImageList_GetBkColor(m_hImageList);
 }
 
-int CImageList::Add(HBITMAP hbmImage, HBITMAP hbmMask)
+int CImageList::Add(CBitmap* pbmImage, CBitmap* pbmMask)
 {
-    return ImageList_Add(m_hImageList, hbmImage, hbmMask);
+    return ImageList_Add(m_hImageList, *pbmImage, pbmMask ? static_cast<HBITMAP>(*pbmMask) : nullptr);
 }
 
-int CImageList::Add(HBITMAP hbmImage, COLORREF crMask)
+int CImageList::Add(CBitmap* pbmImage, COLORREF crMask)
 {
-    return ImageList_AddMasked(m_hImageList, hbmImage, crMask);
+    return ImageList_AddMasked(m_hImageList, *pbmImage, crMask);
 }
 
 int CImageList::Add(HICON hIcon)
@@ -137,9 +137,9 @@ BOOL CImageList::Remove(int nImage)
     return ImageList_Remove(m_hImageList, nImage);
 }
 
-BOOL CImageList::Replace(int nImage, HBITMAP hbmImage, HBITMAP hbmMask)
+BOOL CImageList::Replace(int nImage, CBitmap* pbmImage, CBitmap* pbmMask)
 {
-    return ImageList_Replace(m_hImageList, nImage, hbmImage, hbmMask);
+    return ImageList_Replace(m_hImageList, nImage, *pbmImage, pbmMask ? static_cast<HBITMAP>(*pbmMask) : nullptr);
 }
 
 int CImageList::Replace(int nImage, HICON hIcon)
@@ -157,9 +157,9 @@ BOOL CImageList::SetOverlayImage(int nImage, int nOverlay)
     return ImageList_SetOverlayImage(m_hImageList, nImage, nOverlay);
 }
 
-BOOL CImageList::Draw(HDC hdc, int nImage, POINT pt, UINT nStyle)
+BOOL CImageList::Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle)
 {
-    return ImageList_Draw(m_hImageList, nImage, hdc, pt.x, pt.y, nStyle);
+    return ImageList_Draw(m_hImageList, nImage, pDC->GetSafeHdc(), pt.x, pt.y, nStyle);
 }
 
 BOOL CImageList::Copy(int iDst, int iSrc, UINT uFlags)

@@ -14,6 +14,7 @@
 //   control id is the tool tip's own (0), its idFrom the tool id, as MFC delivers them.
 // - A list control in owner-draw mode draws its items in DrawItem, which the parent's
 //   WM_DRAWITEM reaches through reflection.
+#include "afxgdi.h"
 #include "afxwin.h"
 
 #include <commctrl.h>
@@ -52,15 +53,15 @@ public:
     COLORREF GetBkColor() const;
 
     // Each returns the index of the first image added, or -1.
-    int Add(HBITMAP hbmImage, HBITMAP hbmMask);
-    int Add(HBITMAP hbmImage, COLORREF crMask);
+    int Add(CBitmap* pbmImage, CBitmap* pbmMask);
+    int Add(CBitmap* pbmImage, COLORREF crMask);
     int Add(HICON hIcon);
     BOOL Remove(int nImage);
-    BOOL Replace(int nImage, HBITMAP hbmImage, HBITMAP hbmMask);
+    BOOL Replace(int nImage, CBitmap* pbmImage, CBitmap* pbmMask);
     int Replace(int nImage, HICON hIcon);
     HICON ExtractIcon(int nImage);
     BOOL SetOverlayImage(int nImage, int nOverlay);
-    BOOL Draw(HDC hdc, int nImage, POINT pt, UINT nStyle);
+    BOOL Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle);
     BOOL Copy(int iDst, int iSrc, UINT uFlags = ILCF_MOVE);
 };
 

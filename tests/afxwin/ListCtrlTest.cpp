@@ -135,11 +135,10 @@ TEST(ImageList, PermanentAndTemporaryObjects)
 {
     CImageList images;
     ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 4));
-    HDC screen = ::GetDC(nullptr);
-    HBITMAP strip = ::CreateCompatibleBitmap(screen, 32, 16);
-    ::ReleaseDC(nullptr, screen);
-    EXPECT_EQ(images.Add(strip, RGB(0, 0, 0)), 0);
-    ::DeleteObject(strip);
+    CBitmap strip;
+    CClientDC screen(nullptr);
+    ASSERT_TRUE(strip.CreateCompatibleBitmap(&screen, 32, 16));
+    EXPECT_EQ(images.Add(&strip, RGB(0, 0, 0)), 0);
     EXPECT_EQ(images.GetImageCount(), 2);
     EXPECT_EQ(CImageList::FromHandle(images.GetSafeHandle()), &images);
     EXPECT_FALSE(images.Attach(ImageList_Create(8, 8, ILC_COLOR, 0, 1))) << "one list per object";
