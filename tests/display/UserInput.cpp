@@ -75,6 +75,19 @@ void PressKey(UINT virtualKey)
     Deliver();
 }
 
+void PressKeyWith(UINT modifier, UINT virtualKey)
+{
+    // Controls read modifiers from the keyboard state, which posted keys do not change.
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    const BYTE previous = keys[modifier];
+    keys[modifier] |= 0x80;
+    ::SetKeyboardState(keys);
+    PressKey(virtualKey);
+    keys[modifier] = previous;
+    ::SetKeyboardState(keys);
+}
+
 void Type(const char* text)
 {
     HWND focus = ::GetFocus();

@@ -21,6 +21,8 @@ void ClickCheckBox(CListCtrl& list, int row);
 void ClickHeader(CListCtrl& list, int column);
 // A key pressed and released in the window that has the focus.
 void PressKey(UINT virtualKey);
+// A key pressed and released while a modifier key (VK_SHIFT, VK_CONTROL) is held down.
+void PressKeyWith(UINT modifier, UINT virtualKey);
 // Characters typed into the window that has the focus.
 void Type(const char* text);
 
