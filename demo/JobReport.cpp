@@ -3,30 +3,61 @@
 
 #include "tnwmfcut.h"
 
+#include <memory>
+
 namespace {
 
-struct SampleJob {
-    const char* name;
+// One job of the converter's queue.
+class CConvertJob : public CPersistObject {
+public:
+    CConvertJob(const char* name, double megabytes, const char* state, bool selected)
+        : name(name), megabytes(megabytes), state(state), selected(selected) {}
+
+    void SetState(const char* newState)
+    {
+        state = newState;
+        Notify(kObjectChanged, 0, 0);
+    }
+
+    CString name;
     double megabytes;
-    const char* state;
+    CString state;
     bool selected;
 };
 
-const SampleJob kJobs[] = {
-    { "holiday.avi", 734.5, "Converted", false },
-    { "interview.mov", 1280.0, "Waiting", true },
-    { "concert.mp4", 96.25, "Converting 40%", true },
-    { "birthday.wmv", 412.75, "Waiting", false },
-    { "lecture.mpg", 2048.0, "Failed", false },
+// The queue as a report: the check box says whether a job is to be converted.
+class CJobReport : public CObjectReportControl {
+public:
+    void CreateListHeaders() override { SetColumnHeader("Job,200;Size (MB),100,2;State,160"); }
+
+    const char* GetObjectText(CPersistObject* object, int column, bool) override
+    {
+        const CConvertJob* job = static_cast<CConvertJob*>(object);
+        if (column == 0)
+            return job->name;
+        if (column == 2)
+            return job->state;
+        CString size;
+        size.Format("%.2f", job->megabytes);
+        return UStringBuffer::Text(size);
+    }
+    bool GetObjectChecked(CPersistObject* object) override { return static_cast<CConvertJob*>(object)->selected; }
+    bool CheckObject(CPersistObject* object, bool check) override
+    {
+        static_cast<CConvertJob*>(object)->selected = check;
+        return true;
+    }
 };
 
-COLORREF StateColour(const char* state)
+std::unique_ptr<CPersistList> SampleQueue()
 {
-    if (strcmp(state, "Converted") == 0)
-        return RGB(0, 128, 0);
-    if (strcmp(state, "Failed") == 0)
-        return RGB(192, 0, 0);
-    return 0xFFFFFFFF;
+    auto queue = std::make_unique<CPersistList>(true);
+    queue->Add(new CConvertJob("holiday.avi", 734.5, "Converted", false));
+    queue->Add(new CConvertJob("interview.mov", 1280.0, "Waiting", true));
+    queue->Add(new CConvertJob("concert.mp4", 96.25, "Converting 40%", true));
+    queue->Add(new CConvertJob("birthday.wmv", 412.75, "Waiting", false));
+    queue->Add(new CConvertJob("lecture.mpg", 2048.0, "Failed", false));
+    return queue;
 }
 
 // A click on a column heading, as the mouse gives it.
@@ -41,32 +72,51 @@ void ClickHeading(CReportCtrl& report, int column)
     header->SendMessage(WM_LBUTTONUP, 0, where);
 }
 
+// Finished jobs in green, failed ones in red.
+void ColourStates(CObjectReportControl& report)
+{
+    for (int row = 0; row < report.GetItemCount(); ++row) {
+        const CString state = static_cast<CConvertJob*>(report.GetListDisplay(row)->GetObjectA())->state;
+        const COLORREF colour = state == "Converted" ? RGB(0, 128, 0) : state == "Failed" ? RGB(192, 0, 0) : 0xFFFFFFFF;
+        report.SetItemTextColor(row, 2, colour, FALSE);
+    }
+    report.Invalidate();
+}
+
+CString RowNames(CReportCtrl& report)
+{
+    CString names;
+    for (int row = 0; row < report.GetItemCount(); ++row)
+        names += CString(" ") + report.GetItemText(row, 0);
+    return names;
+}
+
 } // namespace
 
 void ShowJobReport(CTour& tour, CMainFrame* frame)
 {
-    CReportCtrl report;
+    CJobReport report;
     if (!report.Create(frame, 1)) {
         tour.Say("the job report could not be created");
         return;
     }
-    report.SetColumnHeader("Job,200;Size (MB),100,2;State,160");
     report.SetCheckboxeStyle(CReportCtrl::kCheckboxNormal);
     report.SetGridLines();
-    for (const SampleJob& job : kJobs) {
-        const int row = report.InsertItem(report.GetItemCount(), job.name);
-        report.SetItemText(row, 1, job.megabytes, 2);
-        report.SetItemText(row, 2, job.state);
-        report.SetItemTextColor(row, 2, StateColour(job.state), FALSE);
-        report.SetCheck(row, job.selected);
-    }
-    tour.Say("job report: 5 jobs, 2 checked for conversion");
+    auto queue = SampleQueue();
+    report.SetObject(queue.get());
+    ColourStates(report);
+    CString line;
+    line.Format("job report: %d jobs, %d checked for conversion", report.GetItemCount(),
+                report.GetItemCount(CReportCtrl::kItemChecked));
+    tour.Say(line);
 
     ClickHeading(report, 1);
     ClickHeading(report, 1);
-    CString order = "job report sorted by size, largest first:";
-    for (int row = 0; row < report.GetItemCount(); ++row)
-        order += CString(" ") + report.GetItemText(row, 0);
-    tour.Say(order);
+    tour.Say(CString("job report sorted by size, largest first:") + RowNames(report));
+
+    static_cast<CConvertJob*>(queue->GetAt(2))->SetState("Converted");
+    ColourStates(report);
+    tour.Say(CString("concert.mp4 converted; its row now says: ") + report.GetItemText(report.GetItemCount() - 1, 2));
     tour.Screenshot("job-report");
+    report.SetObject(nullptr);
 }
