@@ -3,6 +3,8 @@
 
 #include "tnwbscut.h"
 
+#include <initializer_list>
+
 // The text handed to a tool tip: kept by the control until the tool tip has copied it.
 // Holds up to 519 narrow or 259 wide characters.
 class AFX_EXT_CLASS CToolTipTextBuffer {
@@ -42,6 +44,23 @@ public:
     static INT_PTR ToolHitTest(const CListCtrl& list, CPoint point, TOOLINFOA* pTI);
     // The cell of a tool id; false for id 0.
     static bool ToolCell(UINT_PTR id, int& row, int& column);
+
+    // The first of count rows whose data (dataOf(row)) is wanted, -1 if none. Lists are
+    // mostly walked in order, forwards or backwards: the rows beside the one found last
+    // (hint, updated) are tried before a search from the top.
+    template <class TDataOf>
+    static int FindRow(int count, DWORD_PTR wanted, int& hint, TDataOf dataOf)
+    {
+        for (int guess : { hint + 1, hint, hint - 1 }) {
+            if (guess >= 0 && guess < count && dataOf(guess) == wanted)
+                return hint = guess;
+        }
+        for (int row = 0; row < count; ++row) {
+            if (dataOf(row) == wanted)
+                return hint = row;
+        }
+        return -1;
+    }
 
     // Brings the displays' selection in line with the rows the notice is about (all rows
     // for item -1) and broadcasts kSelectionChanged from the top display for each display

@@ -198,22 +198,10 @@ int CObjectListControl::GetListIndex(CObjectDisplay* display)
     if (!display)
         return -1;
     const int count = GetItemCount();
-    const LPARAM wanted = reinterpret_cast<LPARAM>(display);
-    const auto holds = [&](int row) {
-        return row >= 0 && row < count && static_cast<LPARAM>(GetItemData(row)) == wanted;
-    };
-    if (mRefreshing && holds(count - 1))
+    const DWORD_PTR wanted = reinterpret_cast<DWORD_PTR>(display);
+    if (mRefreshing && count > 0 && GetItemData(count - 1) == wanted)
         return count - 1;
-    // Lists are mostly walked in order, forwards or backwards.
-    for (int guess : { mLastFoundRow + 1, mLastFoundRow, mLastFoundRow - 1 }) {
-        if (holds(guess))
-            return mLastFoundRow = guess;
-    }
-    for (int row = 0; row < count; ++row) {
-        if (holds(row))
-            return mLastFoundRow = row;
-    }
-    return -1;
+    return UListControlUtils::FindRow(count, wanted, mLastFoundRow, [this](int row) { return GetItemData(row); });
 }
 
 CObjectDisplay* CObjectListControl::GetListDisplay(int row) const

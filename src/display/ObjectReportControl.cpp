@@ -14,7 +14,7 @@ BEGIN_MESSAGE_MAP(CObjectReportControl, CReportCtrl)
     ON_TTN_NEEDTEXT(OnToolTipText)
 END_MESSAGE_MAP()
 
-CObjectReportControl::CObjectReportControl() = default;
+CObjectReportControl::CObjectReportControl() : mLastFoundRow(-1) {}
 
 CObjectReportControl::~CObjectReportControl()
 {
@@ -102,6 +102,13 @@ void CObjectReportControl::RemoveListHeaders()
     }
 }
 
+void CObjectReportControl::RemoveChildren()
+{
+    // Every row belongs to a child: the rows go at once, then the displays find none.
+    DeleteAllItems(kItemAll);
+    CTopObjectDisplay::RemoveChildren();
+}
+
 CObjectDisplay* CObjectReportControl::CreateChildDisplay(CPersistObject* object)
 {
     return object ? new CObjectListDisplay(this) : nullptr;
@@ -145,12 +152,8 @@ int CObjectReportControl::GetListIndex(CObjectDisplay* display) const
 {
     if (!display)
         return -1;
-    const int count = CReportCtrl::GetItemCount();
-    for (int row = 0; row < count; ++row) {
-        if (GetListDisplay(row) == display)
-            return row;
-    }
-    return -1;
+    return UListControlUtils::FindRow(CReportCtrl::GetItemCount(), reinterpret_cast<DWORD_PTR>(display), mLastFoundRow,
+                                      [this](int row) { return GetItemData(row); });
 }
 
 CObjectDisplay* CObjectReportControl::GetListDisplay(int row) const

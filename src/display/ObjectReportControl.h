@@ -19,7 +19,9 @@
 // - Rows that the report moves (sorting, MoveTo, SwapItems) take their states along; the
 //   item changes of that time are not the user's, and no object is asked to check or
 //   uncheck for them.
-// - Finding a row's display reads the row's item data.
+// - Finding a row's display reads the row's item data; finding a display's row tries the
+//   neighbours of the row found before, so that walking a long report stays linear.
+// - RemoveChildren deletes all rows (and their records) in one step before the displays go.
 class AFX_EXT_CLASS CObjectReportControl : public CReportCtrl, public CTopObjectDisplay {
 public:
     CObjectReportControl();
@@ -40,6 +42,7 @@ public:
     void DisplayChanged(CObjectDisplay* changed) override;
     CObjectDisplay* FindDisplayFromHandle(LONG_PTR handle) override;
     void Refresh() override;
+    void RemoveChildren() override;
     CObjectDisplay* CreateChildDisplay(CPersistObject* object) override;
     LONG_PTR GetChildDisplayHandle(CObjectDisplay* child) override;
     void SelectChild(CObjectDisplay* child, bool select) override;
@@ -70,4 +73,5 @@ protected:
 private:
     CImageList mImageList;
     CToolTipTextBuffer mToolTipText;
+    mutable int mLastFoundRow;
 };
