@@ -14,10 +14,13 @@ class CDemoApp : public CWinApp {
 public:
     CDemoApp() : CWinApp(nullptr) {}
     BOOL InitInstance() override;
+    int ExitInstance() override;
 
 private:
     void RunTour(bool takeScreenshots);
 
+    StCrashGuard* mCrashGuard = nullptr;
+    CDebugLogger* mLogger = nullptr;
     bool mPlaced = false;
 };
 
@@ -147,6 +150,40 @@ void RunScheduledRecording(CTour& tour, CMainFrame* frame)
         tour.Say("the scheduled stop did not arrive");
 }
 
+// What a maker asks about first when a user reports a problem.
+void ShowDiagnostics(CTour& tour)
+{
+    tour.Say(StCrashGuard::CrashedLastTime() ? "the last run crashed or was killed: settings would start safe"
+                                             : "the last run ended normally");
+    if (CRegistry("Debug", "Enable", nullptr).GetValue(0) == 1) {
+        tour.Say(CString("debug log on: every tour line goes to ") + UDirectoryUtils::GetAppDirectory().c_str() +
+                 "log.ini");
+    } else {
+        tour.Say("debug log off (setting Debug/Enable = 1 switches it on)");
+    }
+}
+
+// Saves what the tour said beside the screenshots, never over an earlier tour's report.
+void SaveReport(CTour& tour)
+{
+    char folder[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(MAX_PATH, folder);
+    const CString wanted = CString(folder) + "\\tour-report.txt";
+    const CString path = UFileReplace::GetFilePath(nullptr, wanted, kFileReplaceRename);
+    if (path.IsEmpty()) {
+        tour.Say("every report name is taken: the report is not saved");
+        return;
+    }
+    tour.Say(CString("tour report saved as ") + path + (path == wanted ? "" : " (the earlier report is kept)"));
+    try {
+        CFile report(path, CFile::modeCreate | CFile::modeWrite);
+        report.Write(static_cast<LPCSTR>(tour.Transcript()), tour.Transcript().GetLength());
+    } catch (CException* failure) {
+        failure->Delete();
+        tour.Say("the report could not be written");
+    }
+}
+
 // The stored position, as the next run will read it.
 CString DescribeWindowRecord()
 {
@@ -188,6 +225,11 @@ void BlinkStatusLine(CTour& tour, CMainFrame* frame)
 
 BOOL CDemoApp::InitInstance()
 {
+    // First of all: the guard tells whether the run before this one ended properly, and
+    // the logger writes when the user's setting asks for it.
+    mCrashGuard = new StCrashGuard;
+    mLogger = new CDebugLogger;
+
     auto* frame = new CMainFrame;
     if (!frame->LoadFrame(IDR_MAINFRAME))
         return FALSE;
@@ -204,10 +246,21 @@ BOOL CDemoApp::InitInstance()
     return TRUE;
 }
 
+int CDemoApp::ExitInstance()
+{
+    delete mLogger;
+    mLogger = nullptr;
+    // The last step of a normal end: the next run will not report a crash.
+    delete mCrashGuard;
+    mCrashGuard = nullptr;
+    return CWinApp::ExitInstance();
+}
+
 void CDemoApp::RunTour(bool takeScreenshots)
 {
     CTour tour(takeScreenshots);
     auto* frame = static_cast<CMainFrame*>(m_pMainWnd);
+    tour.AddStep(ShowDiagnostics);
     tour.AddStep([frame, this](CTour& t) {
         CString title;
         frame->GetWindowText(title);
@@ -225,6 +278,7 @@ void CDemoApp::RunTour(bool takeScreenshots)
     tour.AddStep([frame](CTour& t) { ShowJobReport(t, frame); });
     tour.AddStep([frame](CTour& t) { RunScheduledRecording(t, frame); });
     tour.AddStep([frame](CTour& t) { BlinkStatusLine(t, frame); });
+    tour.AddStep(SaveReport);
     tour.AddStep([frame](CTour& t) {
         // As a user would move it, so that the next run shows it placed there.
         frame->SetWindowPos(nullptr, 60, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);

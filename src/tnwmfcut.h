@@ -6,5 +6,6 @@
 #include "core/core.h"
 #include "persist/persist.h"
 #include "util/util.h"
+#include "dialogs/dialogs.h"
 #include "controls/controls.h"
 #include "display/display.h"

@@ -500,3 +500,4 @@ AFX_CORE_CLASS int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT
 // Drawing and the standard controls, which build on the classes above.
 #include "afxgdi.h"
 #include "afxctl.h"
+#include "afxstdctl.h"
