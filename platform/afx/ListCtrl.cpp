@@ -85,9 +85,9 @@ CToolTipCtrl* CListCtrl::SetToolTips(CToolTipCtrl* pTip)
         SendMessage(LVM_SETTOOLTIPS, reinterpret_cast<WPARAM>(pTip->GetSafeHwnd())))));
 }
 
-CWnd* CListCtrl::GetEditControl() const
+CEdit* CListCtrl::GetEditControl() const
 {
-    return CWnd::FromHandle(reinterpret_cast<HWND>(SendMessage(LVM_GETEDITCONTROL)));
+    return static_cast<CEdit*>(CWnd::FromHandle(reinterpret_cast<HWND>(SendMessage(LVM_GETEDITCONTROL))));
 }
 
 int CListCtrl::GetItemCount() const
@@ -467,9 +467,9 @@ BOOL CListCtrl::Arrange(UINT nCode)
     return static_cast<BOOL>(SendMessage(LVM_ARRANGE, nCode));
 }
 
-CWnd* CListCtrl::EditLabel(int nItem)
+CEdit* CListCtrl::EditLabel(int nItem)
 {
-    return CWnd::FromHandle(reinterpret_cast<HWND>(SendMessage(LVM_EDITLABELA, nItem)));
+    return static_cast<CEdit*>(CWnd::FromHandle(reinterpret_cast<HWND>(SendMessage(LVM_EDITLABELA, nItem))));
 }
 
 CImageList* CListCtrl::CreateDragImage(int nItem, LPPOINT lpPoint)

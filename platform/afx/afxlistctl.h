@@ -15,6 +15,7 @@
 // - A list control in owner-draw mode draws its items in DrawItem, which the parent's
 //   WM_DRAWITEM reaches through reflection.
 #include "afxgdi.h"
+#include "afxstdctl.h"
 #include "afxwin.h"
 
 #include <commctrl.h>
@@ -156,7 +157,7 @@ public:
     CToolTipCtrl* GetToolTips() const;
     CToolTipCtrl* SetToolTips(CToolTipCtrl* pTip);
     // The label editor while a label is being edited, or null.
-    CWnd* GetEditControl() const;
+    CEdit* GetEditControl() const;
 
     int GetItemCount() const;
     BOOL SetItemCount(int nItems);
@@ -231,7 +232,7 @@ public:
     BOOL RedrawItems(int nFirst, int nLast);
     BOOL Update(int nItem);
     BOOL Arrange(UINT nCode);
-    CWnd* EditLabel(int nItem);
+    CEdit* EditLabel(int nItem);
     CImageList* CreateDragImage(int nItem, LPPOINT lpPoint);
     // Sorts through a comparison of item data (LVM_SORTITEMS).
     BOOL SortItems(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData);

@@ -91,7 +91,7 @@ BEGIN_MESSAGE_MAP(CReportCtrl, CListCtrl)
 END_MESSAGE_MAP()
 
 CReportCtrl::CReportCtrl()
-    : mEdit(new CWnd), mSortSeparator(nullptr), mEditable(FALSE), mEditItem(-1), mEditSubItem(-1),
+    : mEdit(new CEdit), mSortSeparator(nullptr), mEditable(FALSE), mEditItem(-1), mEditSubItem(-1),
       mCheckboxStyle(kCheckboxNormal), mEditAlignment(0), mSortedColumn(-1), mSortAscending(TRUE),
       mRearranging(0)
 {
@@ -240,7 +240,7 @@ void CReportCtrl::ResizeToFitParent()
     MoveWindow(&area);
 }
 
-CWnd* CReportCtrl::GetEditControl()
+CEdit* CReportCtrl::GetEditControl()
 {
     return mEdit;
 }
@@ -923,7 +923,7 @@ BOOL CReportCtrl::StartEdit(int nItem, int nSubItem)
         mEdit->DestroyWindow();
     }
     if (!mEdit->m_hWnd
-        && !mEdit->CreateEx(0, "EDIT", "", mEditAlignment | kEditStyle, CRect(0, 0, 1, 1), this, 0)) {
+        && !mEdit->Create(mEditAlignment | kEditStyle, CRect(0, 0, 1, 1), this, 0)) {
         mEditItem = mEditSubItem = -1;
         return FALSE;
     }
@@ -936,7 +936,7 @@ BOOL CReportCtrl::StartEdit(int nItem, int nSubItem)
     mEdit->MoveWindow(&cell);
     mEdit->SetWindowText(CListCtrl::GetItemText(nItem, nSubItem));
     mEdit->ShowWindow(SW_SHOW);
-    mEdit->SendMessage(EM_SETSEL, 0, -1);
+    mEdit->SetSel(0, -1);
     mEdit->SendMessage(EM_SCROLLCARET);
     mEdit->SetFocus();
     return TRUE;

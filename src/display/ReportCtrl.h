@@ -84,7 +84,7 @@ public:
     void SetEditable(BOOL bSet = TRUE);
     BOOL IsEditable() const;
     void ResizeToFitParent();
-    CWnd* GetEditControl();
+    CEdit* GetEditControl();
 
     // Columns and header.
     int GetColumnCount() const;
@@ -242,7 +242,7 @@ private:
     void ApplyCellColor(int nItem, int nSubItem, COLORREF color, bool bText, BOOL bRedraw);
     void NotifyParent(UINT message, WPARAM wParam, LPARAM lParam);
 
-    CWnd* mEdit;
+    CEdit* mEdit;
     char* mSortSeparator;
     BOOL mEditable;
     int mEditItem;

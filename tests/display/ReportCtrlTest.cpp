@@ -53,9 +53,9 @@ protected:
         return found;
     }
 
-    CWnd* VisibleEditor()
+    CEdit* VisibleEditor()
     {
-        CWnd* edit = report.GetEditControl();
+        CEdit* edit = report.GetEditControl();
         return edit->m_hWnd && edit->IsWindowVisible() ? edit : nullptr;
     }
 
