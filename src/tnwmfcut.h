@@ -6,3 +6,4 @@
 #include "core/LibraryModule.h"
 #include "core/WorkerThread.h"
 #include "core/WorkerThreadDispatcher.h"
+#include "util/MediaFileExtension.h"
