@@ -7,3 +7,5 @@
 #include "core/WorkerThread.h"
 #include "core/WorkerThreadDispatcher.h"
 #include "util/MediaFileExtension.h"
+#include "dialogs/RepeatPrompter.h"
+#include "util/FileReplace.h"
