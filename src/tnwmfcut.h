@@ -9,3 +9,4 @@
 #include "util/MediaFileExtension.h"
 #include "dialogs/RepeatPrompter.h"
 #include "util/FileReplace.h"
+#include "transfer/FileCopyJob.h"
