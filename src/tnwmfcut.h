@@ -10,3 +10,4 @@
 #include "dialogs/RepeatPrompter.h"
 #include "util/FileReplace.h"
 #include "transfer/FileCopyJob.h"
+#include "transfer/FileCopyThread.h"
