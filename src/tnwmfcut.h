@@ -1,13 +1,11 @@
 #pragma once
 // The media application class library. Applications include this header and link
-// tnwmfcut::tnwmfcut.
+// tnwmfcut::tnwmfcut. Each subsystem's header lists its classes.
 #include "tnwwndut.h"
 #include "tnwbscut.h"
-#include "core/LibraryModule.h"
-#include "core/WorkerThread.h"
-#include "core/WorkerThreadDispatcher.h"
-#include "util/MediaFileExtension.h"
-#include "dialogs/RepeatPrompter.h"
-#include "util/FileReplace.h"
-#include "transfer/FileCopyJob.h"
-#include "transfer/FileCopyThread.h"
+#include "core/core.h"
+#include "persist/persist.h"
+#include "util/util.h"
+#include "dialogs/dialogs.h"
+#include "controls/controls.h"
+#include "transfer/transfer.h"

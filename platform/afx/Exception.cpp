@@ -1,4 +1,5 @@
 #include "afxexcept.h"
+#include "afxwin.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -72,12 +73,11 @@ BOOL CException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpCo
 int CException::ReportError(UINT nType, UINT nMessageID)
 {
     char text[512];
-    CString message;
     if (GetErrorMessage(text, sizeof text))
-        message = text;
-    else if (!nMessageID || !message.LoadString(nMessageID))
-        message = "No error message is available.";
-    return MessageBoxA(GetActiveWindow(), message, "Error", nType);
+        return AfxMessageBox(text, nType);
+    if (nMessageID)
+        return AfxMessageBox(nMessageID, nType);
+    return AfxMessageBox("No error message is available.", nType);
 }
 
 CSimpleException::CSimpleException() = default;

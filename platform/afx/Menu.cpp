@@ -1,5 +1,6 @@
 #include "afxwin.h"
 #include "afxhandlemap_.h"
+#include "afxtls_.h"
 
 IMPLEMENT_DYNAMIC(CMenu, CObject)
 
@@ -9,8 +10,8 @@ using CMenuMap = CHandleMap<CMenu, HMENU, &CMenu::m_hMenu>;
 
 CMenuMap& MenuMap()
 {
-    static thread_local CMenuMap sMap;
-    return sMap;
+    static CThreadLocal<CMenuMap> sMap;
+    return sMap.GetData();
 }
 
 } // namespace

@@ -368,8 +368,10 @@ int CString::Remove(char chRemove)
 {
     char* end = std::remove(m_pchData, m_pchData + m_nDataLength, chRemove);
     const int removed = static_cast<int>(m_pchData + m_nDataLength - end);
-    m_nDataLength -= removed;
-    m_pchData[m_nDataLength] = 0;
+    if (removed) {
+        m_nDataLength -= removed;
+        m_pchData[m_nDataLength] = 0;
+    }
     return removed;
 }
 

@@ -5,10 +5,8 @@
 //   catch (CException* e) { e->GetErrorMessage(text, sizeof text); e->Delete(); }
 //
 // Choices of this framework:
-// - ReportError shows its text with MessageBoxA, owned by the active window, under the
-//   caption "Error". It must not be used where nobody can answer a message box.
-// - The out-of-memory exception is one object made before memory runs out; Delete()
-//   leaves it alone, so AfxThrowMemoryException never needs memory itself.
+// - The out-of-memory exception is one object that lives for the whole run and takes no
+//   heap memory; Delete() leaves it alone, so throwing it never needs memory.
 #include "afxver_.h"
 #include "afxobj.h"
 #include "afxstr.h"
@@ -32,8 +30,8 @@ public:
     // terminator). Returns FALSE, with an empty text, when there is no description.
     virtual BOOL GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr);
 
-    // Shows the description in a message box, or the string resource nMessageID when there
-    // is none. Returns the message box's result.
+    // Shows the description with AfxMessageBox (so through the application's DoMessageBox),
+    // or the string resource nMessageID when there is none. Returns the box's result.
     virtual int ReportError(UINT nType = MB_OK, UINT nMessageID = 0);
 
     BOOL m_bAutoDelete;

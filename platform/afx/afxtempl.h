@@ -107,12 +107,7 @@ public:
     INT_PTR Append(const CArray& src)
     {
         const INT_PTR first = GetSize();
-        if (&src == this) {
-            m_data.reserve(m_data.size() * 2);
-            m_data.insert(m_data.end(), m_data.begin(), m_data.begin() + first);
-        } else {
-            m_data.insert(m_data.end(), src.m_data.begin(), src.m_data.end());
-        }
+        InsertAt(first, &src);
         return first;
     }
     void Copy(const CArray& src)
@@ -134,7 +129,7 @@ public:
     {
         if (nStartIndex < 0)
             throw std::out_of_range("CArray::InsertAt");
-        const std::vector<TYPE> inserted(pNewArray->m_data); // pNewArray may be this array
+        const std::vector<TYPE> inserted(pNewArray->m_data); // it may be this very array
         if (nStartIndex > GetSize())
             SetSize(nStartIndex);
         m_data.insert(m_data.begin() + nStartIndex, inserted.begin(), inserted.end());

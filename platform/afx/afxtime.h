@@ -23,8 +23,8 @@
 // - COleDateTime arithmetic with an invalid operand is invalid; otherwise with a null
 //   operand it is null. Comparisons order the instants to the millisecond, also before
 //   1899-12-30 where DATE values do not grow with time.
-// - COleDateTime::Format() with an invalid value gives "Invalid DateTime", with a null
-//   value an empty text.
+// - COleDateTime::Format with an invalid value gives "Invalid DateTime", with a null value
+//   an empty text. COleDateTimeSpan::Format of a span that is not valid is empty.
 #include "afxver_.h"
 #include "afxstr.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 #include "BaseExport.h"
+// Whoever adds listeners hands over CListener-derived objects: the class must be complete.
+#include "Listener.h"
 
 #include <vector>
-
-class CListener;
 
 // Something others can watch. Listeners are called synchronously, on the thread that
 // broadcasts, in the order they were added; a listener is kept once however often it is

@@ -13,13 +13,48 @@ struct BufferRing {
     int next = 0;
 };
 
+void WINAPI FreeRing(void* ring)
+{
+    delete static_cast<BufferRing*>(ring);
+}
+
+// The rings hang off a fiber-local slot rather than a C++ thread_local: with the
+// compiler's emulated thread-local storage, threads of this library were seen to mix up
+// their rings (wrong texts, heap corruption) under Wine. The slot's callback frees a thread's ring when the thread ends, and
+// the slot is given back when the library is unloaded, before its callback goes away.
+class CRingSlot {
+public:
+    CRingSlot() : mIndex(FlsAlloc(FreeRing)) {}
+    ~CRingSlot()
+    {
+        if (mIndex != FLS_OUT_OF_INDEXES)
+            FlsFree(mIndex);
+    }
+    CRingSlot(const CRingSlot&) = delete;
+    CRingSlot& operator=(const CRingSlot&) = delete;
+
+    BufferRing& ThreadRing()
+    {
+        auto* ring = static_cast<BufferRing*>(FlsGetValue(mIndex));
+        if (!ring) {
+            ring = new BufferRing;
+            FlsSetValue(mIndex, ring);
+        }
+        return *ring;
+    }
+
+private:
+    DWORD mIndex;
+};
+
 } // namespace
 
 void* UStringBuffer::NextBuffer(size_t bytes)
 {
-    static thread_local BufferRing sRing;
-    std::vector<char>& buffer = sRing.buffers[sRing.next];
-    sRing.next = (sRing.next + 1) % kRingSize;
+    static CRingSlot sSlot;
+    BufferRing& ring = sSlot.ThreadRing();
+    std::vector<char>& buffer = ring.buffers[ring.next];
+    ring.next = (ring.next + 1) % kRingSize;
     if (buffer.capacity() > kKeptCapacity && bytes <= kKeptCapacity)
         std::vector<char>().swap(buffer);
     // Sized for a wide terminator too, whatever the caller writes.

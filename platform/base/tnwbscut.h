@@ -1,12 +1,22 @@
 #pragma once
 // The base support library: object model, storages, broadcaster and listener, lists,
 // byte handles and string buffers.
+#include "ApplicationId.h"
 #include "Broadcaster.h"
 #include "Handle.h"
 #include "HexConverter.h"
 #include "ImageHandle.h"
 #include "Listener.h"
+#include "LookupList.h"
+#include "MetaClass.h"
+#include "ObjectDisplay.h"
+#include "PersistHandle.h"
+#include "PersistList.h"
+#include "PersistObject.h"
+#include "PersistStorage.h"
 #include "PointerList.h"
 #include "ProgressAction.h"
 #include "StringBuffer.h"
+#include "TextPair.h"
 #include "TimecodeUtils.h"
+#include "TopObjectDisplay.h"

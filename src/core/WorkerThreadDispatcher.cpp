@@ -4,8 +4,7 @@
 
 IMPLEMENT_DYNCREATE(CWorkerThreadDispatcher, CFrameWnd)
 
-CWorkerThreadDispatcher* CWorkerThreadDispatcher::sWindow = nullptr;
-int CWorkerThreadDispatcher::sUseCount = 0;
+CDispatcherHolder CWorkerThreadDispatcher::sHolder(RUNTIME_CLASS(CWorkerThreadDispatcher), "Threads");
 
 BEGIN_MESSAGE_MAP(CWorkerThreadDispatcher, CFrameWnd)
     ON_MESSAGE(kUpdateMessage, OnUpdate)
@@ -16,31 +15,17 @@ END_MESSAGE_MAP()
 
 void CWorkerThreadDispatcher::AddUse()
 {
-    if (sUseCount == 0) {
-        auto* window = static_cast<CWorkerThreadDispatcher*>(
-            RUNTIME_CLASS(CWorkerThreadDispatcher)->CreateObject());
-        const RECT rect = { 0, 0, 20, 20 };
-        // A frame that fails to be created has already freed itself.
-        sWindow = window->Create(nullptr, "Threads", WS_POPUP | WS_BORDER | WS_SYSMENU, rect)
-                      ? window
-                      : nullptr;
-    }
-    ++sUseCount;
+    sHolder.AddUse();
 }
 
 void CWorkerThreadDispatcher::ReleaseUse()
 {
-    if (--sUseCount == 0) {
-        CWorkerThreadDispatcher* window = sWindow;
-        sWindow = nullptr;
-        if (window)
-            window->SendMessage(kCloseMessage);
-    }
+    sHolder.ReleaseUse();
 }
 
 HWND CWorkerThreadDispatcher::GetWindow()
 {
-    return sWindow ? sWindow->m_hWnd : nullptr;
+    return sHolder.GetWindow();
 }
 
 // Each handler leaves the window's members alone after calling the job: finishing the last

@@ -1,5 +1,5 @@
 #pragma once
-#include "afxwin.h"
+#include "core/DispatcherHolder.h"
 
 class CWorkerThread;
 
@@ -11,7 +11,7 @@ class AFX_EXT_CLASS CWorkerThreadDispatcher : public CFrameWnd {
 public:
     enum {
         kUpdateMessage = WM_USER + 200,
-        kCloseMessage = WM_USER + 201,
+        kCloseMessage = CDispatcherHolder::kCloseMessage,
         kFinishMessage = WM_USER + 202,
         kBroadcastMessage = WM_USER + 203,
     };
@@ -32,8 +32,5 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // The holder: the window and how many worker objects use it. Touched only on the
-    // user-interface thread.
-    static CWorkerThreadDispatcher* sWindow;
-    static int sUseCount;
+    static CDispatcherHolder sHolder;
 };

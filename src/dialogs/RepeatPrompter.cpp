@@ -1,12 +1,14 @@
 #include "dialogs/RepeatPrompter.h"
 
+#include "res/resource.h"
+
 BEGIN_MESSAGE_MAP(CRepeatPrompter, CDialog)
     ON_BN_CLICKED(IDYES, OnYes)
     ON_BN_CLICKED(IDNO, OnNo)
-    ON_BN_CLICKED(kApplyToAllId, OnApplyToAll)
+    ON_BN_CLICKED(IDC_TNW_APPLY_TO_ALL, OnApplyToAll)
 END_MESSAGE_MAP()
 
-CRepeatPrompter::CRepeatPrompter() : CDialog(IDD)
+CRepeatPrompter::CRepeatPrompter(CWnd* pParent) : CDialog(IDD_TNW_REPEAT_PROMPTER, pParent)
 {
     Reset();
 }
@@ -22,7 +24,7 @@ bool CRepeatPrompter::Prompt(const char* message, bool showApplyToAll)
 {
     if (mApplyToAll)
         return mAnswer;
-    mMessage = message;
+    mMessage = message ? message : "";
     mShowApplyToAll = showApplyToAll;
     mAnswer = DoModal() == IDYES;
     return mAnswer;
@@ -31,8 +33,8 @@ bool CRepeatPrompter::Prompt(const char* message, bool showApplyToAll)
 BOOL CRepeatPrompter::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetDlgItemText(kMessageId, mMessage);
-    ::ShowWindow(::GetDlgItem(m_hWnd, kApplyToAllId), mShowApplyToAll ? SW_SHOW : SW_HIDE);
+    SetDlgItemText(IDC_TNW_PROMPT, mMessage);
+    GetDlgItem(IDC_TNW_APPLY_TO_ALL)->ShowWindow(mShowApplyToAll ? SW_SHOW : SW_HIDE);
     return TRUE;
 }
 
@@ -48,5 +50,5 @@ void CRepeatPrompter::OnNo()
 
 void CRepeatPrompter::OnApplyToAll()
 {
-    mApplyToAll = ::IsDlgButtonChecked(m_hWnd, kApplyToAllId) == BST_CHECKED;
+    mApplyToAll = IsDlgButtonChecked(IDC_TNW_APPLY_TO_ALL) == BST_CHECKED;
 }

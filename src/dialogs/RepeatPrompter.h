@@ -1,28 +1,32 @@
 #pragma once
 #include "afxwin.h"
 
-// A yes/no question that the user can answer once for a whole series: with "Apply to
-// All" ticked, the answer is kept and every later Prompt returns it without asking, until
-// Reset. Closing the window counts as No.
+// Asks a yes/no question that the user may answer once for a whole series (template
+// IDD_TNW_REPEAT_PROMPTER, "Confirm"): while "Apply to All" is ticked, Prompt gives the
+// stored answer without asking again, until Reset. Closing the dialog counts as No.
 class AFX_EXT_CLASS CRepeatPrompter : public CDialog {
 public:
-    enum { IDD = 10005, kApplyToAllId = 10082, kMessageId = 10020 };
+    explicit CRepeatPrompter(CWnd* pParent = nullptr);
 
-    CRepeatPrompter();
-
+    // Forgets an "Apply to All" answer: the next Prompt asks again.
     void Reset();
+    // True for Yes. showApplyToAll shows the "Apply to All" box.
     bool Prompt(const char* message, bool showApplyToAll);
+
+    bool GetAnswer() const { return mAnswer; }
+    bool IsApplyingToAll() const { return mApplyToAll; }
 
 protected:
     BOOL OnInitDialog() override;
+
     afx_msg void OnYes();
     afx_msg void OnNo();
     afx_msg void OnApplyToAll();
     DECLARE_MESSAGE_MAP()
 
 private:
-    bool mAnswer = false;
-    bool mShowApplyToAll = true;
-    bool mApplyToAll = false;
+    bool mAnswer;
+    bool mShowApplyToAll;
+    bool mApplyToAll;
     CString mMessage;
 };

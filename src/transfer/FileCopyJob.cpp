@@ -28,6 +28,13 @@ std::string FolderWithSeparator(const char* path)
     return separator == std::string::npos ? std::string(".\\") : text.substr(0, separator + 1);
 }
 
+// Whether anything, a folder too, has the path: the replace rule treats such a path as
+// taken, and so the question and the final rename must.
+bool IsTaken(const char* path)
+{
+    return ::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
+
 } // namespace
 
 CFileCopyJob::CFileCopyJob() = default;
@@ -78,7 +85,7 @@ void CFileCopyJob::Copy(CRepeatPrompter* prompter)
         mError = true;
         return;
     }
-    const bool targetExisted = UFileUtils::FileExist(mTargetPath);
+    const bool targetExisted = IsTaken(mTargetPath);
     const CString path = DecideTargetPath(prompter);
     if (path.IsEmpty())
         return;
@@ -103,7 +110,7 @@ CString CFileCopyJob::DecideTargetPath(CRepeatPrompter* prompter) const
 {
     // The replace rule deletes an existing file as soon as the user agrees to replace it;
     // a copy keeps the old file until the new one is complete, so it asks itself.
-    if (mReplaceOption == kFileReplaceAsk && prompter && UFileUtils::FileExist(mTargetPath)) {
+    if (mReplaceOption == kFileReplaceAsk && prompter && IsTaken(mTargetPath)) {
         CString question;
         question.Format("%s already exists. Would you like to replace the file?", static_cast<LPCSTR>(mTargetPath));
         return prompter->Prompt(question, true) ? mTargetPath : CString();

@@ -3,27 +3,46 @@
 #include "dialogs/RepeatPrompter.h"
 #include "tnwwndut.h"
 
+namespace {
+
+const int kFirstNumber = 2;
+const int kLastNumber = 9998;
+
+bool IsTaken(const char* path)
+{
+    return ::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+} // namespace
+
 CString UFileReplace::GetFilePath(CRepeatPrompter* prompter, const char* path, EFileReplace option)
 {
-    if (!UFileUtils::FileExist(path))
+    if (!path || !IsTaken(path))
         return path;
     switch (option) {
-    case kFileReplaceAsk: return PromptReplaceFile(prompter, path);
-    case kFileReplaceReplace: return path;
-    case kFileReplaceRename: return AutoRenameFilePath(path);
-    default: return CString();
+    case kFileReplaceAsk:
+        return PromptReplaceFile(prompter, path);
+    case kFileReplaceReplace:
+        return path;
+    case kFileReplaceRename:
+        return AutoRenameFilePath(path);
+    default:
+        return CString();
     }
 }
 
 CString UFileReplace::AutoRenameFilePath(const char* path)
 {
+    if (!path || !*path)
+        return CString();
     const std::string folder = UFileUtils::GetPathOnly(path);
     const std::string name = UFileUtils::GetFileNameWithoutExtension(path);
     const std::string extension = UFileUtils::GetFileExtension(path);
-    for (int n = 2; n <= 9998; ++n) {
-        CString candidate;
-        candidate.Format("%s\\%s_%d.%s", folder.c_str(), name.c_str(), n, extension.c_str());
-        if (!UFileUtils::FileExist(candidate))
+    CString candidate;
+    for (int number = kFirstNumber; number <= kLastNumber; ++number) {
+        candidate.Format("%s%s%s_%d%s%s", folder.c_str(), folder.empty() ? "" : "\\", name.c_str(), number,
+                         extension.empty() ? "" : ".", extension.c_str());
+        if (!IsTaken(candidate))
             return candidate;
     }
     return CString();
@@ -34,8 +53,8 @@ CString UFileReplace::PromptReplaceFile(CRepeatPrompter* prompter, const char* p
     CString message;
     message.Format("%s already exists. Would you like to replace the file?", path);
     if (!prompter) {
-        CRepeatPrompter once;
-        return once.Prompt(message, false) ? CString(path) : CString();
+        CRepeatPrompter alone;
+        return alone.Prompt(message, false) ? CString(path) : CString();
     }
     if (!prompter->Prompt(message, true))
         return CString();

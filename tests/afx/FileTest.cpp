@@ -1,4 +1,5 @@
 #include "afx.h"
+#include "afxwin.h"
 
 #include "ScratchFolder.h"
 
@@ -26,6 +27,19 @@ std::unique_ptr<CFileException, void (*)(CFileException*)> CatchFileException(Ac
     }
     return caught;
 }
+
+// Answers every framework prompt itself and remembers what it was asked.
+class CPromptRecorder : public CWinApp {
+public:
+    int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT) override
+    {
+        mPrompts.Add(lpszPrompt);
+        mTypes.Add(nType);
+        return IDRETRY;
+    }
+    CStringArray mPrompts;
+    CUIntArray mTypes;
+};
 
 } // namespace
 
@@ -328,4 +342,17 @@ TEST(Exception, DescriptionsAndRunTimeClasses)
     EXPECT_EQ(CFileException::OsErrorToException(ERROR_NEGATIVE_SEEK), CFileException::badSeek);
     EXPECT_EQ(CFileException::OsErrorToException(12345), CFileException::generic);
     EXPECT_EQ(CFileException::ErrnoToException(ENOSPC), CFileException::diskFull);
+}
+
+TEST(Exception, ReportErrorGoesThroughTheApplicationsMessageBox)
+{
+    CPromptRecorder app;
+    CFileException error(CFileException::accessDenied, ERROR_ACCESS_DENIED, "C:\\data\\settings.xml");
+    EXPECT_EQ(error.ReportError(MB_RETRYCANCEL), IDRETRY);
+    CUserException silent;
+    silent.ReportError();
+    ASSERT_EQ(app.mPrompts.GetSize(), 2);
+    EXPECT_STREQ(app.mPrompts[0], "Access to C:\\data\\settings.xml was denied.");
+    EXPECT_EQ(app.mTypes[0], static_cast<UINT>(MB_RETRYCANCEL));
+    EXPECT_STREQ(app.mPrompts[1], "No error message is available.");
 }

@@ -1,0 +1,64 @@
+#include "PersistHandle.h"
+
+#include "PersistStorage.h"
+
+const char* const CPersistHandle::kSizeTag = "Size";
+const char* const CPersistHandle::kBytesTag = "Bytes";
+
+CMetaClass CPersistHandle::sMetaClass;
+bool CPersistHandle::sInitialized = CPersistHandle::Initialize();
+
+CPersistObject* CPersistHandle::Create()
+{
+    return new CPersistHandle;
+}
+
+bool CPersistHandle::Initialize()
+{
+    sMetaClass.SetType(kPersistHandleType);
+    sMetaClass.SetNewObjectFunc(Create);
+    return true;
+}
+
+CPersistHandle::CPersistHandle() = default;
+
+CPersistHandle::CPersistHandle(const CPersistHandle& other) = default;
+
+CPersistHandle& CPersistHandle::operator=(const CPersistHandle& other) = default;
+
+long CPersistHandle::GetObjectType()
+{
+    return kPersistHandleType;
+}
+
+bool CPersistHandle::IsInstanceOf(long type)
+{
+    return type == kPersistHandleType || CPersistObject::IsInstanceOf(type);
+}
+
+void CPersistHandle::Clear()
+{
+    Empty();
+}
+
+CPersistObject* CPersistHandle::Clone()
+{
+    return new CPersistHandle(*this);
+}
+
+void CPersistHandle::SaveSelf(const char*, CPersistStorage& storage)
+{
+    storage.Save(kSizeTag, GetSize());
+    storage.Save(kBytesTag, GetBuffer(), GetSize());
+}
+
+void CPersistHandle::LoadSelf(const char*, CPersistStorage& storage)
+{
+    unsigned long size = 0;
+    storage.Load(kSizeTag, size);
+    if (!Allocate(size, true, true)) {
+        Empty();
+        return;
+    }
+    storage.Load(kBytesTag, GetBuffer(), size);
+}

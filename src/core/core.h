@@ -1,0 +1,14 @@
+#pragma once
+// Application core: the debug logger, worker threads, timers, delayed functions, the
+// schedule clock, the crash guard and run-once.
+#include "core/CrashGuard.h"
+#include "core/DebugLogger.h"
+#include "core/DirectShow.h"
+#include "core/LibraryModule.h"
+#include "core/RunOnce.h"
+#include "core/WorkerThread.h"
+#include "core/WorkerThreadDispatcher.h"
+#include "core/Timer.h"
+#include "core/TimerDispatcher.h"
+#include "core/DelayedFunction.h"
+#include "core/ScheduleClock.h"

@@ -1,0 +1,112 @@
+#pragma once
+#include "afx.h"
+#include "tnwbscut.h"
+
+#include <vector>
+
+// One element of the library's small XML dialect: a key (the element name) and either a
+// text value or child elements, never both on output. Settings files and web answers are
+// trees of these nodes.
+//
+// Text form written (every line ends in CR LF, nothing is indented):
+//   <Key>value</Key>            a node with a value (its children are not written)
+//   <Key> ... children ... </Key>   start and end tag on lines of their own
+// A node with an empty key, or with neither value nor children, is not written, nor is
+// anything below it. Keys and values are written as held: no escaping, no conversion.
+//
+// Keys are always in key form (MakeXmlKey: blanks become underscores), on every path that
+// sets or looks up a key, so "Has Data" and "Has_Data" name the same element. Children are
+// kept in ascending byte order of their keys; a child added later comes after children
+// with an equal key, and FindChild gives the first of them.
+//
+// Decisions of this library:
+// - Parsing, writing, copying and deleting never recurse: a tree a million levels deep is
+//   handled with heap-held work lists, so no document can exhaust the call stack.
+// - Parse reads only up to the first zero byte of its text and never beyond it, whatever
+//   the bytes are. Children met while parsing are plain CXmlNode objects, and a subtree
+//   is written in CXmlNode's text form: an override of WriteSelf or Parse governs the
+//   node it is called on, not the nodes below it.
+// - The first ">" closes a start tag, even one that gives an empty key ("<>"): a ">" after
+//   it is text. So a parsed key never holds "<" or ">", and its tags parse back.
+// - Keys are ranked and compared byte by byte (unsigned), the order _mbscmp gives in
+//   single-byte code pages. A byte comparison cannot be led past a key's end by a stray
+//   lead byte in a damaged file, which a character comparison in a double-byte code page
+//   could.
+// - Children are found by binary search over the sorted list: O(log n) per lookup. A child
+//   that arrives out of order is appended and the list is sorted (stably) when it is next
+//   looked at, so n children in any order cost one sort instead of n insertions into the
+//   middle of the list.
+// - A copy is a deep copy: the copy owns copies of the children (plain nodes) and has no
+//   parent; assignment keeps the node's own parent.
+class AFX_EXT_CLASS CXmlNode {
+public:
+    CXmlNode();
+    CXmlNode(const CXmlNode& other);
+    CXmlNode& operator=(const CXmlNode& other);
+    virtual ~CXmlNode();
+
+    static CString MakeXmlKey(const char* name);
+
+    // Empties key and value and deletes every child.
+    void Reset();
+
+    void SetKey(const char* name);
+    CString& GetKey();
+    // Refuses a text holding "<": the value then stays as it was.
+    void SetValue(const char* text);
+    CString& GetValue();
+
+    CString GetStartTag() const;
+    CString GetEndTag() const;
+    CString GetEmptyTag() const;
+
+    CXmlNode* GetParent() const;
+    void SetParent(CXmlNode* parent);
+
+    // The node takes ownership of child (ignored when null).
+    void AddElement(CXmlNode* child);
+    // Gives ownership of child back to the caller.
+    void RemoveElement(CXmlNode* child);
+    int GetChildCount() const;
+    CXmlNode* GetChildAt(int index) const;
+
+    CXmlNode* FindChild(const char* name, bool create);
+    // A new child holding text; nothing (null) for a null or empty text.
+    CXmlNode* AddValue(const char* name, const char* text);
+    CXmlNode* AddNode(const char* name);
+
+    // Writes nothing for an empty key, otherwise WriteSelf.
+    void Write(CHandle& out, unsigned short depth);
+    virtual void WriteSelf(CHandle& out, unsigned short depth);
+    void WriteText(CHandle& out, const char* text);
+    void WriteNewLine(CHandle& out);
+    void WriteIndent(CHandle& out, unsigned short depth);
+
+    // Fills the node from text that begins just after the "<" of its start tag; returns
+    // the position after its end tag, or the position of the terminating zero when the
+    // text ends first.
+    virtual const char* Parse(const char* text);
+
+private:
+    struct ParseFrame;
+
+    const char* ParseOpenElements(std::vector<ParseFrame>& open, const char* text);
+    static int CompareNodes(const void* item1, const void* item2);
+    void SortChildren() const;
+    // The index of the first child whose key is not less than key.
+    int LowerBound(const char* key) const;
+    // Moves the children into doomed and empties the list, for deletion without recursion.
+    void HandOverChildren(std::vector<CXmlNode*>& doomed);
+    void CopyChildrenOf(const CXmlNode& other);
+    // What the text form puts before a node's children; true when children follow and
+    // WriteClosing must end the node.
+    bool WriteOpening(CHandle& out, unsigned short depth);
+    void WriteClosing(CHandle& out, unsigned short depth);
+
+    CXmlNode* mParent;
+    CString mKey;
+    CString mValue;
+    // Sorting does not change what the node holds, so const lookups may do it.
+    mutable CPointerList mChildren;
+    mutable bool mChildrenUnsorted;
+};

@@ -1,0 +1,129 @@
+#include "persist/XmlWriter.h"
+
+#include "persist/PerUserPath.h"
+#include "persist/XmlValueText.h"
+#include "tnwwndut.h"
+
+#include <cstring>
+
+CXmlWriter::CXmlWriter()
+    : mCurrentNode(nullptr)
+    , mWriteFailed(false)
+{
+}
+
+CXmlWriter::CXmlWriter(const CXmlWriter& other)
+    : mFilePath(other.mFilePath)
+    , mCurrentNode(nullptr)
+    , mWriteFailed(false)
+{
+}
+
+CXmlWriter& CXmlWriter::operator=(const CXmlWriter& other)
+{
+    mFilePath = other.mFilePath;
+    return *this;
+}
+
+CXmlWriter::~CXmlWriter()
+{
+    DropDocument();
+}
+
+void CXmlWriter::DropDocument()
+{
+    if (!mCurrentNode)
+        return;
+    CXmlNode* document = mCurrentNode;
+    while (document->GetParent())
+        document = document->GetParent();
+    delete document;
+    mCurrentNode = nullptr;
+}
+
+void CXmlWriter::SetFilePath(const char* path)
+{
+    mFilePath = path ? path : "";
+}
+
+CString& CXmlWriter::GetFilePath()
+{
+    return mFilePath;
+}
+
+void CXmlWriter::EnterNode(const char* name)
+{
+    if (mCurrentNode) {
+        mCurrentNode = mCurrentNode->AddNode(name);
+        return;
+    }
+    CXmlDocument* document = new CXmlDocument;
+    document->SetKey(name);
+    mCurrentNode = document;
+}
+
+void CXmlWriter::WriteValue(const char* name, const char* text)
+{
+    if (!mCurrentNode)
+        return;
+    // Most values need no references: they are not copied for nothing.
+    if (text && std::strpbrk(text, "<&"))
+        mCurrentNode->AddValue(name, UXmlValueText::Encode(text));
+    else
+        mCurrentNode->AddValue(name, text);
+}
+
+void CXmlWriter::LeaveNode()
+{
+    if (!mCurrentNode)
+        return;
+    if (mCurrentNode->GetParent()) {
+        mCurrentNode = mCurrentNode->GetParent();
+        return;
+    }
+    CHandle buffer;
+    mCurrentNode->Write(buffer, 0);
+    mWriteFailed = !WriteData(buffer);
+    DropDocument();
+}
+
+bool CXmlWriter::WriteData(CHandle& data)
+{
+    if (ReallyWriteData(mFilePath, data))
+        return true;
+    const CString alternative = UPerUserPath::GetAlternative(mFilePath);
+    return !alternative.IsEmpty() && ReallyWriteData(alternative, data);
+}
+
+bool CXmlWriter::ReallyWriteData(const char* path, CHandle& data)
+{
+    if (!path || !*path)
+        return false;
+    UDirectoryUtils::EstablishPath(path);
+    const CString partPath = CString(path) + ".new";
+    CFile file;
+    CFileException openError;
+    if (!file.Open(partPath, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive, &openError))
+        return false;
+    try {
+        file.Write(data.GetBuffer(), data.GetSize());
+        // On disk before the rename, so that a crash cannot leave a renamed empty file.
+        file.Flush();
+        file.Close();
+    } catch (CException* e) {
+        e->Delete();
+        file.Abort();
+        ::DeleteFileA(partPath);
+        return false;
+    }
+    if (!::MoveFileExA(partPath, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        ::DeleteFileA(partPath);
+        return false;
+    }
+    return true;
+}
+
+bool CXmlWriter::HasWriteFailed() const
+{
+    return mWriteFailed;
+}
