@@ -2,3 +2,4 @@
 // Transfer: copy jobs, the copy thread and the revolving copier.
 #include "transfer/FileCopyJob.h"
 #include "transfer/FileCopyThread.h"
+#include "transfer/FileRevolvingCopier.h"
