@@ -96,6 +96,81 @@ void RunChecksumJob(CTour& tour, CMainFrame* frame)
     tour.Screenshot("worker-job");
 }
 
+// Notes the end of the copy thread's run.
+class CCopyFinishWatcher : public CListener {
+public:
+    bool finished = false;
+    bool ListenToMessage(long code, const void* sender, const void* extra) override
+    {
+        if (code != CWorkerThread::kThreadFinished)
+            return CListener::ListenToMessage(code, sender, extra);
+        finished = true;
+        return true;
+    }
+};
+
+bool MakeSample(const CString& path, ULONGLONG size)
+{
+    CFile file;
+    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite))
+        return false;
+    try {
+        file.SetLength(size);
+        file.Close();
+        return true;
+    } catch (CException* e) {
+        e->Delete();
+        file.Abort();
+        return false;
+    }
+}
+
+// Copies two sample recordings on the copy thread and shows, as a progress dialog would
+// (it polls), what is being copied and how far the run has come. The samples and their
+// copies are removed afterwards.
+void RunCopyJob(CTour& tour, CMainFrame* frame)
+{
+    char temp[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, temp);
+    const CString folder = CString(temp) + "tnwdemo-copy\\";
+    const char* names[] = { "interview.avi", "b-roll.avi" };
+    const ULONGLONG sizes[] = { 160 * 1024 * 1024, 64 * 1024 * 1024 };
+    CFileCopyThread copier;
+    CCopyFinishWatcher watcher;
+    copier.AddListener(&watcher);
+    UDirectoryUtils::EstablishPath(folder + "copies\\");
+    for (int i = 0; i < 2; ++i) {
+        const CString source = folder + names[i];
+        if (!MakeSample(source, sizes[i]))
+            tour.Say(CString("could not make the sample ") + source);
+        copier.AddJob(source, folder + "copies\\" + names[i], kFileReplaceReplace);
+    }
+    if (!copier.Execute(0)) {
+        tour.Say("copy thread could not start");
+        return;
+    }
+    const ULONGLONG deadline = ::GetTickCount64() + 60000;
+    while (!watcher.finished && ::GetTickCount64() < deadline) {
+        CString line;
+        line.Format("%s %3.0f%%", copier.GetText(), copier.GetProgress() * 100);
+        tour.Say(line);
+        frame->SetStatus(line);
+        tour.Pump(100);
+    }
+    CString line;
+    line.Format("copy finished: %3.0f%%, %s", copier.GetProgress() * 100,
+                copier.GetJob(0)->HadError() || copier.GetJob(1)->HadError() ? "with errors" : "both files complete");
+    tour.Say(line);
+    frame->SetStatus(line);
+    tour.Screenshot("file-copy");
+    for (const char* name : names) {
+        UFileUtils::DeleteFileA(folder + name);
+        UFileUtils::DeleteFileA(folder + "copies\\" + name);
+    }
+    UDirectoryUtils::RemoveFolder(folder + "copies");
+    UDirectoryUtils::RemoveFolder(folder);
+}
+
 // Reports the schedule clock's broadcasts as they arrive, with the seconds since the
 // schedule was set, and shows the schedule line in the main window.
 class CScheduleReporter : public CListener {
@@ -276,6 +351,7 @@ void CDemoApp::RunTour(bool takeScreenshots)
     });
     tour.AddStep([frame](CTour& t) { RunChecksumJob(t, frame); });
     tour.AddStep([frame](CTour& t) { ShowJobReport(t, frame); });
+    tour.AddStep([frame](CTour& t) { RunCopyJob(t, frame); });
     tour.AddStep([frame](CTour& t) { RunScheduledRecording(t, frame); });
     tour.AddStep([frame](CTour& t) { BlinkStatusLine(t, frame); });
     tour.AddStep(SaveReport);

@@ -9,3 +9,4 @@
 #include "dialogs/dialogs.h"
 #include "controls/controls.h"
 #include "display/display.h"
+#include "transfer/transfer.h"
