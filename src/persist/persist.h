@@ -1,6 +1,7 @@
 #pragma once
 // Persistence: the XML layer and the storages built on it.
 #include "persist/PerUserPath.h"
+#include "persist/WholeFile.h"
 #include "persist/XmlDocument.h"
 #include "persist/XmlNode.h"
 #include "persist/XmlReader.h"
