@@ -7,6 +7,7 @@
 #include "persist/PerUserPath.h"
 #include "persist/PersistStorage.h"
 #include "persist/PersistUtils.h"
+#include "persist/RegistryPersistStorage.h"
 #include "persist/TextLoadLimit.h"
 #include "persist/WholeFile.h"
 #include "persist/XmlDocument.h"
