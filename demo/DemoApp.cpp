@@ -13,9 +13,14 @@ class CDemoApp : public CWinApp {
 public:
     CDemoApp() : CWinApp(nullptr) {}
     BOOL InitInstance() override;
+    int ExitInstance() override;
 
 private:
     void RunTour(bool takeScreenshots);
+
+    StCrashGuard* mCrashGuard = nullptr;
+    CDebugLogger* mLogger = nullptr;
+    bool mPlaced = false;
 };
 
 namespace {
@@ -144,14 +149,94 @@ void RunScheduledRecording(CTour& tour, CMainFrame* frame)
         tour.Say("the scheduled stop did not arrive");
 }
 
+// What a maker asks about first when a user reports a problem.
+void ShowDiagnostics(CTour& tour)
+{
+    tour.Say(StCrashGuard::CrashedLastTime() ? "the last run crashed or was killed: settings would start safe"
+                                             : "the last run ended normally");
+    if (CRegistry("Debug", "Enable", nullptr).GetValue(0) == 1) {
+        tour.Say(CString("debug log on: every tour line goes to ") + UDirectoryUtils::GetAppDirectory().c_str() +
+                 "log.ini");
+    } else {
+        tour.Say("debug log off (setting Debug/Enable = 1 switches it on)");
+    }
+}
+
+// Saves what the tour said beside the screenshots, never over an earlier tour's report.
+void SaveReport(CTour& tour)
+{
+    char folder[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(MAX_PATH, folder);
+    const CString wanted = CString(folder) + "\\tour-report.txt";
+    const CString path = UFileReplace::GetFilePath(nullptr, wanted, kFileReplaceRename);
+    if (path.IsEmpty()) {
+        tour.Say("every report name is taken: the report is not saved");
+        return;
+    }
+    tour.Say(CString("tour report saved as ") + path + (path == wanted ? "" : " (the earlier report is kept)"));
+    try {
+        CFile report(path, CFile::modeCreate | CFile::modeWrite);
+        report.Write(static_cast<LPCSTR>(tour.Transcript()), tour.Transcript().GetLength());
+    } catch (CException* failure) {
+        failure->Delete();
+        tour.Say("the report could not be written");
+    }
+}
+
+// The stored position, as the next run will read it.
+CString DescribeWindowRecord()
+{
+    const std::string path = UDirectoryUtils::GetUserAppDataDirectory() + "window.ini";
+    CString text;
+    text.Format("Left=%d Top=%d Width=%d Height=%d",
+                ::GetPrivateProfileIntA("Window", "Left", 0, path.c_str()),
+                ::GetPrivateProfileIntA("Window", "Top", 0, path.c_str()),
+                ::GetPrivateProfileIntA("Window", "Width", 0, path.c_str()),
+                ::GetPrivateProfileIntA("Window", "Height", 0, path.c_str()));
+    return text;
+}
+
+void ReportPlacement(CTour& tour, CMainFrame* frame, bool placed)
+{
+    CRect rect;
+    frame->GetWindowRect(&rect);
+    CString line;
+    line.Format("main window at (%d, %d), %d x %d: %s", rect.left, rect.top, rect.Width(), rect.Height(),
+                placed ? "placed from window.ini" : "nothing in window.ini yet, so centred");
+    tour.Say(line);
+}
+
+// The status line blinks between two colours for a while, as it would to announce a
+// finished conversion.
+void BlinkStatusLine(CTour& tour, CMainFrame* frame)
+{
+    CColorStatic& status = frame->GetStatusLine();
+    frame->SetStatus("Conversion finished: clip 01 is ready");
+    status.SetBlinkBkColors(RGB(255, 255, 128), RGB(255, 160, 64));
+    status.StartBkBlink(CColorStatic::kBlinkOn, 2);
+    tour.Say("the status line blinks every 500 ms");
+    tour.Pump(1200);
+    tour.Screenshot("blinking-status");
+    status.StartBkBlink(CColorStatic::kBlinkOff, 0);
+}
+
 } // namespace
 
 BOOL CDemoApp::InitInstance()
 {
+    // First of all: the guard tells whether the run before this one ended properly, and
+    // the logger writes when the user's setting asks for it.
+    mCrashGuard = new StCrashGuard;
+    mLogger = new CDebugLogger;
+
     auto* frame = new CMainFrame;
     if (!frame->LoadFrame(IDR_MAINFRAME))
         return FALSE;
     m_pMainWnd = frame;
+    mPlaced = UWindowsUtils::PlaceWindow(frame, true);
+    if (!mPlaced)
+        frame->CenterWindow();
+    frame->ShowPicture((UDirectoryUtils::GetAppDirectory() + "demo-picture.jpg").c_str());
     frame->ShowWindow(m_nCmdShow);
     frame->UpdateWindow();
 
@@ -160,14 +245,26 @@ BOOL CDemoApp::InitInstance()
     return TRUE;
 }
 
+int CDemoApp::ExitInstance()
+{
+    delete mLogger;
+    mLogger = nullptr;
+    // The last step of a normal end: the next run will not report a crash.
+    delete mCrashGuard;
+    mCrashGuard = nullptr;
+    return CWinApp::ExitInstance();
+}
+
 void CDemoApp::RunTour(bool takeScreenshots)
 {
     CTour tour(takeScreenshots);
     auto* frame = static_cast<CMainFrame*>(m_pMainWnd);
-    tour.AddStep([frame](CTour& t) {
+    tour.AddStep(ShowDiagnostics);
+    tour.AddStep([frame, this](CTour& t) {
         CString title;
         frame->GetWindowText(title);
         t.Say(CString("main window open: ") + title);
+        ReportPlacement(t, frame, mPlaced);
         t.Screenshot("main-window");
     });
     tour.AddStep([frame](CTour& t) {
@@ -178,9 +275,15 @@ void CDemoApp::RunTour(bool takeScreenshots)
     });
     tour.AddStep([frame](CTour& t) { RunChecksumJob(t, frame); });
     tour.AddStep([frame](CTour& t) { RunScheduledRecording(t, frame); });
+    tour.AddStep([frame](CTour& t) { BlinkStatusLine(t, frame); });
+    tour.AddStep(SaveReport);
     tour.AddStep([frame](CTour& t) {
-        t.Say("closing the main window ends the application");
+        // As a user would move it, so that the next run shows it placed there.
+        frame->SetWindowPos(nullptr, 60, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        t.Say("the main window is moved to (60, 40)");
+        t.Say("closing the main window stores its position in window.ini and ends the application");
         frame->SendMessage(WM_CLOSE);
+        t.Say(CString("window.ini: ") + DescribeWindowRecord());
     });
     tour.Run();
 }

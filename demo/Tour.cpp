@@ -1,5 +1,7 @@
 #include "Tour.h"
 
+#include "tnwmfcut.h"
+
 void CTour::Run()
 {
     for (Step& step : mSteps) {
@@ -10,6 +12,8 @@ void CTour::Run()
 
 void CTour::Say(LPCSTR text)
 {
+    CDebugLogger::Log(text);
+    mTranscript += CString(text) + "\r\n";
     CString line = CString("tour: ") + text + "\n";
     DWORD written = 0;
     ::WriteFile(::GetStdHandle(STD_OUTPUT_HANDLE), static_cast<LPCSTR>(line),

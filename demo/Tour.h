@@ -17,7 +17,10 @@ public:
     // Runs the steps in order, letting messages flow between them; returns at the end.
     void Run();
 
+    // Reports a line on standard output and in the debug log (when it is switched on).
     void Say(LPCSTR text);
+    // Every line said so far, each ended by a line break.
+    const CString& Transcript() const { return mTranscript; }
     // Asks the script to save the screen as out/<name>.png and waits (bounded) until it
     // has, while messages keep flowing so that windows stay painted.
     void Screenshot(LPCSTR name);
@@ -27,4 +30,5 @@ public:
 private:
     bool mTakeScreenshots;
     std::vector<Step> mSteps;
+    CString mTranscript;
 };

@@ -37,8 +37,23 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
 
 CDialog::~CDialog() = default;
 
+namespace {
+
+// Templates may hold common controls (sliders, IP address fields, list views ...): their
+// window classes must be registered before the dialog manager creates the first one.
+// Registering again is cheap and changes nothing.
+void RegisterCommonControlClasses()
+{
+    INITCOMMONCONTROLSEX classes = { sizeof classes, ICC_WIN95_CLASSES | ICC_INTERNET_CLASSES |
+                                                     ICC_DATE_CLASSES | ICC_USEREX_CLASSES };
+    ::InitCommonControlsEx(&classes);
+}
+
+} // namespace
+
 BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATEA lpTemplate, HINSTANCE hInst, HWND hWndParent)
 {
+    RegisterCommonControlClasses();
     AfxHookWindowCreate(this);
     HWND hWnd = ::CreateDialogIndirectParamA(hInst, lpTemplate, hWndParent, AfxDlgProc, 0);
     if (!AfxUnhookWindowCreate())

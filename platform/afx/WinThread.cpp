@@ -96,6 +96,8 @@ BOOL CWinThread::OnIdle(LONG lCount)
     } else if (lCount == 1) {
         CWnd::DeleteTempMap();
         CMenu::DeleteTempMap();
+        CDC::DeleteTempMap();
+        CGdiObject::DeleteTempMap();
     }
     return lCount < 1;
 }

@@ -37,7 +37,7 @@ public:
 };
 
 // Messages whose handling a parent offers back to the child control they concern.
-HWND ReflectedControl(UINT message, WPARAM wParam, LPARAM lParam)
+HWND ReflectedControl(HWND parent, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CTLCOLORBTN: case WM_CTLCOLORDLG: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX:
@@ -46,6 +46,12 @@ HWND ReflectedControl(UINT message, WPARAM wParam, LPARAM lParam)
         return reinterpret_cast<HWND>(lParam);
     case WM_DRAWITEM:
         return wParam ? reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem : nullptr;
+    case WM_MEASUREITEM: {
+        // Only the id names the control; menus measure their items with a zero id.
+        const MEASUREITEMSTRUCT* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        return wParam && measure->CtlType != ODT_MENU
+                   ? ::GetDlgItem(parent, static_cast<int>(measure->CtlID)) : nullptr;
+    }
     case WM_DELETEITEM:
         return wParam ? reinterpret_cast<DELETEITEMSTRUCT*>(lParam)->hwndItem : nullptr;
     case WM_COMPAREITEM:
@@ -341,7 +347,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     } else if (message == WM_NOTIFY) {
         const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
         handled = header && header->hwndFrom && OnNotify(wParam, lParam, &result);
-    } else if (HWND control = ReflectedControl(message, wParam, lParam)) {
+    } else if (HWND control = ReflectedControl(m_hWnd, message, wParam, lParam)) {
         // The control that the message concerns answers it first; the parent's own
         // handler runs only when the control has none.
         CWnd* child = FromHandlePermanent(control);
@@ -411,6 +417,13 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         AFX_NOTIFY notify = { pResult, header };
         return CCmdTarget::OnCmdMsg(0, static_cast<int>(MAKELONG(header->code, WM_REFLECT_BASE + WM_NOTIFY)),
                                     &notify, nullptr);
+    }
+    case WM_CTLCOLORMSGBOX: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG: case WM_CTLCOLORSCROLLBAR: case WM_CTLCOLORSTATIC: {
+        // The kinds follow one another in the same order as their CTLCOLOR_xxx types.
+        AFX_CTLCOLOR color = { reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam),
+                               message - WM_CTLCOLORMSGBOX };
+        return OnWndMsg(WM_REFLECT_BASE + WM_CTLCOLOR, 0, reinterpret_cast<LPARAM>(&color), pResult);
     }
     default:
         return OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
@@ -649,6 +662,12 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
     return ::SetWindowPos(m_hWnd, insertAfter, x, y, cx, cy, nFlags);
 }
 
+BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const
+{
+    lpwndpl->length = sizeof(WINDOWPLACEMENT);
+    return ::GetWindowPlacement(m_hWnd, lpwndpl);
+}
+
 void CWnd::GetWindowRect(LPRECT lpRect) const
 {
     ::GetWindowRect(m_hWnd, lpRect);
@@ -848,3 +867,4 @@ void CWnd::OnDropFiles(HDROP) { Default(); }
 BOOL CWnd::OnQueryEndSession() { return static_cast<BOOL>(Default()); }
 void CWnd::OnEndSession(BOOL) { Default(); }
 void CWnd::OnEnable(BOOL) { Default(); }
+void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }

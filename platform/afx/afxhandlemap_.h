@@ -20,6 +20,14 @@ public:
 
     TObject* FromHandle(THandle h)
     {
+        return FromHandle(h, [](THandle) { return new TObject; });
+    }
+
+    // As above, with the temporary object made by create(h): maps whose handles come in
+    // several kinds make the object of the handle's own kind.
+    template <class TCreate>
+    TObject* FromHandle(THandle h, TCreate create)
+    {
         if (!h)
             return nullptr;
         if (TObject* permanent = LookupPermanent(h))
@@ -27,7 +35,7 @@ public:
         auto found = mTemporary.find(h);
         if (found != mTemporary.end())
             return found->second;
-        TObject* temporary = new TObject;
+        TObject* temporary = create(h);
         temporary->*HandleMember = h;
         mTemporary.emplace(h, temporary);
         return temporary;

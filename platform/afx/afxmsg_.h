@@ -43,6 +43,15 @@ struct AFX_MSGMAP {
 // Notifications a parent reflects back to the child control that sent them arrive at
 // the child as WM_REFLECT_BASE + the original message.
 #define WM_REFLECT_BASE 0xBC00
+// Every WM_CTLCOLORxxx a parent reflects arrives as this one message, with an AFX_CTLCOLOR
+// that tells the kind (CTLCOLOR_xxx).
+#define WM_CTLCOLOR 0x0019
+
+struct AFX_CTLCOLOR {
+    HWND hWnd;      // the control
+    HDC hDC;        // the device context it is about to draw with
+    UINT nCtlType;  // CTLCOLOR_MSGBOX ... CTLCOLOR_STATIC
+};
 
 // Command codes of routed commands.
 #define CN_COMMAND 0
@@ -106,6 +115,7 @@ protected:
 #define ON_WM_QUERYENDSESSION() AFX_WM_RESULT(WM_QUERYENDSESSION, OnQueryEndSession())
 #define ON_WM_ENDSESSION() AFX_WM_VOID(WM_ENDSESSION, OnEndSession((BOOL)_a.wParam))
 #define ON_WM_ENABLE() AFX_WM_VOID(WM_ENABLE, OnEnable((BOOL)_a.wParam))
+#define ON_WM_LBUTTONUP() AFX_WM_VOID(WM_LBUTTONUP, OnLButtonUp((UINT)_a.wParam, CPoint((DWORD)_a.lParam)))
 
 // Any message, handled as LRESULT handler(WPARAM, LPARAM).
 #define ON_MESSAGE(message, memberFxn) \
@@ -172,3 +182,34 @@ protected:
     AFX_MSG_ENTRY(WM_REFLECT_BASE + WM_COMMAND, code, 0, 0, { _p->memberFxn(); return TRUE; })
 #define ON_CONTROL_REFLECT_EX(code, memberFxn) \
     AFX_MSG_ENTRY(WM_REFLECT_BASE + WM_COMMAND, code, 0, 0, { return _p->memberFxn(); })
+
+// Messages a parent offers back to the child control they concern; each handler is named
+// like the parent's, without "On". A control colour handler that returns a null brush
+// leaves the message to the parent.
+#define ON_WM_CTLCOLOR_REFLECT() \
+    AFX_MSG_ENTRY(WM_REFLECT_BASE + WM_CTLCOLOR, 0, 0, 0, { \
+        const AFX_CTLCOLOR* _c = reinterpret_cast<const AFX_CTLCOLOR*>(_a.lParam); \
+        HBRUSH _b = _p->CtlColor(CDC::FromHandle(_c->hDC), _c->nCtlType); \
+        if (!_b) \
+            return FALSE; \
+        *_a.pResult = reinterpret_cast<LRESULT>(_b); \
+        return TRUE; })
+#define ON_WM_DRAWITEM_REFLECT() \
+    AFX_MSG_ENTRY(WM_REFLECT_BASE + WM_DRAWITEM, 0, 0, 0, \
+                  { _p->DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(_a.lParam)); *_a.pResult = TRUE; return TRUE; })
+#define ON_WM_MEASUREITEM_REFLECT() \
+    AFX_MSG_ENTRY(WM_REFLECT_BASE + WM_MEASUREITEM, 0, 0, 0, \
+                  { _p->MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(_a.lParam)); *_a.pResult = TRUE; return TRUE; })
+#define ON_WM_DELETEITEM_REFLECT() \
+    AFX_MSG_ENTRY(WM_REFLECT_BASE + WM_DELETEITEM, 0, 0, 0, \
+                  { _p->DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(_a.lParam)); *_a.pResult = TRUE; return TRUE; })
+#define ON_WM_COMPAREITEM_REFLECT() \
+    AFX_WM_RESULT(WM_REFLECT_BASE + WM_COMPAREITEM, CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(_a.lParam)))
+#define ON_WM_CHARTOITEM_REFLECT() \
+    AFX_WM_RESULT(WM_REFLECT_BASE + WM_CHARTOITEM, CharToItem(LOWORD(_a.wParam), HIWORD(_a.wParam)))
+#define ON_WM_VKEYTOITEM_REFLECT() \
+    AFX_WM_RESULT(WM_REFLECT_BASE + WM_VKEYTOITEM, VKeyToItem(LOWORD(_a.wParam), HIWORD(_a.wParam)))
+#define ON_WM_HSCROLL_REFLECT() \
+    AFX_WM_VOID(WM_REFLECT_BASE + WM_HSCROLL, HScroll(LOWORD(_a.wParam), HIWORD(_a.wParam)))
+#define ON_WM_VSCROLL_REFLECT() \
+    AFX_WM_VOID(WM_REFLECT_BASE + WM_VSCROLL, VScroll(LOWORD(_a.wParam), HIWORD(_a.wParam)))

@@ -201,6 +201,8 @@ public:
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
     void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
+    // Fills in the length member itself.
+    BOOL GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const;
     void GetWindowRect(LPRECT lpRect) const;
     void GetClientRect(LPRECT lpRect) const;
     void ClientToScreen(LPPOINT lpPoint) const;
@@ -268,6 +270,7 @@ protected:
     afx_msg BOOL OnQueryEndSession();
     afx_msg void OnEndSession(BOOL bEnding);
     afx_msg void OnEnable(BOOL bEnable);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
 
     friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
@@ -483,3 +486,8 @@ AFX_CORE_CLASS CWnd* AFXAPI AfxGetMainWnd();
 AFX_CORE_CLASS LPCSTR AFXAPI AfxGetAppName();
 AFX_CORE_CLASS int AFXAPI AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
 AFX_CORE_CLASS int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
+
+// Drawing and the standard controls, which build on the classes above.
+#include "afxgdi.h"
+#include "afxctl.h"
+#include "afxstdctl.h"

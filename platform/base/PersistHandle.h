@@ -11,7 +11,7 @@
 // cannot hold leaves the block empty.
 class TNWBS_CLASS CPersistHandle : public CPersistObject, public CHandle {
 public:
-    static const long kPersistHandleType = 'phnd';
+    static constexpr long kPersistHandleType = 'phnd';
     static const char* const kSizeTag;
     static const char* const kBytesTag;
 

@@ -38,9 +38,9 @@ bool CPersistList::Initialize()
 
 CPersistList::CPersistList(bool owning) : mOwning(owning) {}
 
-CPersistList::CPersistList(const CPersistList& other) : CPersistObject(other), mOwning(other.mOwning)
+CPersistList::CPersistList(const CPersistList& other)
+    : CPersistObject(other), mItems(other.CopyItems(other.mOwning)), mOwning(other.mOwning)
 {
-    CopyItems(other);
 }
 
 CPersistList& CPersistList::operator=(const CPersistList& other)
@@ -48,8 +48,10 @@ CPersistList& CPersistList::operator=(const CPersistList& other)
     if (this == &other)
         return *this;
     CPersistObject::operator=(other);
+    // Copied before anything is deleted: other may hold objects this list owns.
+    std::vector<CPersistObject*> items = other.CopyItems(mOwning);
     DeleteAll();
-    CopyItems(other);
+    mItems = items;
     Notify(kListChanged, 0, 0);
     return *this;
 }
@@ -59,13 +61,15 @@ CPersistList::~CPersistList()
     DeleteAll();
 }
 
-void CPersistList::CopyItems(const CPersistList& other)
+std::vector<CPersistObject*> CPersistList::CopyItems(bool clone) const
 {
-    for (CPersistObject* object : other.mItems) {
-        CPersistObject* copy = mOwning ? object->Clone() : object;
+    std::vector<CPersistObject*> items;
+    for (CPersistObject* object : mItems) {
+        CPersistObject* copy = clone ? object->Clone() : object;
         if (copy)
-            mItems.push_back(copy);
+            items.push_back(copy);
     }
+    return items;
 }
 
 bool CPersistList::IsOwning() const
@@ -80,7 +84,7 @@ int CPersistList::Add(CPersistObject* object)
 
 int CPersistList::Insert(int index, CPersistObject* object)
 {
-    if (!object)
+    if (!object || object == this || (mOwning && GetIndex(object) >= 0))
         return -1;
     index = std::max(0, std::min(index, GetItemCount()));
     mItems.insert(mItems.begin() + index, object);

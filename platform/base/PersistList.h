@@ -9,8 +9,9 @@
 // away; a non-owning list only points at objects others own.
 //
 // Remove and RemoveAt only take an object out (the caller then owns it, whatever the
-// list); DeleteAt and DeleteAll also delete it when the list owns it. Null objects are
-// never added.
+// list); DeleteAt and DeleteAll also delete it when the list owns it. Null objects and
+// the list itself are never added, and an owning list takes an object only once (it
+// would delete it twice).
 //
 // Listeners (displays) are told of every change with Notify, the index in data1:
 // kItemAdded after an object was added at that index, kItemRemoved after the object at
@@ -27,10 +28,10 @@
 // out); a non-owning copy shares them. Assignment keeps the list's own ownership.
 class TNWBS_CLASS CPersistList : public CPersistObject {
 public:
-    static const long kPersistListType = 'plis';
-    static const long kItemAdded = 'ladd';
-    static const long kItemRemoved = 'lrem';
-    static const long kListChanged = 'lchg';
+    static constexpr long kPersistListType = 'plis';
+    static constexpr long kItemAdded = 'ladd';
+    static constexpr long kItemRemoved = 'lrem';
+    static constexpr long kListChanged = 'lchg';
     static const char* const kCountTag;
 
     static CMetaClass sMetaClass;
@@ -45,9 +46,9 @@ public:
 
     bool IsOwning() const;
 
-    // The index the object was put at, -1 for null.
+    // The index the object was put at, -1 when it was refused.
     int Add(CPersistObject* object);
-    // index is clamped to 0 .. GetItemCount(); returns the index used, -1 for null.
+    // index is clamped to 0 .. GetItemCount(); returns the index used, -1 when refused.
     int Insert(int index, CPersistObject* object);
     bool Remove(CPersistObject* object);
     CPersistObject* RemoveAt(int index);
@@ -75,7 +76,8 @@ public:
     void LoadSelf(const char* name, CPersistStorage& storage) override;
 
 private:
-    void CopyItems(const CPersistList& other);
+    // The objects for a copy: clones, or the same objects.
+    std::vector<CPersistObject*> CopyItems(bool clone) const;
 
     std::vector<CPersistObject*> mItems;
     bool mOwning;

@@ -25,10 +25,10 @@ class CPersistStorage;
 class TNWBS_CLASS CPersistObject : public CBroadcaster {
 public:
     static const char* const kPersistObjectVersionTag;
-    static const long kPersistObjectVersion = 1;
-    static const long kPersistObjectType = 'pobj';
-    static const long kObjectChanged = 1;
-    static const long kObjectDestroyed = 'odel';
+    static constexpr long kPersistObjectVersion = 1;
+    static constexpr long kPersistObjectType = 'pobj';
+    static constexpr long kObjectChanged = 1;
+    static constexpr long kObjectDestroyed = 'odel';
 
     CPersistObject();
     CPersistObject(const CPersistObject& other);

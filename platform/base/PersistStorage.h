@@ -31,7 +31,8 @@ class CHandle;
 // next Load(name, char*) of the plain storage writes at most that many bytes and a
 // terminator, so a broken image cannot overrun a buffer sized from the length.
 //
-// The name argument of every operation may be null (taken as empty).
+// The name argument of every operation may be null (taken as empty). There is no int
+// overload: a literal number names its type (7L, 7UL, short(7)).
 class TNWBS_CLASS CPersistStorage {
 public:
     CPersistStorage();

@@ -15,7 +15,7 @@
 // Texts are in the ANSI code page unless a code page is named.
 class TNWBS_CLASS UStringBuffer {
 public:
-    static const int kRingSize = 32;
+    static constexpr int kRingSize = 32;
 
     // A copy of text; null gives an empty text.
     static char* Text(const char* text);

@@ -9,6 +9,7 @@
 #include "Listener.h"
 #include "LookupList.h"
 #include "MetaClass.h"
+#include "ObjectDisplay.h"
 #include "PersistHandle.h"
 #include "PersistList.h"
 #include "PersistObject.h"
@@ -18,3 +19,4 @@
 #include "StringBuffer.h"
 #include "TextPair.h"
 #include "TimecodeUtils.h"
+#include "TopObjectDisplay.h"

@@ -1,6 +1,11 @@
 #pragma once
-// Application core: worker threads, timers, delayed functions, the schedule clock.
+// Application core: the debug logger, worker threads, timers, delayed functions, the
+// schedule clock, the crash guard and run-once.
+#include "core/CrashGuard.h"
+#include "core/DebugLogger.h"
+#include "core/DirectShow.h"
 #include "core/LibraryModule.h"
+#include "core/RunOnce.h"
 #include "core/WorkerThread.h"
 #include "core/WorkerThreadDispatcher.h"
 #include "core/Timer.h"

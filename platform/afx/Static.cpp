@@ -1,0 +1,10 @@
+#include "afxctl.h"
+
+IMPLEMENT_DYNAMIC(CStatic, CWnd)
+
+CStatic::CStatic() = default;
+
+BOOL CStatic::Create(LPCSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    return CWnd::Create("STATIC", lpszText, dwStyle, rect, pParentWnd, nID);
+}

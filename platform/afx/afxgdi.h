@@ -1,0 +1,195 @@
+#pragma once
+// Drawing: device contexts and the drawing objects (pens, brushes, fonts, bitmaps) that are
+// selected into them.
+//
+// An object made with new or on the stack owns its handle and deletes it when destroyed,
+// unless the handle was detached first. FromHandle wraps a handle in a temporary object that
+// lives until the thread next idles and never deletes the handle.
+//
+// Unlike windows, drawing objects and device contexts have no permanent map: FromHandle of a
+// handle that some object owns also gives a temporary wrapper. Nothing is routed through a
+// drawing object, so its identity never matters, and keeping owners out of a per-thread map
+// lets class-wide drawing objects of a library be destroyed when the library unloads, after
+// the thread's maps are gone.
+#include "afx.h"
+
+class CDC;
+class CWnd;
+
+class AFX_CORE_CLASS CGdiObject : public CObject {
+    DECLARE_DYNAMIC(CGdiObject)
+public:
+    CGdiObject();
+    ~CGdiObject() override;
+
+    HGDIOBJ m_hObject;
+    HGDIOBJ GetSafeHandle() const { return this ? m_hObject : nullptr; }
+    operator HGDIOBJ() const { return GetSafeHandle(); }
+
+    // A temporary object of the handle's kind (a CPen for a pen, a CBrush for a brush ...),
+    // so that the typed FromHandle of each kind may cast it.
+    static CGdiObject* PASCAL FromHandle(HGDIOBJ hObject);
+    static void PASCAL DeleteTempMap();
+
+    // Takes ownership of the handle; FALSE when the object already holds one.
+    BOOL Attach(HGDIOBJ hObject);
+    HGDIOBJ Detach();
+    BOOL DeleteObject();
+    int GetObject(int nCount, LPVOID lpObject) const;
+
+protected:
+    // Attach for a handle just made for this object: when the object already holds one,
+    // the new handle is deleted and the result is FALSE.
+    BOOL AttachCreated(HGDIOBJ hObject);
+};
+
+class AFX_CORE_CLASS CPen : public CGdiObject {
+    DECLARE_DYNAMIC(CPen)
+public:
+    CPen();
+    CPen(int nPenStyle, int nWidth, COLORREF crColor);
+
+    static CPen* PASCAL FromHandle(HPEN hPen);
+    operator HPEN() const { return static_cast<HPEN>(GetSafeHandle()); }
+    BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor);
+};
+
+class AFX_CORE_CLASS CBrush : public CGdiObject {
+    DECLARE_DYNAMIC(CBrush)
+public:
+    CBrush();
+    explicit CBrush(COLORREF crColor);
+
+    static CBrush* PASCAL FromHandle(HBRUSH hBrush);
+    operator HBRUSH() const { return static_cast<HBRUSH>(GetSafeHandle()); }
+    BOOL CreateSolidBrush(COLORREF crColor);
+};
+
+class AFX_CORE_CLASS CFont : public CGdiObject {
+    DECLARE_DYNAMIC(CFont)
+public:
+    CFont();
+
+    static CFont* PASCAL FromHandle(HFONT hFont);
+    operator HFONT() const { return static_cast<HFONT>(GetSafeHandle()); }
+    BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
+                    BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
+                    BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality,
+                    BYTE nPitchAndFamily, LPCSTR lpszFacename);
+    BOOL CreateFontIndirect(const LOGFONTA* lpLogFont);
+    int GetLogFont(LOGFONTA* pLogFont) const;
+};
+
+class AFX_CORE_CLASS CBitmap : public CGdiObject {
+    DECLARE_DYNAMIC(CBitmap)
+public:
+    CBitmap();
+
+    static CBitmap* PASCAL FromHandle(HBITMAP hBitmap);
+    operator HBITMAP() const { return static_cast<HBITMAP>(GetSafeHandle()); }
+    // Loads a bitmap resource found through the framework's resource chain.
+    BOOL LoadBitmap(LPCSTR lpszResourceName);
+    BOOL LoadBitmap(UINT nIDResource);
+    BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);
+    int GetBitmap(BITMAP* pBitMap) const;
+};
+
+class AFX_CORE_CLASS CDC : public CObject {
+    DECLARE_DYNCREATE(CDC)
+public:
+    CDC();
+    // Deletes a device context it created or was given with Attach; the kinds that borrow
+    // theirs from a window give it back instead.
+    ~CDC() override;
+
+    HDC m_hDC;
+    HDC GetSafeHdc() const { return this ? m_hDC : nullptr; }
+    operator HDC() const { return GetSafeHdc(); }
+
+    static CDC* PASCAL FromHandle(HDC hDC);
+    static void PASCAL DeleteTempMap();
+    BOOL Attach(HDC hDC);
+    HDC Detach();
+
+    // A memory device context compatible with pDC, or with the screen when pDC is null.
+    BOOL CreateCompatibleDC(CDC* pDC);
+    BOOL DeleteDC();
+    int SaveDC();
+    BOOL RestoreDC(int nSavedDC);
+    int GetDeviceCaps(int nIndex) const;
+
+    // Each returns the object that was selected before, as a temporary object, or null.
+    CPen* SelectObject(CPen* pPen);
+    CBrush* SelectObject(CBrush* pBrush);
+    CFont* SelectObject(CFont* pFont);
+    CBitmap* SelectObject(CBitmap* pBitmap);
+    CGdiObject* SelectStockObject(int nIndex);
+
+    COLORREF SetTextColor(COLORREF crColor);
+    COLORREF GetTextColor() const;
+    COLORREF SetBkColor(COLORREF crColor);
+    COLORREF GetBkColor() const;
+    int SetBkMode(int nBkMode);
+    int GetBkMode() const;
+    int SetStretchBltMode(int nStretchMode);
+
+    void FillRect(LPCRECT lpRect, CBrush* pBrush);
+    void FrameRect(LPCRECT lpRect, CBrush* pBrush);
+    // Fills with a colour without a brush; leaves that colour as the background colour.
+    void FillSolidRect(LPCRECT lpRect, COLORREF clr);
+    void FillSolidRect(int x, int y, int cx, int cy, COLORREF clr);
+    CPoint MoveTo(int x, int y);
+    CPoint MoveTo(POINT point) { return MoveTo(point.x, point.y); }
+    BOOL LineTo(int x, int y);
+    BOOL LineTo(POINT point) { return LineTo(point.x, point.y); }
+    BOOL Polygon(const POINT* lpPoints, int nCount);
+    BOOL Rectangle(LPCRECT lpRect);
+    BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
+    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
+                    int nSrcWidth, int nSrcHeight, DWORD dwRop);
+    COLORREF GetPixel(int x, int y) const;
+    COLORREF GetPixel(POINT point) const { return GetPixel(point.x, point.y); }
+    COLORREF SetPixel(int x, int y, COLORREF crColor);
+
+    BOOL TextOut(int x, int y, const CString& str);
+    int DrawText(LPCSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat);
+    int DrawText(const CString& str, LPRECT lpRect, UINT nFormat);
+    CSize GetTextExtent(LPCSTR lpszString, int nCount) const;
+    CSize GetTextExtent(const CString& str) const;
+};
+
+// The device context of a window's WM_PAINT, from BeginPaint to EndPaint.
+class AFX_CORE_CLASS CPaintDC : public CDC {
+    DECLARE_DYNAMIC(CPaintDC)
+public:
+    explicit CPaintDC(CWnd* pWnd);
+    ~CPaintDC() override;
+
+    PAINTSTRUCT m_ps;
+
+protected:
+    HWND m_hWnd;
+};
+
+// A window's client area, borrowed with GetDC and given back when destroyed.
+class AFX_CORE_CLASS CClientDC : public CDC {
+    DECLARE_DYNAMIC(CClientDC)
+public:
+    // A null window gives the screen.
+    explicit CClientDC(CWnd* pWnd);
+    ~CClientDC() override;
+
+protected:
+    HWND m_hWnd;
+};
+
+// A whole window, frame included, borrowed with GetWindowDC and given back when destroyed.
+class AFX_CORE_CLASS CWindowDC : public CDC {
+    DECLARE_DYNAMIC(CWindowDC)
+public:
+    explicit CWindowDC(CWnd* pWnd);
+    ~CWindowDC() override;
+
+protected:
+    HWND m_hWnd;
+};

@@ -1,0 +1,17 @@
+#pragma once
+// Utilities: path trees, dropped files, folder and file prompters, the file replace rule;
+// window, drawing, shell and IP address operations, and the wait cursor and window update
+// guards.
+#include "util/DirectoryPath.h"
+#include "util/DirectoryPrompter.h"
+#include "util/DrawingUtils.h"
+#include "util/DropFileList.h"
+#include "util/FilePath.h"
+#include "util/FilePrompter.h"
+#include "util/FileReplace.h"
+#include "util/IpUtils.h"
+#include "util/Path.h"
+#include "util/ShellUtils.h"
+#include "util/WaitCursor.h"
+#include "util/WindowUpdate.h"
+#include "util/WindowsUtils.h"

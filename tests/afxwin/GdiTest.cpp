@@ -1,0 +1,173 @@
+#include "MemoryCanvas.h"
+#include "MessagePump.h"
+#include "resource.h"
+
+#include "afxwin.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kBlue = RGB(0, 0, 255);
+
+bool IsLiveHandle(HGDIOBJ handle)
+{
+    return ::GetObjectType(handle) != 0;
+}
+
+} // namespace
+
+TEST(Gdi, TemporaryObjectsHaveTheHandlesKindAndNeverDeleteIt)
+{
+    HPEN pen = ::CreatePen(PS_SOLID, 1, kRed);
+    HBRUSH brush = ::CreateSolidBrush(kRed);
+    HFONT font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    HBITMAP bitmap = ::CreateBitmap(2, 2, 1, 32, nullptr);
+
+    EXPECT_TRUE(CGdiObject::FromHandle(pen)->IsKindOf(RUNTIME_CLASS(CPen)));
+    EXPECT_TRUE(CGdiObject::FromHandle(brush)->IsKindOf(RUNTIME_CLASS(CBrush)));
+    EXPECT_TRUE(CGdiObject::FromHandle(font)->IsKindOf(RUNTIME_CLASS(CFont)));
+    EXPECT_TRUE(CGdiObject::FromHandle(bitmap)->IsKindOf(RUNTIME_CLASS(CBitmap)));
+    EXPECT_EQ(CBrush::FromHandle(brush), CGdiObject::FromHandle(brush)) << "one temporary per handle";
+    EXPECT_EQ(CBrush::FromHandle(nullptr), nullptr);
+
+    CGdiObject::DeleteTempMap();
+    EXPECT_TRUE(IsLiveHandle(pen) && IsLiveHandle(brush) && IsLiveHandle(bitmap))
+        << "freeing temporaries leaves the handles to their owners";
+    ::DeleteObject(pen);
+    ::DeleteObject(brush);
+    ::DeleteObject(bitmap);
+
+    HDC memory = ::CreateCompatibleDC(nullptr);
+    CDC* dc = CDC::FromHandle(memory);
+    EXPECT_EQ(dc->m_hDC, memory);
+    EXPECT_EQ(CDC::FromHandle(memory), dc);
+    CDC::DeleteTempMap();
+    EXPECT_TRUE(::DeleteDC(memory)) << "the temporary did not delete the device context";
+}
+
+TEST(Gdi, ObjectsOwnTheirHandlesUntilDetached)
+{
+    HGDIOBJ deleted;
+    {
+        CBrush brush(kRed);
+        deleted = brush.m_hObject;
+        ASSERT_TRUE(IsLiveHandle(deleted));
+        EXPECT_FALSE(brush.CreateSolidBrush(kBlue)) << "an object holds one handle";
+        LOGBRUSH logBrush = {};
+        brush.GetObject(sizeof logBrush, &logBrush);
+        EXPECT_EQ(logBrush.lbColor, kRed) << "the first brush stays";
+    }
+    EXPECT_FALSE(IsLiveHandle(deleted));
+
+    HGDIOBJ kept;
+    {
+        CPen pen(PS_SOLID, 1, kBlue);
+        kept = pen.Detach();
+    }
+    EXPECT_TRUE(IsLiveHandle(kept));
+    ::DeleteObject(kept);
+
+    CFont font;
+    ASSERT_TRUE(font.CreateFont(-12, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+    LOGFONTA logFont = {};
+    ASSERT_TRUE(font.GetLogFont(&logFont));
+    EXPECT_EQ(logFont.lfHeight, -12);
+    EXPECT_EQ(logFont.lfWeight, FW_BOLD);
+    EXPECT_STREQ(logFont.lfFaceName, "Arial");
+}
+
+TEST(Gdi, DrawsWithSelectedObjectsAndGivesBackThePreviousOnes)
+{
+    CMemoryCanvas canvas(40, 40, kWhite);
+    CDC& dc = canvas.DC();
+
+    CPen pen(PS_SOLID, 1, kBlue);
+    CBrush brush(kRed);
+    CPen* oldPen = dc.SelectObject(&pen);
+    CBrush* oldBrush = dc.SelectObject(&brush);
+    ASSERT_NE(oldPen, nullptr);
+    EXPECT_TRUE(oldPen->IsKindOf(RUNTIME_CLASS(CPen)));
+    EXPECT_EQ(oldBrush->m_hObject, ::GetStockObject(WHITE_BRUSH)) << "a new device context starts with the white brush";
+
+    const RECT square = { 10, 10, 20, 20 };
+    dc.Rectangle(&square);
+    EXPECT_EQ(canvas.Pixel(10, 10), kBlue) << "outline with the pen";
+    EXPECT_EQ(canvas.Pixel(15, 15), kRed) << "inside with the brush";
+    EXPECT_EQ(canvas.Pixel(20, 20), kWhite) << "right and bottom edges are outside";
+
+    dc.MoveTo(0, 30);
+    dc.LineTo(40, 30);
+    EXPECT_EQ(canvas.Pixel(25, 30), kBlue);
+    EXPECT_EQ(dc.MoveTo(5, 5), CPoint(40, 30)) << "MoveTo reports where drawing stood";
+
+    dc.SelectObject(oldPen);
+    EXPECT_EQ(dc.SelectObject(oldBrush)->m_hObject, brush.m_hObject);
+
+    dc.FillSolidRect(0, 0, 5, 5, kBlue);
+    EXPECT_EQ(canvas.Pixel(4, 4), kBlue);
+    EXPECT_EQ(canvas.Pixel(5, 5), kWhite);
+    EXPECT_EQ(dc.GetBkColor(), kBlue) << "a solid fill leaves its colour as background colour";
+}
+
+TEST(Gdi, BitmapsLoadFromTheResourcesAndCopyBetweenDeviceContexts)
+{
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.LoadBitmap(IDB_TEST_RED));
+    BITMAP info = {};
+    ASSERT_TRUE(bitmap.GetBitmap(&info));
+    EXPECT_EQ(info.bmWidth, 8);
+    EXPECT_EQ(info.bmHeight, 8);
+    EXPECT_FALSE(CBitmap().LoadBitmap(IDB_TEST_MISSING));
+
+    CMemoryCanvas canvas(20, 20, kWhite);
+    CDC source;
+    ASSERT_TRUE(source.CreateCompatibleDC(&canvas.DC()));
+    CBitmap* previous = source.SelectObject(&bitmap);
+    canvas.DC().BitBlt(4, 4, 8, 8, &source, 0, 0, SRCCOPY);
+    canvas.DC().StretchBlt(12, 0, 8, 4, &source, 0, 0, 8, 8, SRCCOPY);
+    source.SelectObject(previous);
+    EXPECT_EQ(canvas.Pixel(4, 4), kRed);
+    EXPECT_EQ(canvas.Pixel(11, 11), kRed);
+    EXPECT_EQ(canvas.Pixel(12, 12), kWhite);
+    EXPECT_EQ(canvas.Pixel(19, 3), kRed);
+    EXPECT_EQ(canvas.Pixel(19, 4), kWhite);
+}
+
+namespace {
+
+class CPaintedWnd : public CWnd {
+public:
+    int paints = 0;
+
+protected:
+    afx_msg void OnPaint()
+    {
+        CPaintDC dc(this);
+        ++paints;
+        dc.FillSolidRect(&dc.m_ps.rcPaint, kRed);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CPaintedWnd, CWnd)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST(Gdi, PaintDeviceContextValidatesWhatItPainted)
+{
+    CPaintedWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "paint", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr));
+    wnd.Invalidate();
+    wnd.UpdateWindow();
+    EXPECT_EQ(wnd.paints, 1);
+    EXPECT_FALSE(::GetUpdateRect(wnd.m_hWnd, nullptr, FALSE)) << "EndPaint ran when the CPaintDC went away";
+
+    CClientDC client(&wnd);
+    EXPECT_NE(client.m_hDC, nullptr);
+    wnd.DestroyWindow();
+}

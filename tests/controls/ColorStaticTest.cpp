@@ -1,0 +1,198 @@
+#include "controls/ColorStatic.h"
+
+#include "MemoryCanvas.h"
+#include "MessagePump.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kGreen = RGB(0, 255, 0);
+const COLORREF kBlue = RGB(0, 0, 255);
+const UINT kStaticId = 7;
+const UINT kNotifyMessage = WM_APP + 5;
+
+// A parent that records the notifications a blinking static posts it.
+class CNotifiedWnd : public CWnd {
+public:
+    std::vector<WPARAM> notifications;
+
+protected:
+    afx_msg LRESULT OnNotified(WPARAM wParam, LPARAM lParam)
+    {
+        EXPECT_EQ(lParam, 0);
+        notifications.push_back(wParam);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CNotifiedWnd, CWnd)
+    ON_MESSAGE(kNotifyMessage, OnNotified)
+END_MESSAGE_MAP()
+
+class ColorStaticTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr));
+        ASSERT_TRUE(label.Create("", WS_VISIBLE | SS_LEFT, CRect(0, 0, 60, 20), &parent, kStaticId));
+    }
+
+    // Lets the static paint itself into the canvas, as it does on the screen.
+    void Paint()
+    {
+        canvas.Fill(kWhite);
+        label.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.DC().m_hDC), PRF_CLIENT);
+    }
+
+    COLORREF Background()
+    {
+        Paint();
+        return canvas.Pixel(58, 18);
+    }
+
+    // How many pixels of the painted static have the colour.
+    int PixelsOf(COLORREF color)
+    {
+        Paint();
+        int count = 0;
+        for (int y = 0; y < 20; ++y) {
+            for (int x = 0; x < 60; ++x)
+                count += canvas.Pixel(x, y) == color;
+        }
+        return count;
+    }
+
+    void Tick() { label.SendMessage(WM_TIMER, CColorStatic::kBlinkTimerId); }
+
+    // Dispatches what the ticks posted.
+    static void DeliverPosted() { PumpMessagesFor(20); }
+
+    CNotifiedWnd parent;
+    CColorStatic label;
+    CMemoryCanvas canvas{ 60, 20, kWhite };
+};
+
+} // namespace
+
+TEST_F(ColorStaticTest, PaintsWithItsOwnColours)
+{
+    EXPECT_EQ(Background(), ::GetSysColor(COLOR_BTNFACE));
+    label.SetBkColor(kRed);
+    EXPECT_EQ(label.GetBkColor(), kRed);
+    EXPECT_EQ(Background(), kRed);
+    label.SetBkColor(CColorStatic::kSystemColor);
+    EXPECT_EQ(label.GetBkColor(), ::GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(Background(), ::GetSysColor(COLOR_BTNFACE));
+
+    label.SetWindowText("MMMM");
+    label.SetTextColor(kBlue);
+    EXPECT_GT(PixelsOf(kBlue), 10);
+    label.SetTextColor(CColorStatic::kSystemColor);
+    EXPECT_EQ(label.GetTextColor(), ::GetSysColor(COLOR_BTNTEXT));
+    EXPECT_EQ(PixelsOf(kBlue), 0);
+
+    EXPECT_EQ(CColorStatic::GetVersionI(), 10);
+    EXPECT_STREQ(CColorStatic::GetVersionC(), "1.0");
+}
+
+TEST_F(ColorStaticTest, BlinkingBackgroundAlternatesOnEachTick)
+{
+    label.SetBkColor(kRed);
+    label.SetBlinkBkColors(kGreen, kBlue);
+    label.StartBkBlink(CColorStatic::kBlinkOn, 60000);
+    EXPECT_EQ(Background(), kGreen) << "the first blink colour from the start";
+    Tick();
+    EXPECT_EQ(Background(), kBlue);
+    Tick();
+    EXPECT_EQ(Background(), kGreen);
+    Tick();
+    EXPECT_EQ(Background(), kBlue);
+
+    label.StartBkBlink(CColorStatic::kBlinkOff, 0);
+    EXPECT_EQ(Background(), kRed) << "stopped, the static has its own colour again";
+    Tick();
+    EXPECT_EQ(Background(), kRed);
+}
+
+TEST_F(ColorStaticTest, BlinkingTextAlternatesItsColours)
+{
+    label.SetWindowText("MMMM");
+    label.SetBlinkTextColors(kRed, kBlue);
+    label.StartTextBlink(CColorStatic::kBlinkOn, 60000);
+    EXPECT_GT(PixelsOf(kRed), 10);
+    EXPECT_EQ(PixelsOf(kBlue), 0);
+    Tick();
+    EXPECT_EQ(PixelsOf(kRed), 0);
+    EXPECT_GT(PixelsOf(kBlue), 10);
+    EXPECT_EQ(Background(), ::GetSysColor(COLOR_BTNFACE)) << "the background does not blink";
+}
+
+TEST_F(ColorStaticTest, NotifiesOnTheTicksThatTurnAStateOn)
+{
+    label.EnableNotify(&parent, kNotifyMessage);
+    label.StartBkBlink(CColorStatic::kBlinkOn, 60000);
+    const size_t expected[] = { 1, 1, 2, 2, 3 };
+    for (size_t count : expected) {
+        Tick();
+        DeliverPosted();
+        EXPECT_EQ(parent.notifications.size(), count);
+    }
+    EXPECT_EQ(parent.notifications[0], kStaticId);
+
+    // Both kinds blink in step and notify once per turn.
+    label.StartTextBlink(CColorStatic::kBlinkOn, 60000);
+    label.StartBkBlink(CColorStatic::kBlinkOn, 60000);
+    parent.notifications.clear();
+    for (int tick = 0; tick < 4; ++tick)
+        Tick();
+    DeliverPosted();
+    EXPECT_EQ(parent.notifications.size(), 2u);
+
+    label.SendMessage(WM_TIMER, 99);
+    label.StartTextBlink(CColorStatic::kBlinkOff, 0);
+    label.StartBkBlink(CColorStatic::kBlinkOff, 0);
+    Tick();
+    DeliverPosted();
+    EXPECT_EQ(parent.notifications.size(), 2u) << "other timers and stopped blinking notify nothing";
+}
+
+TEST_F(ColorStaticTest, OneTimerServesBothKinds)
+{
+    label.EnableNotify(&parent, kNotifyMessage);
+    label.StartBkBlink(CColorStatic::kBlinkOn, 20);
+    label.StartTextBlink(CColorStatic::kBlinkOn, 20);
+    EXPECT_TRUE(PumpMessagesUntil([&] { return parent.notifications.size() >= 2; }));
+
+    label.StartTextBlink(CColorStatic::kBlinkOff, 0);
+    const size_t before = parent.notifications.size();
+    EXPECT_TRUE(PumpMessagesUntil([&] { return parent.notifications.size() >= before + 2; }))
+        << "the background still blinks after the text stopped";
+
+    label.StartBkBlink(CColorStatic::kBlinkOff, 0);
+    DeliverPosted();
+    const size_t stopped = parent.notifications.size();
+    PumpMessagesFor(200);
+    EXPECT_EQ(parent.notifications.size(), stopped) << "with neither kind blinking the timer is gone";
+}
+
+TEST(ColorStatic, BlinkingAskedForBeforeTheWindowStartsWithIt)
+{
+    CNotifiedWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr));
+    CColorStatic label;
+    label.EnableNotify(&parent, kNotifyMessage);
+    label.StartBkBlink(CColorStatic::kBlinkOn, 20);
+    ASSERT_TRUE(label.Create("", WS_VISIBLE, CRect(0, 0, 60, 20), &parent, kStaticId));
+    EXPECT_TRUE(PumpMessagesUntil([&] { return !parent.notifications.empty(); }));
+
+    label.DestroyWindow();
+    const size_t destroyed = parent.notifications.size();
+    PumpMessagesFor(100);
+    EXPECT_EQ(parent.notifications.size(), destroyed);
+}

@@ -1,0 +1,111 @@
+#include "DialogDriver.h"
+#include "ScratchFolder.h"
+
+#include "res/resource.h"
+#include "tnwmfcut.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+class FileReplaceTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(WriteWholeFile(clip, "first run")); }
+
+    CString Path(EFileReplace option, CRepeatPrompter* prompter = nullptr)
+    {
+        return UFileReplace::GetFilePath(prompter, clip.c_str(), option);
+    }
+
+    ScratchFolder scratch;
+    const std::string clip = scratch.File("clip.mp4");
+};
+
+} // namespace
+
+TEST_F(FileReplaceTest, AFreePathIsUsedWhateverTheOption)
+{
+    const std::string fresh = scratch.File("fresh.mp4");
+    for (int option : { 0, 1, 2, 3, 7, -1 })
+        EXPECT_EQ(UFileReplace::GetFilePath(nullptr, fresh.c_str(), static_cast<EFileReplace>(option)),
+                  fresh.c_str())
+            << "option " << option;
+}
+
+TEST_F(FileReplaceTest, ReplaceSkipAndRename)
+{
+    EXPECT_EQ(Path(kFileReplaceReplace), clip.c_str());
+    EXPECT_EQ(Path(kFileReplaceSkip), "");
+    EXPECT_EQ(Path(static_cast<EFileReplace>(42)), "") << "unknown options skip";
+
+    // Numbers start at 2, and a folder never counts as a free name.
+    ASSERT_TRUE(WriteWholeFile(scratch.File("clip_2.mp4"), "x"));
+    ASSERT_TRUE(::CreateDirectoryA(scratch.File("clip_3.mp4").c_str(), nullptr));
+    EXPECT_EQ(Path(kFileReplaceRename), scratch.File("clip_4.mp4").c_str());
+    EXPECT_EQ(ReadWholeFile(clip), "first run") << "renaming leaves the existing file alone";
+}
+
+TEST_F(FileReplaceTest, RenamedNamesWithoutExtensionOrFolder)
+{
+    ASSERT_TRUE(WriteWholeFile(scratch.File("README"), "x"));
+    EXPECT_EQ(UFileReplace::AutoRenameFilePath(scratch.File("README").c_str()), scratch.File("README_2").c_str());
+    EXPECT_EQ(UFileReplace::AutoRenameFilePath("clip.final.mp4"), "clip.final_2.mp4") << "a bare name stays bare";
+    EXPECT_EQ(UFileReplace::AutoRenameFilePath(""), "");
+}
+
+TEST_F(FileReplaceTest, WhenEveryNumberIsTakenTheFileIsSkipped)
+{
+    for (int number = 2; number <= 9998; ++number) {
+        const std::string taken = scratch.File("clip_" + std::to_string(number) + ".mp4");
+        HANDLE file = ::CreateFileA(taken.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE) << taken;
+        ::CloseHandle(file);
+    }
+    EXPECT_EQ(Path(kFileReplaceRename), "");
+    EXPECT_EQ(ReadWholeFile(clip), "first run");
+}
+
+TEST_F(FileReplaceTest, AskingAloneLeavesTheFileToTheWriter)
+{
+    CString message;
+    bool boxShown = true;
+    CDialogDriver yes("Confirm", [&](HWND dialog) {
+        char text[512] = {};
+        ::GetDlgItemTextA(dialog, IDC_TNW_PROMPT, text, sizeof text);
+        message = text;
+        boxShown = ::IsWindowVisible(::GetDlgItem(dialog, IDC_TNW_APPLY_TO_ALL)) != FALSE;
+        CDialogDriver::Press(dialog, IDYES);
+    });
+    EXPECT_EQ(Path(kFileReplaceAsk), clip.c_str());
+    ASSERT_TRUE(yes.Acted());
+    EXPECT_EQ(message, (clip + " already exists. Would you like to replace the file?").c_str());
+    EXPECT_FALSE(boxShown) << "a single question has nothing to apply to all";
+    EXPECT_TRUE(UFileUtils::FileExist(clip.c_str()));
+
+    CDialogDriver no("Confirm", [](HWND dialog) { CDialogDriver::Press(dialog, IDNO); });
+    EXPECT_EQ(Path(kFileReplaceAsk), "");
+    ASSERT_TRUE(no.Acted());
+}
+
+TEST_F(FileReplaceTest, AskingInASeriesDeletesOnYesAndRemembersApplyToAll)
+{
+    CRepeatPrompter prompter;
+    CDialogDriver yes("Confirm", [](HWND dialog) { CDialogDriver::Press(dialog, IDYES); });
+    EXPECT_EQ(Path(kFileReplaceAsk, &prompter), clip.c_str());
+    ASSERT_TRUE(yes.Acted());
+    EXPECT_FALSE(UFileUtils::FileExist(clip.c_str())) << "the old file made way";
+
+    ASSERT_TRUE(WriteWholeFile(clip, "second run"));
+    CDialogDriver noToAll("Confirm", [](HWND dialog) {
+        CDialogDriver::Press(dialog, IDC_TNW_APPLY_TO_ALL);
+        CDialogDriver::Press(dialog, IDNO);
+    });
+    EXPECT_EQ(Path(kFileReplaceAsk, &prompter), "");
+    ASSERT_TRUE(noToAll.Acted());
+    CDialogDriver unexpected("Confirm", [](HWND dialog) { CDialogDriver::Press(dialog, IDYES); }, 300);
+    EXPECT_EQ(Path(kFileReplaceAsk, &prompter), "");
+    EXPECT_FALSE(unexpected.Acted());
+    EXPECT_EQ(ReadWholeFile(clip), "second run");
+}
