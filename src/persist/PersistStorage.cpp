@@ -1,8 +1,12 @@
 #include "persist/PersistStorage.h"
 
+#include "core/CrashGuard.h"
 #include "persist/XmlPersistReader.h"
 #include "persist/XmlPersistStorage.h"
 #include "tnwwndut.h"
+#include "util/FilePrompter.h"
+
+#include <optional>
 
 const char* const UPersistStorage::kSettingsName = "Settings";
 
@@ -16,6 +20,32 @@ bool UPersistStorage::Load(CPersistObject& object, const char* name, CPersistSto
 {
     object.Load(name, storage);
     return true;
+}
+
+bool UPersistStorage::PromptSave(CPersistObject& object, const char* extension, const char* description)
+{
+    bool written;
+    return PromptSave(object, extension, description, written);
+}
+
+bool UPersistStorage::PromptSave(CPersistObject& object, const char* extension, const char* description,
+                                 bool& written)
+{
+    written = false;
+    const CString path = PromptFile(true, extension, description);
+    if (path.IsEmpty())
+        return false;
+    written = SaveFile(object, kSettingsName, path);
+    return true;
+}
+
+bool UPersistStorage::PromptLoad(CPersistObject& object, const char* extension, const char* description)
+{
+    const CString path = PromptFile(false, extension, description);
+    if (path.IsEmpty())
+        return false;
+    CXmlPersistReader reader(kSettingsName, path);
+    return Load(object, kSettingsName, reader);
 }
 
 bool UPersistStorage::DirectLoad(CPersistObject& object, const char* path)
@@ -40,7 +70,7 @@ bool UPersistStorage::DefaultSave(CPersistObject& object, const char* name, cons
 
 bool UPersistStorage::DefaultLoad(CPersistObject& object, const char* name, const char* fileName)
 {
-    return LoadFile(object, name, UserPath(fileName));
+    return LoadFileUnlessCrashed(object, name, UserPath(fileName));
 }
 
 bool UPersistStorage::SystemSave(CPersistObject& object, const char* name, const char* fileName)
@@ -57,7 +87,18 @@ bool UPersistStorage::SystemSave(CPersistObject& object, const char* name, const
 
 bool UPersistStorage::SystemLoad(CPersistObject& object, const char* name, const char* fileName)
 {
-    return LoadFile(object, name, CommonPath(fileName));
+    return LoadFileUnlessCrashed(object, name, CommonPath(fileName));
+}
+
+CString UPersistStorage::PromptFile(bool save, const char* extension, const char* description)
+{
+    const CString pattern = CString("*.") + (extension ? extension : "");
+    CFilePrompter prompter;
+    prompter.AddFilter(pattern, CString(description ? description : "") + "(" + pattern + ")");
+    if (!(save ? prompter.PromptSaveAs() : prompter.PromptOpen(false)))
+        return CString();
+    CString chosenExtension;
+    return prompter.GetFile(0, chosenExtension);
 }
 
 bool UPersistStorage::SaveFile(CPersistObject& object, const char* name, const char* path)
@@ -67,8 +108,15 @@ bool UPersistStorage::SaveFile(CPersistObject& object, const char* name, const c
     return !storage.HasWriteFailed();
 }
 
-bool UPersistStorage::LoadFile(CPersistObject& object, const char* name, const char* path)
+bool UPersistStorage::LoadFileUnlessCrashed(CPersistObject& object, const char* name, const char* path)
 {
+    // A guard of the load's own marks the load itself, so that a crash while loading
+    // skips the file next time.
+    std::optional<StCrashGuard> guard;
+    if (!StCrashGuard::IsGuarding())
+        guard.emplace();
+    if (StCrashGuard::CrashedLastTime())
+        return false;
     CXmlPersistReader reader(kSettingsName, path);
     if (!reader.HasData())
         return false;

@@ -1,6 +1,8 @@
 #include "AllValues.h"
 
+#include "DialogDriver.h"
 #include "ScratchFolder.h"
+#include "ScratchSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -54,11 +56,18 @@ CAppSettings Example()
 // A file name of its own in the application-data folders, removed at the end from both.
 class DataFile {
 public:
-    DataFile() : mName("tnwtest Data " + std::to_string(::GetCurrentProcessId()) + ".xml") {}
+    DataFile() : mName("tnwtest Data " + std::to_string(::GetCurrentProcessId()) + ".xml")
+    {
+        UDirectoryUtils::EstablishPath(UserPath().c_str());
+        UDirectoryUtils::EstablishPath(CommonPath().c_str());
+    }
     ~DataFile()
     {
         ::DeleteFileA(UserPath().c_str());
         ::DeleteFileA(CommonPath().c_str());
+        // The folders go too when nothing else is left in them.
+        ::RemoveDirectoryA(UDirectoryUtils::GetUserAppDataDirectory().c_str());
+        ::RemoveDirectoryA(UDirectoryUtils::GetCommonAppDataDirectory().c_str());
     }
     const char* Name() const { return mName.c_str(); }
     std::string UserPath() const { return UDirectoryUtils::GetUserAppDataDirectory() + mName; }
@@ -67,6 +76,32 @@ public:
 private:
     std::string mName;
 };
+
+unsigned long RunningMark()
+{
+    return CRegistry("Crash Guard", "Running", nullptr).GetValue(99);
+}
+
+// Notes the crash guard's running mark while it loads.
+class CMarkWatcher : public CAppSettings {
+public:
+    unsigned long markWhileLoading = 99;
+    void LoadSelf(const char* name, CPersistStorage& storage) override
+    {
+        markWhileLoading = RunningMark();
+        CAppSettings::LoadSelf(name, storage);
+    }
+};
+
+const int kFileNameBox = 0x47C;
+const int kFileTypesBox = 0x470;
+
+std::string FirstFilter(HWND dialog)
+{
+    char text[256] = {};
+    ::SendDlgItemMessageA(dialog, kFileTypesBox, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(text));
+    return text;
+}
 
 } // namespace
 
@@ -182,4 +217,112 @@ TEST(PersistStorageFront, SaveAndLoadRunTheObjectThroughTheStorageGiven)
     CAllValues loaded;
     EXPECT_TRUE(UPersistStorage::Load(loaded, "Values", reading));
     EXPECT_EQ(loaded.Describe(), saved.Describe());
+}
+
+TEST(PersistStorageFront, DefaultLoadSkipsTheSettingsAfterACrashedRun)
+{
+    ScratchSettings store;
+    DataFile file;
+    CAppSettings saved = Example();
+    UPersistStorage::DefaultSave(saved, "Settings", file.Name());
+
+    // The last run ended without destroying its guard.
+    CRegistry("Crash Guard", "Running", nullptr).SetValue(1);
+    CMarkWatcher loaded;
+    EXPECT_FALSE(UPersistStorage::DefaultLoad(loaded, "Settings", file.Name()));
+    EXPECT_EQ(loaded.mCount, 0) << "nothing loaded";
+    EXPECT_EQ(loaded.markWhileLoading, 99u);
+
+    // That load ended cleanly, so the next one loads, marked as running meanwhile.
+    EXPECT_EQ(RunningMark(), 0u);
+    EXPECT_TRUE(UPersistStorage::DefaultLoad(loaded, "Settings", file.Name()));
+    EXPECT_EQ(loaded.mCount, 3);
+    EXPECT_EQ(loaded.markWhileLoading, 1u) << "a crash while loading skips the file next time";
+    EXPECT_EQ(RunningMark(), 0u);
+}
+
+TEST(PersistStorageFront, DefaultLoadAsksTheApplicationsGuardAndLeavesItsMarkAlone)
+{
+    ScratchSettings store;
+    DataFile file;
+    CAppSettings saved = Example();
+    UPersistStorage::DefaultSave(saved, "Settings", file.Name());
+
+    CRegistry("Crash Guard", "Running", nullptr).SetValue(1);
+    {
+        StCrashGuard application;
+        ASSERT_TRUE(application.Crashed());
+        CAppSettings loaded;
+        EXPECT_FALSE(UPersistStorage::DefaultLoad(loaded, "Settings", file.Name()));
+        EXPECT_FALSE(UPersistStorage::SystemLoad(loaded, "Settings", file.Name()));
+        EXPECT_FALSE(UPersistStorage::DefaultLoad(loaded, "Settings", file.Name())) << "for the whole run";
+        EXPECT_EQ(loaded.mCount, 0);
+    }
+    {
+        StCrashGuard application;
+        ASSERT_FALSE(application.Crashed());
+        CAppSettings loaded;
+        EXPECT_TRUE(UPersistStorage::DefaultLoad(loaded, "Settings", file.Name()));
+        EXPECT_EQ(loaded.mCount, 3);
+        EXPECT_EQ(RunningMark(), 1u) << "a crash later in this run must still be seen";
+    }
+    EXPECT_EQ(RunningMark(), 0u);
+}
+
+TEST(PersistStorageFront, PromptedSaveAndLoadUseTheFileTheUserPicks)
+{
+    ScratchFolder folder;
+    const std::string path = folder.File("picked.xml");
+    CAppSettings saved = Example();
+    std::string filter;
+    bool written = false;
+    {
+        CDialogDriver save("Save File", [&](HWND dialog) {
+            filter = FirstFilter(dialog);
+            CDialogDriver::Type(dialog, kFileNameBox, path.c_str());
+            CDialogDriver::Press(dialog, IDOK);
+        }, 15000);
+        EXPECT_TRUE(UPersistStorage::PromptSave(saved, "xml", "Data", written));
+        EXPECT_TRUE(save.Acted());
+    }
+    EXPECT_EQ(filter, "Data(*.xml)");
+    EXPECT_TRUE(written);
+    EXPECT_EQ(ReadWholeFile(path).find(kDeclarationLine + "<Settings>\r\n<Count>3</Count>"), 0u);
+
+    CAppSettings loaded;
+    {
+        CDialogDriver open("Open File", [&](HWND dialog) {
+            filter = FirstFilter(dialog);
+            CDialogDriver::Type(dialog, kFileNameBox, path.c_str());
+            CDialogDriver::Press(dialog, IDOK);
+        }, 15000);
+        EXPECT_TRUE(UPersistStorage::PromptLoad(loaded, "xml", "Data"));
+        EXPECT_TRUE(open.Acted());
+    }
+    EXPECT_EQ(filter, "Data(*.xml)");
+    EXPECT_EQ(loaded.mTitle, "My Converter");
+    EXPECT_EQ(loaded.mWindow.mLeft, 10);
+}
+
+TEST(PersistStorageFront, ACancelledDialogTouchesNeitherFileNorObject)
+{
+    ScratchFolder folder;
+    CAppSettings object = Example();
+    {
+        CDialogDriver save("Save File", [&](HWND dialog) {
+            CDialogDriver::Type(dialog, kFileNameBox, folder.File("never.xml").c_str());
+            CDialogDriver::Press(dialog, IDCANCEL);
+        }, 15000);
+        bool written = true;
+        EXPECT_FALSE(UPersistStorage::PromptSave(object, "xml", "Data", written));
+        EXPECT_FALSE(written);
+        EXPECT_TRUE(save.Acted());
+    }
+    EXPECT_FALSE(UFileUtils::FileExist(folder.File("never.xml").c_str()));
+    {
+        CDialogDriver open("Open File", [&](HWND dialog) { CDialogDriver::Press(dialog, IDCANCEL); }, 15000);
+        EXPECT_FALSE(UPersistStorage::PromptLoad(object, "xml", "Data"));
+        EXPECT_TRUE(open.Acted());
+    }
+    EXPECT_EQ(object.mCount, 3);
 }
