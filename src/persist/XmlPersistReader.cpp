@@ -7,11 +7,16 @@ namespace {
 
 const int kInt64Digits = 16;
 
+// The decimal number at the start of text, as atoi finds it, read at 64 bits.
+long long ParseWide(const char* text)
+{
+    return std::strtoll(text, nullptr, 10);
+}
+
 // atoi, except that a number beyond 32 bits keeps its low 32 bits.
 long ParseInteger(const char* text)
 {
-    const long long number = std::strtoll(text, nullptr, 10);
-    return static_cast<long>(static_cast<unsigned long>(number));
+    return static_cast<long>(static_cast<unsigned long>(ParseWide(text)));
 }
 
 } // namespace
@@ -159,7 +164,7 @@ void CXmlPersistReader::Load(const char* name, bool& value)
     else if (text == "false" || text == "no")
         value = false;
     else
-        value = ParseInteger(text) != 0;
+        value = ParseWide(text) != 0;
 }
 
 void CXmlPersistReader::Load(const char* name, char& value)

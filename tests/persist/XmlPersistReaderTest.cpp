@@ -97,10 +97,10 @@ TEST(XmlPersistReader, ReadsBoolsFromWordsAndNumbers)
 {
     CXmlPersistReader reader(Document(Line("a", "YES") + Line("b", "True") + Line("c", "2") + Line("d", "1") +
                                       Line("e", "No") + Line("f", "FALSE") + Line("g", "0") + Line("h", "abc") +
-                                      Line("i", "-1"))
+                                      Line("i", "-1") + Line("j", "4294967296"))
                                  .c_str());
     reader.EnterObject("Settings");
-    for (const char* name : {"a", "b", "c", "d", "i"})
+    for (const char* name : {"a", "b", "c", "d", "i", "j"})
         EXPECT_TRUE(LoadBool(reader, name)) << name;
     for (const char* name : {"e", "f", "g", "h", "missing"})
         EXPECT_FALSE(LoadBool(reader, name)) << name;
