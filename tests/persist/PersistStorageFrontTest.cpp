@@ -103,9 +103,15 @@ std::string FirstFilter(HWND dialog)
     return text;
 }
 
+// Every test keeps the crash guard's mark and its files in a settings store of its own.
+class PersistStorageFront : public ::testing::Test {
+protected:
+    ScratchSettings mStore;
+};
+
 } // namespace
 
-TEST(PersistStorageFront, DefaultSaveWritesTheSettingsFileLineByLine)
+TEST_F(PersistStorageFront, DefaultSaveWritesTheSettingsFileLineByLine)
 {
     DataFile file;
     CAppSettings saved = Example();
@@ -131,7 +137,7 @@ TEST(PersistStorageFront, DefaultSaveWritesTheSettingsFileLineByLine)
     EXPECT_EQ(loaded.mWindow.mLeft, 10);
 }
 
-TEST(PersistStorageFront, DefaultAndSystemLoadsWithoutADocumentLeaveTheObjectAlone)
+TEST_F(PersistStorageFront, DefaultAndSystemLoadsWithoutADocumentLeaveTheObjectAlone)
 {
     DataFile file;
     CAppSettings object = Example();
@@ -143,7 +149,7 @@ TEST(PersistStorageFront, DefaultAndSystemLoadsWithoutADocumentLeaveTheObjectAlo
     EXPECT_EQ(object.mTitle, "My Converter");
 }
 
-TEST(PersistStorageFront, SystemFilesLieInTheAllUsersFolderUnlessTheUserHasACopy)
+TEST_F(PersistStorageFront, SystemFilesLieInTheAllUsersFolderUnlessTheUserHasACopy)
 {
     DataFile file;
     CAppSettings saved = Example();
@@ -164,7 +170,7 @@ TEST(PersistStorageFront, SystemFilesLieInTheAllUsersFolderUnlessTheUserHasACopy
     EXPECT_EQ(loaded.mTitle, "Mine") << "the per-user copy wins";
 }
 
-TEST(PersistStorageFront, SavesReportTrueButTellWhetherTheFileWasWritten)
+TEST_F(PersistStorageFront, SavesReportTrueButTellWhetherTheFileWasWritten)
 {
     // A file where the settings file's folder would have to be, in both folders.
     DataFile blocker;
@@ -182,7 +188,7 @@ TEST(PersistStorageFront, SavesReportTrueButTellWhetherTheFileWasWritten)
     EXPECT_EQ(ReadWholeFile(blocker.UserPath()), "in the way");
 }
 
-TEST(PersistStorageFront, DirectLoadReadsAnyFileThatExists)
+TEST_F(PersistStorageFront, DirectLoadReadsAnyFileThatExists)
 {
     ScratchFolder folder;
     CAppSettings object = Example();
@@ -202,7 +208,7 @@ TEST(PersistStorageFront, DirectLoadReadsAnyFileThatExists)
     EXPECT_EQ(object.mTitle, "My Converter") << "a missing text stays";
 }
 
-TEST(PersistStorageFront, SaveAndLoadRunTheObjectThroughTheStorageGiven)
+TEST_F(PersistStorageFront, SaveAndLoadRunTheObjectThroughTheStorageGiven)
 {
     CAllValues saved = CAllValues::Extremes(10);
     CPersistStorage storage;
@@ -219,9 +225,8 @@ TEST(PersistStorageFront, SaveAndLoadRunTheObjectThroughTheStorageGiven)
     EXPECT_EQ(loaded.Describe(), saved.Describe());
 }
 
-TEST(PersistStorageFront, DefaultLoadSkipsTheSettingsAfterACrashedRun)
+TEST_F(PersistStorageFront, DefaultLoadSkipsTheSettingsAfterACrashedRun)
 {
-    ScratchSettings store;
     DataFile file;
     CAppSettings saved = Example();
     UPersistStorage::DefaultSave(saved, "Settings", file.Name());
@@ -241,9 +246,8 @@ TEST(PersistStorageFront, DefaultLoadSkipsTheSettingsAfterACrashedRun)
     EXPECT_EQ(RunningMark(), 0u);
 }
 
-TEST(PersistStorageFront, DefaultLoadAsksTheApplicationsGuardAndLeavesItsMarkAlone)
+TEST_F(PersistStorageFront, DefaultLoadAsksTheApplicationsGuardAndLeavesItsMarkAlone)
 {
-    ScratchSettings store;
     DataFile file;
     CAppSettings saved = Example();
     UPersistStorage::DefaultSave(saved, "Settings", file.Name());
@@ -269,7 +273,7 @@ TEST(PersistStorageFront, DefaultLoadAsksTheApplicationsGuardAndLeavesItsMarkAlo
     EXPECT_EQ(RunningMark(), 0u);
 }
 
-TEST(PersistStorageFront, PromptedSaveAndLoadUseTheFileTheUserPicks)
+TEST_F(PersistStorageFront, PromptedSaveAndLoadUseTheFileTheUserPicks)
 {
     ScratchFolder folder;
     const std::string path = folder.File("picked.xml");
@@ -304,7 +308,7 @@ TEST(PersistStorageFront, PromptedSaveAndLoadUseTheFileTheUserPicks)
     EXPECT_EQ(loaded.mWindow.mLeft, 10);
 }
 
-TEST(PersistStorageFront, ACancelledDialogTouchesNeitherFileNorObject)
+TEST_F(PersistStorageFront, ACancelledDialogTouchesNeitherFileNorObject)
 {
     ScratchFolder folder;
     CAppSettings object = Example();
