@@ -1,5 +1,6 @@
 #include "ChecksumJob.h"
 #include "JobReport.h"
+#include "DemoSettings.h"
 #include "MainFrame.h"
 #include "Tour.h"
 #include "resource.h"
@@ -9,7 +10,9 @@
 #include <cstring>
 
 // The sample converter. Started with "/tour" it walks through what the library offers and
-// exits; "/noshots" skips the screenshots when no display can take them.
+// exits; "/noshots" skips the screenshots when no display can take them. "/settings" only
+// loads, shows and saves the settings and exits; with "/crash" it then ends the way a
+// crash would, without shutting down.
 class CDemoApp : public CWinApp {
 public:
     CDemoApp() : CWinApp(nullptr) {}
@@ -18,6 +21,7 @@ public:
 
 private:
     void RunTour(bool takeScreenshots);
+    void RunSettingsOnly(bool crash);
 
     StCrashGuard* mCrashGuard = nullptr;
     CDebugLogger* mLogger = nullptr;
@@ -238,6 +242,39 @@ void ShowDiagnostics(CTour& tour)
     }
 }
 
+// The settings live in Data.xml from one run to the next. After a crashed run they are not
+// loaded, since they may be what made it crash, nor overwritten, so that the user's last
+// good settings are still there for a run after a clean end.
+void KeepSettings(CTour& tour)
+{
+    const CString path = CString(UDirectoryUtils::GetUserAppDataDirectory().c_str()) + CDemoSettings::kFileName;
+    CDemoSettings settings;
+    const bool loaded = UPersistStorage::DefaultLoad(settings, "Settings", CDemoSettings::kFileName);
+    if (loaded)
+        tour.Say("settings loaded from " + path + ":");
+    else if (StCrashGuard::CrashedLastTime())
+        tour.Say("the last run crashed, so " + path + " is neither loaded nor overwritten; the defaults:");
+    else
+        tour.Say("no settings in " + path + " yet; the defaults:");
+    for (const CString& line : settings.Describe())
+        tour.Say(line);
+    if (!loaded && StCrashGuard::CrashedLastTime())
+        return;
+
+    ++settings.mRuns;
+    settings.mLastRun = CTime::GetCurrentTime().Format("%Y-%m-%d %H:%M:%S");
+    settings.mPreset.SetName("High");
+    settings.mPreset.SetValue("1280 x 720, 4 Mbit/s");
+    bool written = false;
+    UPersistStorage::DefaultSave(settings, "Settings", CDemoSettings::kFileName, written);
+    CString line;
+    if (written)
+        line.Format("settings saved for the next run: run %lu, preset High", settings.mRuns);
+    else
+        line = "the settings could not be written to " + path;
+    tour.Say(line);
+}
+
 // Saves what the tour said beside the screenshots, never over an earlier tour's report.
 void SaveReport(CTour& tour)
 {
@@ -304,6 +341,10 @@ BOOL CDemoApp::InitInstance()
     // the logger writes when the user's setting asks for it.
     mCrashGuard = new StCrashGuard;
     mLogger = new CDebugLogger;
+    if (std::strstr(m_lpCmdLine, "/settings")) {
+        RunSettingsOnly(std::strstr(m_lpCmdLine, "/crash") != nullptr);
+        return FALSE;
+    }
 
     auto* frame = new CMainFrame;
     if (!frame->LoadFrame(IDR_MAINFRAME))
@@ -336,6 +377,7 @@ void CDemoApp::RunTour(bool takeScreenshots)
     CTour tour(takeScreenshots);
     auto* frame = static_cast<CMainFrame*>(m_pMainWnd);
     tour.AddStep(ShowDiagnostics);
+    tour.AddStep(KeepSettings);
     tour.AddStep([frame, this](CTour& t) {
         CString title;
         frame->GetWindowText(title);
@@ -364,4 +406,16 @@ void CDemoApp::RunTour(bool takeScreenshots)
         t.Say(CString("window.ini: ") + DescribeWindowRecord());
     });
     tour.Run();
+}
+
+void CDemoApp::RunSettingsOnly(bool crash)
+{
+    CTour tour(false);
+    tour.AddStep(ShowDiagnostics);
+    tour.AddStep(KeepSettings);
+    tour.Run();
+    if (crash) {
+        tour.Say("ending now without shutting down, as a crash would");
+        ::TerminateProcess(::GetCurrentProcess(), 3);
+    }
 }
