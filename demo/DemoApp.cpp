@@ -1,4 +1,6 @@
 #include "ChecksumJob.h"
+#include "JobReport.h"
+#include "DemoSettings.h"
 #include "MainFrame.h"
 #include "Tour.h"
 #include "resource.h"
@@ -8,7 +10,9 @@
 #include <cstring>
 
 // The sample converter. Started with "/tour" it walks through what the library offers and
-// exits; "/noshots" skips the screenshots when no display can take them.
+// exits; "/noshots" skips the screenshots when no display can take them. "/settings" only
+// loads, shows and saves the settings and exits; with "/crash" it then ends the way a
+// crash would, without shutting down.
 class CDemoApp : public CWinApp {
 public:
     CDemoApp() : CWinApp(nullptr) {}
@@ -17,6 +21,7 @@ public:
 
 private:
     void RunTour(bool takeScreenshots);
+    void RunSettingsOnly(bool crash);
 
     StCrashGuard* mCrashGuard = nullptr;
     CDebugLogger* mLogger = nullptr;
@@ -95,6 +100,81 @@ void RunChecksumJob(CTour& tour, CMainFrame* frame)
     tour.Screenshot("worker-job");
 }
 
+// Notes the end of the copy thread's run.
+class CCopyFinishWatcher : public CListener {
+public:
+    bool finished = false;
+    bool ListenToMessage(long code, const void* sender, const void* extra) override
+    {
+        if (code != CWorkerThread::kThreadFinished)
+            return CListener::ListenToMessage(code, sender, extra);
+        finished = true;
+        return true;
+    }
+};
+
+bool MakeSample(const CString& path, ULONGLONG size)
+{
+    CFile file;
+    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite))
+        return false;
+    try {
+        file.SetLength(size);
+        file.Close();
+        return true;
+    } catch (CException* e) {
+        e->Delete();
+        file.Abort();
+        return false;
+    }
+}
+
+// Copies two sample recordings on the copy thread and shows, as a progress dialog would
+// (it polls), what is being copied and how far the run has come. The samples and their
+// copies are removed afterwards.
+void RunCopyJob(CTour& tour, CMainFrame* frame)
+{
+    char temp[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, temp);
+    const CString folder = CString(temp) + "tnwdemo-copy\\";
+    const char* names[] = { "interview.avi", "b-roll.avi" };
+    const ULONGLONG sizes[] = { 160 * 1024 * 1024, 64 * 1024 * 1024 };
+    CFileCopyThread copier;
+    CCopyFinishWatcher watcher;
+    copier.AddListener(&watcher);
+    UDirectoryUtils::EstablishPath(folder + "copies\\");
+    for (int i = 0; i < 2; ++i) {
+        const CString source = folder + names[i];
+        if (!MakeSample(source, sizes[i]))
+            tour.Say(CString("could not make the sample ") + source);
+        copier.AddJob(source, folder + "copies\\" + names[i], kFileReplaceReplace);
+    }
+    if (!copier.Execute(0)) {
+        tour.Say("copy thread could not start");
+        return;
+    }
+    const ULONGLONG deadline = ::GetTickCount64() + 60000;
+    while (!watcher.finished && ::GetTickCount64() < deadline) {
+        CString line;
+        line.Format("%s %3.0f%%", copier.GetText(), copier.GetProgress() * 100);
+        tour.Say(line);
+        frame->SetStatus(line);
+        tour.Pump(100);
+    }
+    CString line;
+    line.Format("copy finished: %3.0f%%, %s", copier.GetProgress() * 100,
+                copier.GetJob(0)->HadError() || copier.GetJob(1)->HadError() ? "with errors" : "both files complete");
+    tour.Say(line);
+    frame->SetStatus(line);
+    tour.Screenshot("file-copy");
+    for (const char* name : names) {
+        UFileUtils::DeleteFileA(folder + name);
+        UFileUtils::DeleteFileA(folder + "copies\\" + name);
+    }
+    UDirectoryUtils::RemoveFolder(folder + "copies");
+    UDirectoryUtils::RemoveFolder(folder);
+}
+
 // Reports the schedule clock's broadcasts as they arrive, with the seconds since the
 // schedule was set, and shows the schedule line in the main window.
 class CScheduleReporter : public CListener {
@@ -160,6 +240,39 @@ void ShowDiagnostics(CTour& tour)
     } else {
         tour.Say("debug log off (setting Debug/Enable = 1 switches it on)");
     }
+}
+
+// The settings live in Data.xml from one run to the next. After a crashed run they are not
+// loaded, since they may be what made it crash, nor overwritten, so that the user's last
+// good settings are still there for a run after a clean end.
+void KeepSettings(CTour& tour)
+{
+    const CString path = CString(UDirectoryUtils::GetUserAppDataDirectory().c_str()) + CDemoSettings::kFileName;
+    CDemoSettings settings;
+    const bool loaded = UPersistStorage::DefaultLoad(settings, "Settings", CDemoSettings::kFileName);
+    if (loaded)
+        tour.Say("settings loaded from " + path + ":");
+    else if (StCrashGuard::CrashedLastTime())
+        tour.Say("the last run crashed, so " + path + " is neither loaded nor overwritten; the defaults:");
+    else
+        tour.Say("no settings in " + path + " yet; the defaults:");
+    for (const CString& line : settings.Describe())
+        tour.Say(line);
+    if (!loaded && StCrashGuard::CrashedLastTime())
+        return;
+
+    ++settings.mRuns;
+    settings.mLastRun = CTime::GetCurrentTime().Format("%Y-%m-%d %H:%M:%S");
+    settings.mPreset.SetName("High");
+    settings.mPreset.SetValue("1280 x 720, 4 Mbit/s");
+    bool written = false;
+    UPersistStorage::DefaultSave(settings, "Settings", CDemoSettings::kFileName, written);
+    CString line;
+    if (written)
+        line.Format("settings saved for the next run: run %lu, preset High", settings.mRuns);
+    else
+        line = "the settings could not be written to " + path;
+    tour.Say(line);
 }
 
 // Saves what the tour said beside the screenshots, never over an earlier tour's report.
@@ -228,6 +341,10 @@ BOOL CDemoApp::InitInstance()
     // the logger writes when the user's setting asks for it.
     mCrashGuard = new StCrashGuard;
     mLogger = new CDebugLogger;
+    if (std::strstr(m_lpCmdLine, "/settings")) {
+        RunSettingsOnly(std::strstr(m_lpCmdLine, "/crash") != nullptr);
+        return FALSE;
+    }
 
     auto* frame = new CMainFrame;
     if (!frame->LoadFrame(IDR_MAINFRAME))
@@ -260,6 +377,7 @@ void CDemoApp::RunTour(bool takeScreenshots)
     CTour tour(takeScreenshots);
     auto* frame = static_cast<CMainFrame*>(m_pMainWnd);
     tour.AddStep(ShowDiagnostics);
+    tour.AddStep(KeepSettings);
     tour.AddStep([frame, this](CTour& t) {
         CString title;
         frame->GetWindowText(title);
@@ -274,6 +392,8 @@ void CDemoApp::RunTour(bool takeScreenshots)
         t.Screenshot("converting");
     });
     tour.AddStep([frame](CTour& t) { RunChecksumJob(t, frame); });
+    tour.AddStep([frame](CTour& t) { ShowJobReport(t, frame); });
+    tour.AddStep([frame](CTour& t) { RunCopyJob(t, frame); });
     tour.AddStep([frame](CTour& t) { RunScheduledRecording(t, frame); });
     tour.AddStep([frame](CTour& t) { BlinkStatusLine(t, frame); });
     tour.AddStep(SaveReport);
@@ -286,4 +406,16 @@ void CDemoApp::RunTour(bool takeScreenshots)
         t.Say(CString("window.ini: ") + DescribeWindowRecord());
     });
     tour.Run();
+}
+
+void CDemoApp::RunSettingsOnly(bool crash)
+{
+    CTour tour(false);
+    tour.AddStep(ShowDiagnostics);
+    tour.AddStep(KeepSettings);
+    tour.Run();
+    if (crash) {
+        tour.Say("ending now without shutting down, as a crash would");
+        ::TerminateProcess(::GetCurrentProcess(), 3);
+    }
 }

@@ -8,4 +8,6 @@
 #include "util/util.h"
 #include "dialogs/dialogs.h"
 #include "controls/controls.h"
+#include "display/display.h"
+#include "transfer/transfer.h"
 #include "net/net.h"

@@ -1,4 +1,8 @@
 #include "afxwin.h"
+#include "afxlistctl.h"
+
+// ToolTip.cpp: shows the tool tips of windows that enabled them.
+void AfxFilterToolTipMessage(MSG* pMsg);
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 
@@ -66,6 +70,7 @@ BOOL CWinThread::IsIdleMessage(MSG* pMsg)
 
 BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
 {
+    AfxFilterToolTipMessage(pMsg);
     // Every permanent window from the target up to its top-level window gets a chance,
     // innermost first.
     HWND topLevel = nullptr;
@@ -96,6 +101,7 @@ BOOL CWinThread::OnIdle(LONG lCount)
     } else if (lCount == 1) {
         CWnd::DeleteTempMap();
         CMenu::DeleteTempMap();
+        CImageList::DeleteTempMap();
         CDC::DeleteTempMap();
         CGdiObject::DeleteTempMap();
     }

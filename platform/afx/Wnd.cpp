@@ -394,9 +394,13 @@ BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
     CWnd* child = FromHandlePermanent(header->hwndFrom);
     if (child && child != this && child->OnChildNotify(WM_NOTIFY, wParam, lParam, pResult))
         return TRUE;
+    // Routed by the sender's own control id, as the framework always has: a tool tip (a
+    // popup, id 0) reports the tool id in idFrom, which is no control id and may exceed
+    // the id range of a message map.
     AFX_NOTIFY notify = { pResult, header };
-    return OnCmdMsg(static_cast<UINT>(header->idFrom),
-                    static_cast<int>(MAKELONG(header->code, WM_NOTIFY)), &notify, nullptr);
+    const UINT nID = ::IsWindow(header->hwndFrom) ? static_cast<UINT>(::GetDlgCtrlID(header->hwndFrom))
+                                                   : static_cast<UINT>(header->idFrom);
+    return OnCmdMsg(nID, static_cast<int>(MAKELONG(header->code, WM_NOTIFY)), &notify, nullptr);
 }
 
 BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)

@@ -115,7 +115,16 @@ protected:
 #define ON_WM_QUERYENDSESSION() AFX_WM_RESULT(WM_QUERYENDSESSION, OnQueryEndSession())
 #define ON_WM_ENDSESSION() AFX_WM_VOID(WM_ENDSESSION, OnEndSession((BOOL)_a.wParam))
 #define ON_WM_ENABLE() AFX_WM_VOID(WM_ENABLE, OnEnable((BOOL)_a.wParam))
-#define ON_WM_LBUTTONUP() AFX_WM_VOID(WM_LBUTTONUP, OnLButtonUp((UINT)_a.wParam, CPoint((DWORD)_a.lParam)))
+// Mouse buttons: void handler(UINT nFlags, CPoint point), the point in client coordinates.
+#define AFX_WM_MOUSE(msg, fxn) \
+    AFX_WM_VOID(msg, fxn((UINT)_a.wParam, CPoint((short)LOWORD(_a.lParam), (short)HIWORD(_a.lParam))))
+#define ON_WM_LBUTTONDOWN() AFX_WM_MOUSE(WM_LBUTTONDOWN, OnLButtonDown)
+#define ON_WM_LBUTTONUP() AFX_WM_MOUSE(WM_LBUTTONUP, OnLButtonUp)
+#define ON_WM_LBUTTONDBLCLK() AFX_WM_MOUSE(WM_LBUTTONDBLCLK, OnLButtonDblClk)
+#define ON_WM_MBUTTONDOWN() AFX_WM_MOUSE(WM_MBUTTONDOWN, OnMButtonDown)
+#define ON_WM_MBUTTONDBLCLK() AFX_WM_MOUSE(WM_MBUTTONDBLCLK, OnMButtonDblClk)
+#define ON_WM_RBUTTONDOWN() AFX_WM_MOUSE(WM_RBUTTONDOWN, OnRButtonDown)
+#define ON_WM_RBUTTONDBLCLK() AFX_WM_MOUSE(WM_RBUTTONDBLCLK, OnRButtonDblClk)
 
 // Any message, handled as LRESULT handler(WPARAM, LPARAM).
 #define ON_MESSAGE(message, memberFxn) \

@@ -110,6 +110,7 @@ public:
 // Window flags kept in CWnd::m_nFlags.
 #define WF_CONTINUEMODAL 0x0001
 #define WF_MODALLOOP 0x0002
+#define WF_TOOLTIPS 0x0004
 
 class AFX_CORE_CLASS CWnd : public CCmdTarget {
     DECLARE_DYNCREATE(CWnd)
@@ -148,6 +149,15 @@ public:
     // Runs after the window is destroyed and detached; windows that free themselves
     // delete themselves here.
     virtual void PostNcDestroy();
+
+    // Tool tips: once enabled, the thread's tool tip follows the mouse over the window and
+    // asks OnToolHitTest which tool is under it (the default: none, -1). A hit fills the
+    // tool's window, id, rectangle and text (often LPSTR_TEXTCALLBACK) and returns the id.
+    BOOL EnableToolTips(BOOL bEnable = TRUE);
+    virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const;
+    // Called by the thread for mouse messages to the window or its children.
+    void FilterToolTipMessage(MSG* pMsg);
+    static void PASCAL CancelToolTips(BOOL bKeys = FALSE);
 
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);

@@ -42,3 +42,8 @@ bool StCrashGuard::CrashedLastTime()
 {
     return sGuard && sGuard->Crashed();
 }
+
+bool StCrashGuard::IsGuarding()
+{
+    return sGuard != nullptr;
+}

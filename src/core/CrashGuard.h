@@ -24,6 +24,10 @@ public:
 
     bool Crashed() const { return mCrashed; }
     static bool CrashedLastTime();
+    // Whether a guard (not a copy) is alive, so that code which guards a risky step with a
+    // guard of its own can leave the application's mark alone: the first guard destroyed
+    // writes 0, whoever made the others.
+    static bool IsGuarding();
 
 private:
     bool mCrashed;

@@ -1,10 +1,10 @@
 #include "persist/XmlReader.h"
 
 #include "persist/PerUserPath.h"
+#include "persist/WholeFile.h"
 #include "persist/XmlValueText.h"
 #include "tnwwndut.h"
 
-#include <climits>
 #include <new>
 
 CXmlReader::CXmlReader()
@@ -80,27 +80,7 @@ bool CXmlReader::ReadData(CHandle& data)
 
 bool CXmlReader::ReallyReadData(const char* path, CHandle& data)
 {
-    CFile file;
-    CFileException openError;
-    if (!path || !file.Open(path, CFile::modeRead | CFile::shareDenyNone, &openError))
-        return false;
-    try {
-        const ULONGLONG length = file.GetLength();
-        // One byte of room is kept for the terminator SetFilePath adds.
-        if (length >= ULONG_MAX || !data.Allocate(static_cast<unsigned long>(length), true, false))
-            return false;
-        UINT read = 0;
-        if (length > 0)
-            read = file.Read(data.GetBuffer(), static_cast<UINT>(length));
-        // A file that shrank while it was read gives what it still had.
-        data.SetSize(read);
-        file.Close();
-    } catch (CException* e) {
-        e->Delete();
-        data.Empty();
-        return false;
-    }
-    return true;
+    return UWholeFile::Read(path, CFile::shareDenyNone, data);
 }
 
 void CXmlReader::Parse(const char* text)

@@ -1,6 +1,7 @@
 #include "persist/XmlWriter.h"
 
 #include "persist/PerUserPath.h"
+#include "persist/WholeFile.h"
 #include "persist/XmlValueText.h"
 #include "tnwwndut.h"
 
@@ -100,27 +101,7 @@ bool CXmlWriter::ReallyWriteData(const char* path, CHandle& data)
     if (!path || !*path)
         return false;
     UDirectoryUtils::EstablishPath(path);
-    const CString partPath = CString(path) + ".new";
-    CFile file;
-    CFileException openError;
-    if (!file.Open(partPath, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive, &openError))
-        return false;
-    try {
-        file.Write(data.GetBuffer(), data.GetSize());
-        // On disk before the rename, so that a crash cannot leave a renamed empty file.
-        file.Flush();
-        file.Close();
-    } catch (CException* e) {
-        e->Delete();
-        file.Abort();
-        ::DeleteFileA(partPath);
-        return false;
-    }
-    if (!::MoveFileExA(partPath, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        ::DeleteFileA(partPath);
-        return false;
-    }
-    return true;
+    return UWholeFile::Replace(path, data.GetBuffer(), data.GetSize());
 }
 
 bool CXmlWriter::HasWriteFailed() const

@@ -9,9 +9,9 @@
 // when that fails, to its per-user counterpart (UPerUserPath).
 //
 // Decisions of this library:
-// - The file is replaced only once the new document is complete on disk: the bytes go to
-//   "<path>.new" beside it, are flushed, and that file is then renamed over the old one.
-//   A crash or a full disk while writing leaves the previous file as it was.
+// - The file is replaced only once the new document is complete on disk
+//   (UWholeFile::Replace): a crash or a full disk while writing leaves the previous file
+//   as it was.
 // - LeaveNode reports nothing, as before; HasWriteFailed tells afterwards whether the
 //   last document left could not be written at any path.
 // - A value holding "<" is kept, written with character references (UXmlValueText);

@@ -1,7 +1,7 @@
 #pragma once
-// Utilities: path trees, dropped files, folder and file prompters, the file replace rule;
-// window, drawing, shell and IP address operations, and the wait cursor and window update
-// guards.
+// Utilities: path trees, dropped files, folder and file prompters, the file replace rule,
+// media file extensions; window, drawing, shell and IP address operations, and the wait
+// cursor and window update guards.
 #include "util/DirectoryPath.h"
 #include "util/DirectoryPrompter.h"
 #include "util/DrawingUtils.h"
@@ -10,6 +10,7 @@
 #include "util/FilePrompter.h"
 #include "util/FileReplace.h"
 #include "util/IpUtils.h"
+#include "util/MediaFileExtension.h"
 #include "util/Path.h"
 #include "util/ShellUtils.h"
 #include "util/WaitCursor.h"

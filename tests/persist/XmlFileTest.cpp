@@ -49,6 +49,9 @@ public:
             ::RemoveDirectoryA((folder + "shared.xml").c_str());
             ::RemoveDirectoryA(folder.c_str());
         }
+        // The application's folders go too when nothing else is left in them.
+        ::RemoveDirectoryA(UDirectoryUtils::GetCommonAppDataDirectory().c_str());
+        ::RemoveDirectoryA(UDirectoryUtils::GetUserAppDataDirectory().c_str());
     }
     const std::string& Common() const { return mCommon; }
     const std::string& User() const { return mUser; }

@@ -1,0 +1,62 @@
+#include "FastObjectListControl.h"
+
+#include "util/WindowsUtils.h"
+
+#undef GetObject
+
+BEGIN_MESSAGE_MAP(CFastObjectListControl, CObjectListControl)
+    ON_NOTIFY_REFLECT(LVN_GETDISPINFOA, OnGetDispInfo)
+END_MESSAGE_MAP()
+
+BOOL CFastObjectListControl::PreCreateWindow(CREATESTRUCTA& cs)
+{
+    cs.style |= LVS_OWNERDATA;
+    return CObjectListControl::PreCreateWindow(cs);
+}
+
+LONG_PTR CFastObjectListControl::CreateChildDisplayHandle(CObjectDisplay*, CPersistObject*, int index)
+{
+    RefreshPrompt();
+    return index;
+}
+
+void CFastObjectListControl::DisposeChildDisplayHandle(CObjectDisplay*)
+{
+    RefreshPrompt();
+}
+
+void CFastObjectListControl::SyncDisplays()
+{
+    SetItemCountEx(GetChildDisplayCount(), LVSICF_NOINVALIDATEALL);
+    Invalidate();
+}
+
+CObjectDisplay* CFastObjectListControl::FindDisplayFromHandle(LONG_PTR handle)
+{
+    return handle >= 0 && handle < GetChildDisplayCount() ? GetChildDisplay(static_cast<int>(handle)) : nullptr;
+}
+
+LONG_PTR CFastObjectListControl::GetChildDisplayHandle(CObjectDisplay* child)
+{
+    return child ? GetChildIndex(child) : -1;
+}
+
+void CFastObjectListControl::RefreshOneDisplay(CObjectDisplay* display)
+{
+    if (!display)
+        return;
+    CheckItem(static_cast<int>(GetChildDisplayHandle(display)), GetObjectChecked(display->GetObject()));
+    UWindowsUtils::Refresh(this);
+}
+
+void CFastObjectListControl::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(pNMHDR)->item;
+    CObjectDisplay* display = GetChildDisplay(item.iItem);
+    CPersistObject* object = display ? display->GetObject() : nullptr;
+    if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
+        lstrcpynA(item.pszText, object ? GetObjectText(object, item.iSubItem, false) : "", item.cchTextMax);
+    if ((item.mask & LVIF_IMAGE) && object)
+        item.iImage = GetObjectImage(object);
+}

@@ -1,0 +1,3 @@
+#pragma once
+// Four 16 x 16 images on black: blue, green, red, yellow squares.
+#define IDB_ROW_IMAGES 100

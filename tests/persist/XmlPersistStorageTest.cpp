@@ -1,0 +1,154 @@
+#include "tnwmfcut.h"
+
+#include "ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace {
+
+const std::string kDeclarationLine = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n";
+
+std::string Line(const std::string& key, const std::string& value)
+{
+    return "<" + key + ">" + value + "</" + key + ">\r\n";
+}
+
+} // namespace
+
+TEST(XmlPersistStorage, WritesEveryValueTypeInItsTextForm)
+{
+    ScratchFolder folder;
+    const std::string path = folder.File("values.xml");
+    {
+        CXmlPersistStorage storage("not used", path.c_str());
+        storage.EnterObject("Value Types");
+        storage.Save("bool true", true);
+        storage.Save("bool false", false);
+        storage.Save("char", static_cast<char>(-5));
+        storage.Save("char zero", static_cast<char>(0));
+        storage.Save("uchar", static_cast<unsigned char>(200));
+        storage.Save("short", static_cast<short>(-300));
+        storage.Save("ushort", static_cast<unsigned short>(65535));
+        storage.Save("long", -7l);
+        storage.Save("long zero", 0l);
+        storage.Save("ulong", 4294967295ul);
+        storage.Save("ulong high", 2147483648ul);
+        storage.Save("int64 one", static_cast<__int64>(1));
+        storage.Save("int64 zero", static_cast<__int64>(0));
+        storage.Save("int64 minus", static_cast<__int64>(-2));
+        storage.Save("double", 1.5);
+        storage.Save("double tiny", 0.0000001);
+        storage.Save("double zero", 0.0);
+        storage.Save("double nan", std::numeric_limits<double>::quiet_NaN());
+        storage.Save("float", 0.25f);
+        storage.Save("text", "a&b>c 'quoted'");
+        storage.Save("text empty", "");
+        storage.Save("text null", static_cast<const char*>(nullptr));
+        storage.Save("text less", "x<y");
+        unsigned char bytes[] = {0x01, 0x02, 0xFF};
+        storage.Save("bytes", bytes, 3);
+        storage.Save("bytes none", bytes, 0);
+        CHandle handle;
+        handle.Append("\xAB\xCD", 2);
+        storage.Save("handle", handle);
+        CHandle emptyHandle;
+        storage.Save("handle empty", emptyHandle);
+        GUID guid = {0x12345678, 0x1234, 0x5678, {1, 2, 3, 4, 5, 6, 7, 8}};
+        storage.Save("guid", guid);
+        storage.LeaveObject();
+        EXPECT_FALSE(storage.HasWriteFailed());
+    }
+    // Children in ascending byte order of their keys; blanks in names as underscores.
+    EXPECT_EQ(ReadWholeFile(path), kDeclarationLine + "<Value_Types>\r\n" +
+                                       Line("bool_true", "1") +
+                                       Line("bytes", "0102FF") +
+                                       Line("char", "-5") +
+                                       Line("double", "1.500000") +
+                                       Line("double_tiny", "0.000000") +
+                                       Line("float", "0.250000") +
+                                       Line("handle", "ABCD") +
+                                       Line("int64_minus", "FEFFFFFFFFFFFFFF") +
+                                       Line("int64_one", "0100000000000000") +
+                                       Line("int64_zero", "0000000000000000") +
+                                       Line("long", "-7") +
+                                       Line("short", "-300") +
+                                       Line("text", "a&b>c 'quoted'") +
+                                       Line("text_less", "x&#60;y") +
+                                       Line("uchar", "200") +
+                                       Line("ulong", "-1") +
+                                       Line("ulong_high", "-2147483648") +
+                                       Line("ushort", "65535") +
+                                       "</Value_Types>\r\n");
+}
+
+TEST(XmlPersistStorage, WritesAnObjectTreeWhenTheOutermostObjectIsLeft)
+{
+    ScratchFolder folder;
+    const std::string path = folder.File("tree.xml");
+    CNamedValue entry;
+    entry.SetName("Preset");
+    entry.SetValue("Fast");
+    {
+        CXmlPersistStorage storage("not used", path.c_str());
+        storage.EnterObject("Settings");
+        storage.SaveValue("Count", 3);
+        storage.SaveValue("Nothing", 0);
+        storage.SaveString("Empty", "");
+        entry.Save("Last Entry", storage);
+        storage.EnterObject("Empty Object");
+        storage.LeaveObject();
+        EXPECT_FALSE(UFileUtils::FileExist(path.c_str())) << "not while the outermost object is open";
+        storage.LeaveObject();
+    }
+    // The base object adds its version to every object, as a byte block.
+    EXPECT_EQ(ReadWholeFile(path), kDeclarationLine + "<Settings>\r\n" +
+                                       Line("Count", "3") +
+                                       "<Last_Entry>\r\n" +
+                                       Line("ObjectVersion", "01000000") +
+                                       Line("name", "Preset") +
+                                       Line("value", "Fast") +
+                                       "</Last_Entry>\r\n"
+                                       "</Settings>\r\n");
+
+    // A storage destroyed with an object still open writes nothing.
+    const std::string unfinished = folder.File("unfinished.xml");
+    {
+        CXmlPersistStorage storage("not used", unfinished.c_str());
+        storage.EnterObject("Settings");
+        storage.SaveValue("Count", 3);
+    }
+    EXPECT_FALSE(UFileUtils::FileExist(unfinished.c_str()));
+}
+
+TEST(XmlPersistStorage, TellsWhenTheDocumentCouldNotBeWritten)
+{
+    ScratchFolder folder;
+    ASSERT_TRUE(WriteWholeFile(folder.File("plain file"), "a file where a folder would have to be"));
+    const std::string blocked = folder.File("plain file\\settings.xml");
+    CXmlPersistStorage storage("not used", blocked.c_str());
+    storage.EnterObject("Settings");
+    storage.SaveValue("Count", 3);
+    storage.LeaveObject();
+    EXPECT_TRUE(storage.HasWriteFailed());
+    EXPECT_EQ(ReadWholeFile(folder.File("plain file")), "a file where a folder would have to be");
+}
+
+TEST(XmlPersistStorage, KeepsThePreviousFileUntilTheNewDocumentIsComplete)
+{
+    ScratchFolder folder;
+    const std::string path = folder.File("settings.xml");
+    const std::string previous = kDeclarationLine + "<Settings>\r\n" + Line("Count", "1") + "</Settings>\r\n";
+    ASSERT_TRUE(WriteWholeFile(path, previous));
+    // A folder in the way of the partial file makes the write fail before the rename.
+    ASSERT_TRUE(::CreateDirectoryA((path + ".new").c_str(), nullptr));
+    CXmlPersistStorage storage("not used", path.c_str());
+    storage.EnterObject("Settings");
+    storage.SaveValue("Count", 2);
+    storage.LeaveObject();
+    EXPECT_TRUE(storage.HasWriteFailed());
+    EXPECT_EQ(ReadWholeFile(path), previous);
+}
