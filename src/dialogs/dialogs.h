@@ -1,7 +1,7 @@
 #pragma once
 // Dialogs: one-question prompters (text, IP address, yes/no for a series), the selector
-// and the volume slider; the splash window and the error dialog; the windows that live in
-// the notification area.
+// and the volume slider; the about box, the splash window and the error dialog; the
+// windows that live in the notification area.
 #include "dialogs/IpPrompter.h"
 #include "dialogs/Prompter.h"
 #include "dialogs/RepeatPrompter.h"
@@ -14,3 +14,4 @@
 #include "dialogs/TaskBarDialog.h"
 #include "dialogs/TaskBarDialog2.h"
 #include "dialogs/TaskBarFrame.h"
+#include "dialogs/AboutDialog.h"

@@ -21,8 +21,10 @@ bool Exists(const std::string& path)
 } // namespace
 
 PreservedFile::PreservedFile(std::string path)
-    : mPath(std::move(path)), mExisted(Exists(mPath)), mFolderExisted(Exists(FolderOf(mPath)))
+    : mPath(std::move(path)), mExisted(Exists(mPath)), mExistingFolder(FolderOf(mPath))
 {
+    while (!mExistingFolder.empty() && !Exists(mExistingFolder) && mExistingFolder.find('\\') != std::string::npos)
+        mExistingFolder = FolderOf(mExistingFolder);
     if (mExisted)
         mContent = ReadWholeFile(mPath);
     ::DeleteFileA(mPath.c_str());
@@ -34,6 +36,8 @@ PreservedFile::~PreservedFile()
         WriteWholeFile(mPath, mContent);
     else
         ::DeleteFileA(mPath.c_str());
-    if (!mFolderExisted)
-        ::RemoveDirectoryA(FolderOf(mPath).c_str());
+    for (std::string folder = FolderOf(mPath); folder.size() > mExistingFolder.size(); folder = FolderOf(folder)) {
+        if (!::RemoveDirectoryA(folder.c_str()))
+            break;
+    }
 }

@@ -4,7 +4,8 @@
 // Keeps a file that a test replaces or changes, such as a settings file shared by the
 // applications of the family: the constructor sets its content aside (and removes the
 // file, so the test starts without it), the destructor puts the content back, or removes
-// the file again when there was none, and its folder too when the test made it.
+// the file again when there was none, and the folders on its way that the test made, as
+// far as they are empty.
 class PreservedFile {
 public:
     explicit PreservedFile(std::string path);
@@ -17,6 +18,7 @@ public:
 private:
     std::string mPath;
     bool mExisted;
-    bool mFolderExisted;
+    // The deepest folder on the file's way that existed before.
+    std::string mExistingFolder;
     std::string mContent;
 };

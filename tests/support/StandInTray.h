@@ -4,7 +4,7 @@
 #include <vector>
 
 // Stands in for the shell's notification area, which the tests' null display lacks: a
-// hidden window of the shell's tray class ("Shell_TrayWnd") on the test's thread. The
+// hidden window of the shell's tray class ("Shell_TrayWnd") on the test's thread. Wine's
 // shell hands it each icon message of Shell_NotifyIcon as WM_COPYDATA, with the owner
 // window as wParam and the operation (NIM_ADD, NIM_MODIFY, NIM_DELETE) as the data's
 // number; the stand-in records them in order and accepts every one.

@@ -1,0 +1,89 @@
+#include "AppUnderTest.h"
+#include "MessagePump.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+HWND SplashWindow()
+{
+    return ::FindWindowA(nullptr, "Splash");
+}
+
+TEST(StartUpTest, TheCommandLineIsReadAsARawLine)
+{
+    CCommandLineParams& params = AppUnderTest().GetCommandLineParams();
+    EXPECT_EQ(params.GetFile(), "C:\\My Movies\\clip.avi");
+    ASSERT_EQ(params.GetParams().GetLookupCount(), 2);
+    EXPECT_STREQ(params.GetParams().GetLookupValue("x", ""), "1");
+    EXPECT_STREQ(params.GetParams().GetLookupValue("y", ""), "2");
+    EXPECT_TRUE(params.HasParams());
+}
+
+TEST(StartUpTest, TheApplicationIsNamedBeforeItsSettingsKeyIsChosen)
+{
+    CAppUnderTest& app = AppUnderTest();
+    // An application that has not set its number is named after its program.
+    EXPECT_STREQ(app.m_pszAppName, "test_app");
+    EXPECT_STREQ(app.m_pszRegistryKey, "Tarnwell");
+    EXPECT_STREQ(app.m_pszProfileName, "test_app") << "the profile is filed under the short name";
+    EXPECT_EQ(CRegistry::GetDefaultCompany(), "Tarnwell");
+    EXPECT_EQ(CRegistry::GetDefaultApplication(), "test_app");
+}
+
+TEST(StartUpTest, FrameworkProfileAndSettingsValuesShareOneKey)
+{
+    CAppUnderTest& app = AppUnderTest();
+    ASSERT_TRUE(app.WriteProfileInt("Start-up", "Count", 7));
+    EXPECT_EQ(CRegistry("Start-up", "Count", nullptr).GetValue(0), 7u);
+    ASSERT_TRUE(CRegistry("Start-up", "Name", nullptr).SetTextValue("converter"));
+    EXPECT_EQ(app.GetProfileString("Start-up", "Name"), "converter");
+
+    HKEY key = nullptr;
+    EXPECT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Tarnwell\\test_app\\Start-up", 0, KEY_READ, &key),
+              ERROR_SUCCESS);
+    if (key)
+        ::RegCloseKey(key);
+}
+
+TEST(StartUpTest, TheRandomGeneratorWasSeededWithTheTickCount)
+{
+    const CAppUnderTest& app = AppUnderTest();
+    bool seedFound = false;
+    for (DWORD tick = app.startTick; tick <= app.endTick && !seedFound; ++tick) {
+        std::srand(tick);
+        seedFound = std::rand() == app.firstRandom;
+    }
+    EXPECT_TRUE(seedFound);
+}
+
+TEST(StartUpTest, TheSplashShowedTheBitmapCentredAndClosesByItself)
+{
+    const CAppUnderTest& app = AppUnderTest();
+    ASSERT_NE(app.splash, nullptr) << "start-up showed the splash window";
+    EXPECT_TRUE(app.splashVisible);
+    EXPECT_TRUE(app.splashExStyle & WS_EX_TOPMOST);
+    // The library's picture is 320 x 200, on a screen of 1024 x 768.
+    EXPECT_EQ(app.splashRect.left, (1024 - 320) / 2);
+    EXPECT_EQ(app.splashRect.top, (768 - 200) / 2);
+    EXPECT_EQ(app.splashRect.right - app.splashRect.left, 320);
+    EXPECT_EQ(app.splashRect.bottom - app.splashRect.top, 200);
+    EXPECT_TRUE(PumpMessagesUntil([] { return SplashWindow() == nullptr; }, 5000));
+}
+
+// Runs last: it ends the application and starts it again.
+TEST(StartUpTest, TheLoggerExistsUntilTheApplicationEnds)
+{
+    CAppUnderTest& app = AppUnderTest();
+    EXPECT_NE(app.GetDebugLogger(), nullptr);
+    app.ExitInstance();
+    EXPECT_EQ(app.GetDebugLogger(), nullptr);
+    app.InitInstance();
+    EXPECT_NE(app.GetDebugLogger(), nullptr);
+    EXPECT_TRUE(PumpMessagesUntil([] { return SplashWindow() == nullptr; }, 5000));
+}
+
+} // namespace

@@ -1,0 +1,9 @@
+#pragma once
+#define IDD_EDIT_TARGETS 100
+#define IDC_EDIT 1001
+#define IDC_DROPDOWN 1002
+#define IDC_DROPLIST 1003
+#define IDC_RICHEDIT 1004
+#define IDC_BUTTON 1005
+#define IDC_LIST 1006
+#define IDC_UNBOUND_EDIT 1007
