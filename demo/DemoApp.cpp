@@ -1,31 +1,40 @@
 #include "ChecksumJob.h"
-#include "JobReport.h"
 #include "DemoSettings.h"
+#include "FamilyTour.h"
+#include "JobReport.h"
 #include "MainFrame.h"
 #include "Tour.h"
+#include "TrayDialog.h"
 #include "resource.h"
 
 #include "tnwmfcut.h"
 
 #include <cstring>
+#include <memory>
 
-// The sample converter. Started with "/tour" it walks through what the library offers and
-// exits; "/noshots" skips the screenshots when no display can take them. "/settings" only
-// loads, shows and saves the settings and exits; with "/crash" it then ends the way a
-// crash would, without shutting down.
-class CDemoApp : public CWinApp {
+// The sample converter, the family's video converter. Started with "/tour:shots" it walks
+// through what the library offers and exits; "/tour:noshots" skips the screenshots when
+// no display can take them. "/settings:show" only loads, shows and saves the settings and
+// exits; "/settings:crash" then ends the way a crash would, without shutting down.
+class CDemoApp : public CTarnwellApp {
 public:
-    CDemoApp() : CWinApp(nullptr) {}
+    CDemoApp();
     BOOL InitInstance() override;
     int ExitInstance() override;
 
+protected:
+    afx_msg void OnPoolCommand(UINT id);
+    DECLARE_MESSAGE_MAP()
+
 private:
+    void InstallLinks();
     void RunTour(bool takeScreenshots);
     void RunSettingsOnly(bool crash);
 
     StCrashGuard* mCrashGuard = nullptr;
-    CDebugLogger* mLogger = nullptr;
     bool mPlaced = false;
+    std::unique_ptr<CApplicationPool> mPool;
+    CTrayDialog mTray;
 };
 
 namespace {
@@ -335,21 +344,38 @@ void BlinkStatusLine(CTour& tour, CMainFrame* frame)
 
 } // namespace
 
+BEGIN_MESSAGE_MAP(CDemoApp, CTarnwellApp)
+    ON_COMMAND_RANGE(ID_POOL_FIRST, ID_POOL_LAST, OnPoolCommand)
+END_MESSAGE_MAP()
+
+// The video converter of the family, with the library's splash picture.
+CDemoApp::CDemoApp()
+{
+    GetApplicationId().SetId(1);
+    SetSplashBitmap(IDB_DEMO_SPLASH);
+}
+
 BOOL CDemoApp::InitInstance()
 {
-    // First of all: the guard tells whether the run before this one ended properly, and
-    // the logger writes when the user's setting asks for it.
+    // The family's start-up names the application's settings store and starts the debug
+    // log and the splash window; then the guard tells whether the run before this one
+    // ended properly.
+    CTarnwellApp::InitInstance();
     mCrashGuard = new StCrashGuard;
-    mLogger = new CDebugLogger;
-    if (std::strstr(m_lpCmdLine, "/settings")) {
-        RunSettingsOnly(std::strstr(m_lpCmdLine, "/crash") != nullptr);
+    const CLookupList& params = GetCommandLineParams().GetParams();
+    if (const char* settings = params.GetLookupValue("settings", nullptr)) {
+        RunSettingsOnly(std::strcmp(settings, "crash") == 0);
         return FALSE;
     }
+    InstallLinks();
 
     auto* frame = new CMainFrame;
     if (!frame->LoadFrame(IDR_MAINFRAME))
         return FALSE;
     m_pMainWnd = frame;
+    mPool = std::make_unique<CApplicationPool>(ID_POOL_FIRST);
+    mPool->SetupMenu(frame);
+    mTray.Open();
     mPlaced = UWindowsUtils::PlaceWindow(frame, true);
     if (!mPlaced)
         frame->CenterWindow();
@@ -357,25 +383,41 @@ BOOL CDemoApp::InitInstance()
     frame->ShowWindow(m_nCmdShow);
     frame->UpdateWindow();
 
-    if (std::strstr(m_lpCmdLine, "/tour"))
-        RunTour(!std::strstr(m_lpCmdLine, "/noshots"));
+    if (const char* tour = params.GetLookupValue("tour", nullptr))
+        RunTour(std::strcmp(tour, "noshots") != 0);
     return TRUE;
 }
 
 int CDemoApp::ExitInstance()
 {
-    delete mLogger;
-    mLogger = nullptr;
+    if (mTray.GetSafeHwnd())
+        mTray.DestroyWindow();
+    mPool.reset();
     // The last step of a normal end: the next run will not report a crash.
     delete mCrashGuard;
     mCrashGuard = nullptr;
-    return CWinApp::ExitInstance();
+    return CTarnwellApp::ExitInstance();
+}
+
+// What the family's installer does: the shared links file, shipped beside the program,
+// goes to the common application-data folder.
+void CDemoApp::InstallLinks()
+{
+    const CString links = UWebAddresses::GetLinksFile();
+    UDirectoryUtils::EstablishPath(links);
+    ::CopyFileA((UDirectoryUtils::GetAppDirectory() + "links.ini").c_str(), links, FALSE);
+}
+
+void CDemoApp::OnPoolCommand(UINT id)
+{
+    mPool->RunCommand(id);
 }
 
 void CDemoApp::RunTour(bool takeScreenshots)
 {
     CTour tour(takeScreenshots);
     auto* frame = static_cast<CMainFrame*>(m_pMainWnd);
+    tour.AddStep([](CTour& t) { FamilyTour::ShowSplash(t); });
     tour.AddStep(ShowDiagnostics);
     tour.AddStep(KeepSettings);
     tour.AddStep([frame, this](CTour& t) {
@@ -385,6 +427,10 @@ void CDemoApp::RunTour(bool takeScreenshots)
         ReportPlacement(t, frame, mPlaced);
         t.Screenshot("main-window");
     });
+    tour.AddStep([frame](CTour& t) { FamilyTour::ShowPoolMenus(t, frame); });
+    tour.AddStep([frame](CTour& t) { FamilyTour::ShowAboutBox(t, frame); });
+    tour.AddStep([](CTour& t) { FamilyTour::ShowErrorDialog(t); });
+    tour.AddStep([this](CTour& t) { FamilyTour::ShowTrayIcon(t, mTray); });
     tour.AddStep([frame](CTour& t) {
         frame->SendMessage(WM_COMMAND, ID_FILE_CONVERT);
         t.Say("File > Convert routed to the main window through its message map");

@@ -1,6 +1,8 @@
 #include "MainFrame.h"
 #include "resource.h"
 
+#include "afxres.h"
+
 namespace {
 
 const int kStatusHeight = 24;
@@ -16,6 +18,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_WM_PAINT()
     ON_WM_CLOSE()
     ON_COMMAND(ID_FILE_CONVERT, OnConvert)
+    ON_COMMAND(ID_APP_EXIT, OnAppExit)
 END_MESSAGE_MAP()
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -89,4 +92,9 @@ bool CMainFrame::ShowPicture(LPCSTR path)
 void CMainFrame::OnConvert()
 {
     SetStatus("Converting...");
+}
+
+void CMainFrame::OnAppExit()
+{
+    SendMessage(WM_CLOSE);
 }

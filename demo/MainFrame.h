@@ -17,6 +17,7 @@ protected:
     afx_msg void OnPaint();
     afx_msg void OnClose();
     afx_msg void OnConvert();
+    afx_msg void OnAppExit();
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -2,6 +2,8 @@
 
 #include "tnwmfcut.h"
 
+#include <thread>
+
 void CTour::Run()
 {
     for (Step& step : mSteps) {
@@ -24,7 +26,7 @@ void CTour::Screenshot(LPCSTR name)
 {
     if (!mTakeScreenshots)
         return;
-    Pump(300);
+    Wait(300);
     // The script answers by creating the acknowledgement file once the picture is saved.
     CString ack;
     ack.Format("shot-%s.done", name);
@@ -34,8 +36,17 @@ void CTour::Screenshot(LPCSTR name)
     Say(request);
     const ULONGLONG deadline = ::GetTickCount64() + 15000;
     while (::GetFileAttributesA(ack) == INVALID_FILE_ATTRIBUTES && ::GetTickCount64() < deadline)
-        Pump(50);
+        Wait(50);
     ::DeleteFileA(ack);
+}
+
+void CTour::Wait(DWORD milliseconds)
+{
+    // Only the user-interface thread has messages to dispatch.
+    if (::GetCurrentThreadId() == mUiThread)
+        Pump(milliseconds);
+    else
+        ::Sleep(milliseconds);
 }
 
 void CTour::Pump(DWORD milliseconds)
@@ -53,4 +64,23 @@ void CTour::Pump(DWORD milliseconds)
             ::DispatchMessageA(&msg);
         }
     }
+}
+
+void CTour::WhileModal(const std::function<void()>& open, const std::function<void(CTour&)>& whileOpen)
+{
+    std::thread helper([this, &whileOpen] { whileOpen(*this); });
+    open();
+    helper.join();
+}
+
+HWND CTour::WaitForWindow(LPCSTR className, LPCSTR title)
+{
+    const ULONGLONG deadline = ::GetTickCount64() + 10000;
+    while (::GetTickCount64() < deadline) {
+        HWND window = ::FindWindowA(className, title);
+        if (window && ::IsWindowVisible(window))
+            return window;
+        ::Sleep(50);
+    }
+    return nullptr;
 }
