@@ -44,3 +44,6 @@ public:
     void SetFieldFocus(WORD nField);
     void SetFieldRange(int nField, BYTE nLower, BYTE nUpper);
 };
+
+// The list-view family: list controls, headers, image lists and tool tips.
+#include "afxlistctl.h"
