@@ -4,6 +4,11 @@
 #include "PersistObject.h"
 #include "TopObjectDisplay.h"
 
+// Defined here as well, so that the module exports them: a program that binds one to a
+// reference (std::max, a test assertion) links against this definition.
+constexpr long CObjectDisplay::kSelectionChanged;
+constexpr long CObjectDisplay::kObjectTextEdited;
+
 // The member is defined under its own name (see the header).
 #undef GetObject
 

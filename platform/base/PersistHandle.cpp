@@ -2,6 +2,10 @@
 
 #include "PersistStorage.h"
 
+// Defined here as well, so that the module exports them: a program that binds one to a
+// reference (std::max, a test assertion) links against this definition.
+constexpr long CPersistHandle::kPersistHandleType;
+
 const char* const CPersistHandle::kSizeTag = "Size";
 const char* const CPersistHandle::kBytesTag = "Bytes";
 

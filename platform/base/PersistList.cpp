@@ -5,6 +5,13 @@
 #include <algorithm>
 #include <cstdio>
 
+// Defined here as well, so that the module exports them: a program that binds one to a
+// reference (std::max, a test assertion) links against this definition.
+constexpr long CPersistList::kPersistListType;
+constexpr long CPersistList::kItemAdded;
+constexpr long CPersistList::kItemRemoved;
+constexpr long CPersistList::kListChanged;
+
 namespace {
 
 struct ItemTags {

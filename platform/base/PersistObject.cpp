@@ -3,6 +3,13 @@
 #include "Handle.h"
 #include "PersistStorage.h"
 
+// Defined here as well, so that the module exports them: a program that binds one to a
+// reference (std::max, a test assertion) links against this definition.
+constexpr long CPersistObject::kPersistObjectVersion;
+constexpr long CPersistObject::kPersistObjectType;
+constexpr long CPersistObject::kObjectChanged;
+constexpr long CPersistObject::kObjectDestroyed;
+
 const char* const CPersistObject::kPersistObjectVersionTag = "ObjectVersion";
 
 CPersistObject::CPersistObject() = default;

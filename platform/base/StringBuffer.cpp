@@ -3,6 +3,10 @@
 #include <cstring>
 #include <vector>
 
+// Defined here as well, so that the module exports them: a program that binds one to a
+// reference (std::max, a test assertion) links against this definition.
+constexpr int UStringBuffer::kRingSize;
+
 namespace {
 
 // A large text should not pin its memory once the ring has moved on to small ones.

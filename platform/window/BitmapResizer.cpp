@@ -1,5 +1,7 @@
 #include "BitmapResizer.h"
 
+#include "ComApartment.h"
+
 #include <wincodec.h>
 
 #include <climits>
@@ -13,22 +15,6 @@ struct SComRelease {
 };
 template <class T>
 using ComPtr = std::unique_ptr<T, SComRelease>;
-
-// COM for the time of a load, on a thread that may or may not have it already.
-class StComApartment {
-public:
-    StComApartment() : mInitialized(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ~StComApartment()
-    {
-        if (mInitialized)
-            ::CoUninitialize();
-    }
-    StComApartment(const StComApartment&) = delete;
-    StComApartment& operator=(const StComApartment&) = delete;
-
-private:
-    bool mInitialized;
-};
 
 // A 32-bit top-down DIB section; its pixels, 4 bytes each row after row, go to bits.
 HBITMAP CreateDib(int width, int height, void** bits)

@@ -1,5 +1,9 @@
 #include "controls/ColorStatic.h"
 
+// Defined here as well, so that the module exports them: a program that binds one to a
+// reference (std::max, a test assertion) links against this definition.
+constexpr COLORREF CColorStatic::kSystemColor;
+
 BEGIN_MESSAGE_MAP(CColorStatic, CStatic)
     ON_WM_CTLCOLOR_REFLECT()
     ON_WM_TIMER()

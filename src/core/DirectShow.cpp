@@ -1,10 +1,8 @@
 #include "core/DirectShow.h"
 
-#include <objbase.h>
-
 StDirectShow* StDirectShow::sDirectShow = nullptr;
 
-StDirectShow::StDirectShow() : mInitialized(SUCCEEDED(::CoInitialize(nullptr)))
+StDirectShow::StDirectShow()
 {
     if (!sDirectShow)
         sDirectShow = this;
@@ -14,6 +12,4 @@ StDirectShow::~StDirectShow()
 {
     if (sDirectShow == this)
         sDirectShow = nullptr;
-    if (mInitialized)
-        ::CoUninitialize();
 }

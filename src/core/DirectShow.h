@@ -1,5 +1,6 @@
 #pragma once
 #include "afxver_.h"
+#include "ComApartment.h"
 
 // Initialises COM for the thread that creates it, as the media components need, and
 // uninitialises it when destroyed on the same thread. The first object alive is the
@@ -16,10 +17,10 @@ public:
     StDirectShow& operator=(const StDirectShow&) = delete;
 
     // Whether COM was initialised by this object.
-    bool IsInitialized() const { return mInitialized; }
+    bool IsInitialized() const { return mApartment.IsInitialized(); }
 
 private:
-    bool mInitialized;
+    StComApartment mApartment;
 
     static StDirectShow* sDirectShow;
 };

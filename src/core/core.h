@@ -1,7 +1,7 @@
 #pragma once
 // Application core: the debug logger, worker threads, timers, delayed functions, the
-// schedule clock, the crash guard and run-once, the command line, the notification-area
-// icon rotator and popup menu, the application pool and the application object.
+// schedule clock, the crash guard and run-once, the command line, and the
+// notification-area icon rotator and popup menu.
 #include "core/CrashGuard.h"
 #include "core/DebugLogger.h"
 #include "core/DirectShow.h"
@@ -16,6 +16,3 @@
 #include "core/IconRotator.h"
 #include "core/PopupMenu.h"
 #include "core/CommandLineParams.h"
-#include "core/ApplicationCategory.h"
-#include "core/ApplicationPool.h"
-#include "core/TarnwellApp.h"

@@ -1,6 +1,6 @@
 #include "transfer/FileCopyJob.h"
 
-#include "dialogs/RepeatPrompter.h"
+#include "prompts/RepeatPrompter.h"
 
 #include <new>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 #include "afxwin.h"
 #include "tnwwndut.h"
-#include "util/FileReplace.h"
+#include "prompts/FileReplace.h"
 
 #include <atomic>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 #include "core/WorkerThread.h"
-#include "dialogs/RepeatPrompter.h"
+#include "prompts/RepeatPrompter.h"
 #include "transfer/FileCopyJob.h"
 
 #include <atomic>

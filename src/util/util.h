@@ -1,14 +1,13 @@
 #pragma once
-// Utilities: path trees, dropped files, folder and file prompters, the file replace rule,
-// media file extensions; window, drawing, shell and IP address operations, and the wait
-// cursor and window update guards.
+// Utilities: path trees, dropped files, folder and file prompters, media file extensions;
+// window, drawing, shell and IP address operations, and the wait cursor and window update
+// guards.
 #include "util/DirectoryPath.h"
 #include "util/DirectoryPrompter.h"
 #include "util/DrawingUtils.h"
 #include "util/DropFileList.h"
 #include "util/FilePath.h"
 #include "util/FilePrompter.h"
-#include "util/FileReplace.h"
 #include "util/IpUtils.h"
 #include "util/MediaFileExtension.h"
 #include "util/Path.h"

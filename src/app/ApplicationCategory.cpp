@@ -1,4 +1,4 @@
-#include "core/ApplicationCategory.h"
+#include "app/ApplicationCategory.h"
 
 #include "tnwwndut.h"
 

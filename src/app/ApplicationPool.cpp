@@ -1,4 +1,4 @@
-#include "core/ApplicationPool.h"
+#include "app/ApplicationPool.h"
 
 #include "net/WebAddresses.h"
 #include "tnwwndut.h"
@@ -69,8 +69,9 @@ void CApplicationPool::LoadDemoMenu()
 
 void CApplicationPool::LoadDownloadMenu()
 {
-    // Which downloads show depends on the running application.
-    if (!StApplicationId::sId)
+    // Which downloads show depends on the running application; without a number (none
+    // set, or no identity at all) there is none to ask for.
+    if (StApplicationId::Id() == 0)
         return;
     CIniProfile links;
     links.SetIniFile(UWebAddresses::GetLinksFile());

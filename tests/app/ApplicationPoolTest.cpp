@@ -174,6 +174,7 @@ TEST_F(ApplicationPoolTest, WithoutLinksOrMenuNothingIsAdded)
 
 TEST_F(ApplicationPoolTest, WithoutApplicationIdentityNoDownloadsAreRead)
 {
+    StApplicationId none(0);
     CApplicationPool pool(kFirstId);
     EXPECT_EQ(pool.GetDownloadCategory(0).GetEntryCount(), 0);
     EXPECT_EQ(pool.GetDownloadCategory(1).GetEntryCount(), 0);

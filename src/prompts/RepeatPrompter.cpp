@@ -1,4 +1,4 @@
-#include "dialogs/RepeatPrompter.h"
+#include "prompts/RepeatPrompter.h"
 
 #include "res/resource.h"
 

@@ -1,9 +1,9 @@
-#include "core/TarnwellApp.h"
+#include "app/TarnwellApp.h"
 
 #include "afxdisp.h"
 #include "core/DebugLogger.h"
-#include "core/EditTarget.h"
-#include "dialogs/AboutDialog.h"
+#include "app/EditTarget.h"
+#include "app/AboutDialog.h"
 #include "dialogs/SplashWindow.h"
 #include "net/WebAddresses.h"
 #include "util/ShellUtils.h"

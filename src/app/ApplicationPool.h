@@ -1,6 +1,6 @@
 #pragma once
 #include "afxwin.h"
-#include "core/ApplicationCategory.h"
+#include "app/ApplicationCategory.h"
 
 // The "Download" and "Demo" menus of an application's main menu: links to components the
 // application can use, and to the maker's other applications by category. Their content

@@ -1,4 +1,4 @@
-#include "dialogs/Prompter.h"
+#include "prompts/Prompter.h"
 
 #include "res/resource.h"
 

@@ -1,6 +1,6 @@
-#include "util/FileReplace.h"
+#include "prompts/FileReplace.h"
 
-#include "dialogs/RepeatPrompter.h"
+#include "prompts/RepeatPrompter.h"
 #include "tnwwndut.h"
 
 namespace {

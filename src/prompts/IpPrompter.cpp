@@ -1,4 +1,4 @@
-#include "dialogs/IpPrompter.h"
+#include "prompts/IpPrompter.h"
 
 #include "res/resource.h"
 #include "util/IpUtils.h"

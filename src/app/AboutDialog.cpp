@@ -1,4 +1,4 @@
-#include "dialogs/AboutDialog.h"
+#include "app/AboutDialog.h"
 
 #include "net/WebAddresses.h"
 #include "res/resource.h"

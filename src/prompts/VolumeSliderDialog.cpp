@@ -1,4 +1,4 @@
-#include "dialogs/VolumeSliderDialog.h"
+#include "prompts/VolumeSliderDialog.h"
 
 #include "res/resource.h"
 

@@ -1,4 +1,4 @@
-#include "core/EditTarget.h"
+#include "app/EditTarget.h"
 
 #include "afxrich.h"
 

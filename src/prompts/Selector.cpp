@@ -1,4 +1,4 @@
-#include "dialogs/Selector.h"
+#include "prompts/Selector.h"
 
 #include "res/resource.h"
 
