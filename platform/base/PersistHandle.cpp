@@ -9,20 +9,7 @@ constexpr long CPersistHandle::kPersistHandleType;
 const char* const CPersistHandle::kSizeTag = "Size";
 const char* const CPersistHandle::kBytesTag = "Bytes";
 
-CMetaClass CPersistHandle::sMetaClass;
-bool CPersistHandle::sInitialized = CPersistHandle::Initialize();
-
-CPersistObject* CPersistHandle::Create()
-{
-    return new CPersistHandle;
-}
-
-bool CPersistHandle::Initialize()
-{
-    sMetaClass.SetType(kPersistHandleType);
-    sMetaClass.SetNewObjectFunc(Create);
-    return true;
-}
+IMPLEMENT_PERSIST_CLASS(CPersistHandle, CPersistObject, kPersistHandleType)
 
 CPersistHandle::CPersistHandle() = default;
 
@@ -30,24 +17,9 @@ CPersistHandle::CPersistHandle(const CPersistHandle& other) = default;
 
 CPersistHandle& CPersistHandle::operator=(const CPersistHandle& other) = default;
 
-long CPersistHandle::GetObjectType()
-{
-    return kPersistHandleType;
-}
-
-bool CPersistHandle::IsInstanceOf(long type)
-{
-    return type == kPersistHandleType || CPersistObject::IsInstanceOf(type);
-}
-
 void CPersistHandle::Clear()
 {
     Empty();
-}
-
-CPersistObject* CPersistHandle::Clone()
-{
-    return new CPersistHandle(*this);
 }
 
 void CPersistHandle::SaveSelf(const char*, CPersistStorage& storage)

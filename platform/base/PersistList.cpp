@@ -28,20 +28,7 @@ struct ItemTags {
 
 const char* const CPersistList::kCountTag = "Count";
 
-CMetaClass CPersistList::sMetaClass;
-bool CPersistList::sInitialized = CPersistList::Initialize();
-
-CPersistObject* CPersistList::Create()
-{
-    return new CPersistList(true);
-}
-
-bool CPersistList::Initialize()
-{
-    sMetaClass.SetType(kPersistListType);
-    sMetaClass.SetNewObjectFunc(Create);
-    return true;
-}
+IMPLEMENT_PERSIST_CLASS(CPersistList, CPersistObject, kPersistListType)
 
 CPersistList::CPersistList(bool owning) : mOwning(owning) {}
 
@@ -165,16 +152,6 @@ CPersistObject* CPersistList::GetPrevious(const CPersistObject* object) const
     return index < 0 ? nullptr : GetAt(index - 1);
 }
 
-long CPersistList::GetObjectType()
-{
-    return kPersistListType;
-}
-
-bool CPersistList::IsInstanceOf(long type)
-{
-    return type == kPersistListType || CPersistObject::IsInstanceOf(type);
-}
-
 bool CPersistList::IsList()
 {
     return true;
@@ -201,11 +178,6 @@ bool CPersistList::Validate(bool deep)
         }
     }
     return true;
-}
-
-CPersistObject* CPersistList::Clone()
-{
-    return new CPersistList(*this);
 }
 
 void CPersistList::SaveSelf(const char*, CPersistStorage& storage)

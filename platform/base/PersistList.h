@@ -1,6 +1,5 @@
 #pragma once
-#include "MetaClass.h"
-#include "PersistObject.h"
+#include "PersistClass.h"
 
 #include <vector>
 
@@ -28,16 +27,14 @@
 // out); a non-owning copy shares them. Assignment keeps the list's own ownership.
 class TNWBS_CLASS CPersistList : public CPersistObject {
 public:
+    DECLARE_PERSIST_CLASS()
+
     static constexpr long kPersistListType = 'plis';
     static constexpr long kItemAdded = 'ladd';
     static constexpr long kItemRemoved = 'lrem';
     static constexpr long kListChanged = 'lchg';
     static const char* const kCountTag;
 
-    static CMetaClass sMetaClass;
-    static bool sInitialized;
-    static CPersistObject* Create();
-    static bool Initialize();
 
     explicit CPersistList(bool owning = true);
     CPersistList(const CPersistList& other);
@@ -65,13 +62,10 @@ public:
     CPersistObject* GetNext(const CPersistObject* object) const;
     CPersistObject* GetPrevious(const CPersistObject* object) const;
 
-    long GetObjectType() override;
-    bool IsInstanceOf(long type) override;
     bool IsList() override;
     bool Accept(CPersistObject* object) override;
     void Clear() override;
     bool Validate(bool deep) override;
-    CPersistObject* Clone() override;
     void SaveSelf(const char* name, CPersistStorage& storage) override;
     void LoadSelf(const char* name, CPersistStorage& storage) override;
 

@@ -10,6 +10,7 @@
 #include "LookupList.h"
 #include "MetaClass.h"
 #include "ObjectDisplay.h"
+#include "PersistClass.h"
 #include "PersistHandle.h"
 #include "PersistList.h"
 #include "PersistObject.h"

@@ -3,20 +3,7 @@
 const long CNamedData::kNamedDataType;
 const char* const CNamedData::kDataTag = "data";
 
-CMetaClass CNamedData::sMetaClass;
-bool CNamedData::sInitialized = CNamedData::Initialize();
-
-CPersistObject* CNamedData::Create()
-{
-    return new CNamedData;
-}
-
-bool CNamedData::Initialize()
-{
-    sMetaClass.SetType(kNamedDataType);
-    sMetaClass.SetNewObjectFunc(Create);
-    return true;
-}
+IMPLEMENT_PERSIST_CLASS(CNamedData, CNamedObject, kNamedDataType)
 
 CNamedData::CNamedData() = default;
 
@@ -25,23 +12,6 @@ CNamedData::CNamedData(const CNamedData& other) = default;
 CNamedData& CNamedData::operator=(const CNamedData& other) = default;
 
 CNamedData::~CNamedData() = default;
-
-long CNamedData::GetObjectType()
-{
-    return kNamedDataType;
-}
-
-bool CNamedData::IsInstanceOf(long type)
-{
-    return type == kNamedDataType || CNamedObject::IsInstanceOf(type);
-}
-
-CPersistObject* CNamedData::Clone()
-{
-    CNamedData* clone = new CNamedData;
-    *clone = *this;
-    return clone;
-}
 
 void CNamedData::SaveSelf(const char* name, CPersistStorage& storage)
 {

@@ -5,22 +5,17 @@
 // (kDataTag). The caller fills and reads the bytes through GetData.
 class AFX_EXT_CLASS CNamedData : public CNamedObject {
 public:
+    DECLARE_PERSIST_CLASS()
+
     static const long kNamedDataType = 'namd';
     static const char* const kDataTag;
 
-    static CMetaClass sMetaClass;
-    static bool sInitialized;
-    static CPersistObject* Create();
-    static bool Initialize();
 
     CNamedData();
     CNamedData(const CNamedData& other);
     CNamedData& operator=(const CNamedData& other);
     ~CNamedData() override;
 
-    long GetObjectType() override;
-    bool IsInstanceOf(long type) override;
-    CPersistObject* Clone() override;
     void SaveSelf(const char* name, CPersistStorage& storage) override;
     void LoadSelf(const char* name, CPersistStorage& storage) override;
 

@@ -8,20 +8,7 @@ const long CNamedObject::kNamedObjectType;
 const long CNamedObject::kNameChanged;
 const char* const CNamedObject::kNameTag = "name";
 
-CMetaClass CNamedObject::sMetaClass;
-bool CNamedObject::sInitialized = CNamedObject::Initialize();
-
-CPersistObject* CNamedObject::Create()
-{
-    return new CNamedObject;
-}
-
-bool CNamedObject::Initialize()
-{
-    sMetaClass.SetType(kNamedObjectType);
-    sMetaClass.SetNewObjectFunc(Create);
-    return true;
-}
+IMPLEMENT_PERSIST_CLASS(CNamedObject, CPersistObject, kNamedObjectType)
 
 CNamedObject::CNamedObject() = default;
 
@@ -30,23 +17,6 @@ CNamedObject::CNamedObject(const CNamedObject& other) = default;
 CNamedObject& CNamedObject::operator=(const CNamedObject& other) = default;
 
 CNamedObject::~CNamedObject() = default;
-
-long CNamedObject::GetObjectType()
-{
-    return kNamedObjectType;
-}
-
-bool CNamedObject::IsInstanceOf(long type)
-{
-    return type == kNamedObjectType || CPersistObject::IsInstanceOf(type);
-}
-
-CPersistObject* CNamedObject::Clone()
-{
-    CNamedObject* clone = new CNamedObject;
-    *clone = *this;
-    return clone;
-}
 
 void CNamedObject::SaveSelf(const char*, CPersistStorage& storage)
 {

@@ -12,24 +12,19 @@
 // lacks it keeps the name the object had.
 class AFX_EXT_CLASS CNamedObject : public CPersistObject {
 public:
+    DECLARE_PERSIST_CLASS()
+
     static const long kNamedObjectType = 'name';
     // Sent with Notify when the name changed.
     static const long kNameChanged = 'namf';
     static const char* const kNameTag;
 
-    static CMetaClass sMetaClass;
-    static bool sInitialized;
-    static CPersistObject* Create();
-    static bool Initialize();
 
     CNamedObject();
     CNamedObject(const CNamedObject& other);
     CNamedObject& operator=(const CNamedObject& other);
     ~CNamedObject() override;
 
-    long GetObjectType() override;
-    bool IsInstanceOf(long type) override;
-    CPersistObject* Clone() override;
     void SaveSelf(const char* name, CPersistStorage& storage) override;
     void LoadSelf(const char* name, CPersistStorage& storage) override;
 

@@ -6,20 +6,7 @@ const long CNamedValue::kNamedValueType;
 const long CNamedValue::kValueChanged;
 const char* const CNamedValue::kValueTag = "value";
 
-CMetaClass CNamedValue::sMetaClass;
-bool CNamedValue::sInitialized = CNamedValue::Initialize();
-
-CPersistObject* CNamedValue::Create()
-{
-    return new CNamedValue;
-}
-
-bool CNamedValue::Initialize()
-{
-    sMetaClass.SetType(kNamedValueType);
-    sMetaClass.SetNewObjectFunc(Create);
-    return true;
-}
+IMPLEMENT_PERSIST_CLASS(CNamedValue, CNamedObject, kNamedValueType)
 
 CNamedValue::CNamedValue() = default;
 
@@ -28,23 +15,6 @@ CNamedValue::CNamedValue(const CNamedValue& other) = default;
 CNamedValue& CNamedValue::operator=(const CNamedValue& other) = default;
 
 CNamedValue::~CNamedValue() = default;
-
-long CNamedValue::GetObjectType()
-{
-    return kNamedValueType;
-}
-
-bool CNamedValue::IsInstanceOf(long type)
-{
-    return type == kNamedValueType || CNamedObject::IsInstanceOf(type);
-}
-
-CPersistObject* CNamedValue::Clone()
-{
-    CNamedValue* clone = new CNamedValue;
-    *clone = *this;
-    return clone;
-}
 
 void CNamedValue::SaveSelf(const char* name, CPersistStorage& storage)
 {

@@ -5,24 +5,19 @@
 // (kValueTag). Loading a document that lacks the value keeps the value the object had.
 class AFX_EXT_CLASS CNamedValue : public CNamedObject {
 public:
+    DECLARE_PERSIST_CLASS()
+
     static const long kNamedValueType = 'namo';
     // Sent with Notify when the value changed.
     static const long kValueChanged = 'namp';
     static const char* const kValueTag;
 
-    static CMetaClass sMetaClass;
-    static bool sInitialized;
-    static CPersistObject* Create();
-    static bool Initialize();
 
     CNamedValue();
     CNamedValue(const CNamedValue& other);
     CNamedValue& operator=(const CNamedValue& other);
     ~CNamedValue() override;
 
-    long GetObjectType() override;
-    bool IsInstanceOf(long type) override;
-    CPersistObject* Clone() override;
     void SaveSelf(const char* name, CPersistStorage& storage) override;
     void LoadSelf(const char* name, CPersistStorage& storage) override;
 
