@@ -62,7 +62,7 @@ TEST_F(TaskBarTest, TheTraySettingLivesInTheUsersSettingsFile)
     EXPECT_TRUE(CTaskBarDialog::GetMinimizeToSystemTray()) << "any number but 0 is on";
 }
 
-TEST_F(TaskBarTest, TheIconIsAddedOnceUpdatedAndTakenAwayWithItsWindow)
+TEST_F(TaskBarTest, TheRotatorsIconIsAddedOnceUpdatedAndTakenAwayWithItsWindow)
 {
     HWND owner = nullptr;
     {
@@ -70,13 +70,15 @@ TEST_F(TaskBarTest, TheIconIsAddedOnceUpdatedAndTakenAwayWithItsWindow)
         Open(dialog);
         owner = dialog.m_hWnd;
         CTaskBarIcon& icon = dialog.GetTaskBarIcon();
-        icon.GetRotator().AddIcon(IDI_TNW_LIBRARY);
+        CIconRotator& rotator = icon.GetRotator();
+        rotator.AddIcon(IDI_TNW_LIBRARY);
+        rotator.AddIcon(IDI_TNW_LIBRARY);
         icon.SetTip(std::string(200, 'x').c_str());
         const NOTIFYICONDATAA record = icon.MakeRecord(owner);
         EXPECT_EQ(record.uID, 100u);
         EXPECT_EQ(record.uFlags, 7u);
         EXPECT_EQ(record.uCallbackMessage, 1026u);
-        EXPECT_EQ(record.hIcon, icon.GetRotator().GetIcon());
+        EXPECT_EQ(record.hIcon, rotator.GetIcon());
         EXPECT_EQ(std::string(record.szTip), std::string(127, 'x')) << "a long tip is cut to 127 characters";
         // Only the fields of the version-2 record: 488 bytes in a 32-bit program.
         EXPECT_EQ(record.cbSize,
@@ -87,8 +89,9 @@ TEST_F(TaskBarTest, TheIconIsAddedOnceUpdatedAndTakenAwayWithItsWindow)
         dialog.SetTrayIcon();
         EXPECT_FALSE(icon.IsShown());
         tray.emplace();
-        dialog.SetTrayIcon();
-        dialog.SetTrayIcon();
+        rotator.SetCurrent(1);
+        EXPECT_TRUE(dialog.ListenToMessage(CIconRotator::kIconChanged, &rotator, nullptr));
+        EXPECT_FALSE(dialog.ListenToMessage(CTimer::kTimerTick, &rotator, nullptr));
         dialog.ResetTrayIcon();
         EXPECT_FALSE(icon.IsShown());
         dialog.SetTrayIcon();
@@ -103,30 +106,6 @@ TEST_F(TaskBarTest, TheIconIsAddedOnceUpdatedAndTakenAwayWithItsWindow)
         dialog.DestroyWindow();
     }
     EXPECT_EQ(tray->Operations(), (Operations{{NIM_DELETE, owner}})) << "a window that goes takes its icon along";
-}
-
-TEST_F(TaskBarTest, TheRotatorsChangesShowTheIcon)
-{
-    CTaskBarDialog dialog(IDD_ERROR, nullptr);
-    CTaskBarDialog2 dialog2(IDD_ERROR, nullptr);
-    Open(dialog);
-    Open(dialog2);
-    for (CIconRotator* rotator : {&dialog.GetTaskBarIcon().GetRotator(), &dialog2.GetTaskBarIcon().GetRotator()}) {
-        rotator->AddIcon(IDI_TNW_LIBRARY);
-        rotator->AddIcon(IDI_TNW_LIBRARY);
-        rotator->SetCurrent(1);
-        rotator->SetCurrent(0);
-    }
-    EXPECT_EQ(tray->Operations(), (Operations{{NIM_ADD, dialog.m_hWnd}, {NIM_MODIFY, dialog.m_hWnd},
-                                               {NIM_ADD, dialog2.m_hWnd}, {NIM_MODIFY, dialog2.m_hWnd}}));
-
-    // The first dialog answers the icon change as CListener does, the second takes it.
-    CIconRotator& rotator = dialog.GetTaskBarIcon().GetRotator();
-    EXPECT_FALSE(dialog.ListenToMessage(CIconRotator::kIconChanged, &rotator, nullptr));
-    EXPECT_TRUE(dialog2.ListenToMessage(CIconRotator::kIconChanged, &rotator, nullptr));
-    EXPECT_FALSE(dialog2.ListenToMessage(CTimer::kTimerTick, &rotator, nullptr));
-    dialog.DestroyWindow();
-    dialog2.DestroyWindow();
 }
 
 TEST_F(TaskBarTest, EachWindowHidesWhenMinimisedByItsOwnRule)
@@ -166,6 +145,8 @@ TEST_F(TaskBarTest, EachWindowHidesWhenMinimisedByItsOwnRule)
     frame->SendMessage(WM_CLOSE);
     EXPECT_FALSE(::IsWindow(frameWindow)) << "a frame closes and frees itself";
     EXPECT_EQ(tray->Operations(), (Operations{{NIM_ADD, frameWindow}, {NIM_DELETE, frameWindow}}));
+    EXPECT_FALSE(dialog.ListenToMessage(CIconRotator::kIconChanged, &dialog.GetTaskBarIcon().GetRotator(), nullptr))
+        << "the first dialog of the family answers the icon change as CListener does";
     dialog.DestroyWindow();
     dialog2.DestroyWindow();
 }

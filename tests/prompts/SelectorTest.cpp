@@ -15,9 +15,7 @@ std::string Look(HWND dialog)
 {
     char text[256] = {};
     ::GetWindowTextA(dialog, text, sizeof text);
-    std::string shown = std::string(text) + "|";
-    ::GetDlgItemTextA(dialog, IDC_TNW_PROMPT, text, sizeof text);
-    shown += std::string(text) + "|";
+    std::string shown = std::string(text) + "|" + CDialogDriver::TextOf(dialog, IDC_TNW_PROMPT) + "|";
     HWND list = ::GetDlgItem(dialog, IDC_TNW_SELECTION);
     const int selected = static_cast<int>(::SendMessageA(list, LB_GETCURSEL, 0, 0));
     const int count = static_cast<int>(::SendMessageA(list, LB_GETCOUNT, 0, 0));

@@ -86,3 +86,36 @@ void CDialogDriver::Press(HWND dialog, int buttonId)
 {
     ::SendMessageA(::GetDlgItem(dialog, buttonId), BM_CLICK, 0, 0);
 }
+
+std::string CDialogDriver::TextOf(HWND dialog, int controlId)
+{
+    char text[512] = {};
+    ::GetDlgItemTextA(dialog, controlId, text, sizeof text);
+    return text;
+}
+
+bool CDialogDriver::Shows(HWND dialog, int controlId)
+{
+    return ::IsWindowVisible(::GetDlgItem(dialog, controlId)) != FALSE;
+}
+
+namespace {
+
+GUITHREADINFO ThreadInput(HWND dialog)
+{
+    GUITHREADINFO info = {sizeof info};
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &info);
+    return info;
+}
+
+} // namespace
+
+HWND CDialogDriver::Focus(HWND dialog)
+{
+    return ThreadInput(dialog).hwndFocus;
+}
+
+HWND CDialogDriver::Capture(HWND dialog)
+{
+    return ThreadInput(dialog).hwndCapture;
+}
