@@ -21,9 +21,11 @@ TEST(ShellUtilsTest, OpensPagesDocumentsAndProgramsShownOrHidden)
     const std::string document = scratch.File("clip notes") + extension;
     ASSERT_TRUE(WriteWholeFile(document, "notes"));
     UShellUtils::Open(document.c_str());
-    EXPECT_EQ(browser.WaitForStarts(2), record += "5\t" + document + "\r\n");
+    record += "5\t" + document + "\r\n";
+    EXPECT_EQ(browser.WaitForStarts(2), record);
 
     const std::string parameters = "\"" + browser.RecordPath() + "\" first \"second part\"";
     UShellUtils::Open(StandInBrowser::BrowserPath().c_str(), parameters.c_str(), false);
-    EXPECT_EQ(browser.WaitForStarts(3), record += "0\tfirst\tsecond part\r\n");
+    record += "0\tfirst\tsecond part\r\n";
+    EXPECT_EQ(browser.WaitForStarts(3), record);
 }
