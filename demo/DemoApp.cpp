@@ -376,9 +376,14 @@ BOOL CDemoApp::InitInstance()
     mPool = std::make_unique<CApplicationPool>(ID_POOL_FIRST);
     mPool->SetupMenu(frame);
     mTray.Open();
-    mPlaced = UWindowsUtils::PlaceWindow(frame, true);
-    if (!mPlaced)
-        frame->CenterWindow();
+    // Centred unless window.ini holds where the user left it last time.
+    frame->CenterWindow();
+    CRect centred;
+    frame->GetWindowRect(&centred);
+    UWindowsUtils::PlaceWindow(frame, true);
+    CRect placed;
+    frame->GetWindowRect(&placed);
+    mPlaced = placed != centred;
     frame->ShowPicture((UDirectoryUtils::GetAppDirectory() + "demo-picture.jpg").c_str());
     frame->ShowWindow(m_nCmdShow);
     frame->UpdateWindow();

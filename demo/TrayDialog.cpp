@@ -38,10 +38,13 @@ void CTrayDialog::HandleTaskBarMenuCommand(int commandId)
     CWnd* main = AfxGetMainWnd();
     if (!main)
         return;
-    // About goes on through the usual routing to the application object.
     if (commandId == ID_TRAY_OPEN) {
         main->ShowWindow(SW_SHOWNORMAL);
         main->SetForegroundWindow();
+    } else if (commandId == ID_APP_ABOUT) {
+        // The menu's commands end here: About goes to the main window, whose routing
+        // ends at the application object.
+        main->SendMessage(WM_COMMAND, ID_APP_ABOUT);
     } else if (commandId == ID_APP_EXIT) {
         main->PostMessage(WM_CLOSE);
     }

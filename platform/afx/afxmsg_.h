@@ -71,6 +71,18 @@ protected:
         typedef baseClass TheBaseClass; \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
+// The map of a class template over one type parameter, written in its header: a mixin
+// such as template <class TBase> class CMixin : public TBase names TBase as its base map.
+#define BEGIN_TEMPLATE_MESSAGE_MAP(theClass, type_name, baseClass) \
+    template <typename type_name> \
+    const AFX_MSGMAP* theClass<type_name>::GetMessageMap() const { return GetThisMessageMap(); } \
+    template <typename type_name> \
+    const AFX_MSGMAP* PASCAL theClass<type_name>::GetThisMessageMap() \
+    { \
+        typedef theClass<type_name> ThisClass; \
+        typedef baseClass TheBaseClass; \
+        static const AFX_MSGMAP_ENTRY _messageEntries[] = {
+
 #define END_MESSAGE_MAP() \
             { 0, 0, 0, 0, nullptr } \
         }; \

@@ -23,12 +23,10 @@ void CDelayedFunction::OnTimer()
         delete this;
 }
 
-bool CDelayedFunction::Run(Function function, void* a, void* b)
+void CDelayedFunction::Run(Function function, void* a, void* b)
 {
     auto* delayed = new CDelayedFunction(true);
     delayed->SetFunction(function, a, b);
-    if (delayed->Activate(kRunDelayMs))
-        return true;
-    delete delayed;
-    return false;
+    if (!delayed->Activate(kRunDelayMs))
+        delete delayed;
 }

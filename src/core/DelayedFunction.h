@@ -7,8 +7,8 @@
 // deletes itself afterwards, so the caller keeps nothing.
 //
 // Decisions of this library:
-// - Run returns whether the function was scheduled. When the system refuses the timer,
-//   the object is deleted at once, the function is never called, and Run returns false.
+// - When the system refuses Run's timer, the object is deleted at once and the function is
+//   never called, so that no delayed function is left behind that would never fire.
 // - The function may delete a delayed function that does not delete itself (its owner's,
 //   for example); nothing is read from the object after the call unless it deletes itself.
 class AFX_EXT_CLASS CDelayedFunction : public CTimer {
@@ -27,7 +27,7 @@ public:
     // deletes the object when it deletes itself.
     void OnTimer() override;
 
-    static bool Run(Function function, void* a, void* b);
+    static void Run(Function function, void* a, void* b);
 
 private:
     Function mFunction;

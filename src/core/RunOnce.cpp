@@ -4,8 +4,6 @@
 
 bool URunOnce::Run(const char* name)
 {
-    if (!name || !*name)
-        return false;
     CRegistry done("Run Once", name, nullptr);
     // An unreadable value reads as the default, 1: done.
     if (done.HasValue() && done.GetValue(1) != 0)

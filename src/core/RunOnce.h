@@ -6,10 +6,11 @@
 // = 1 in the application's settings; every later Run, in this and every later run of the
 // application, answers false until the value is removed.
 //
-// Decisions of this library:
-// - A recorded value that is not a number (a damaged setting) counts as done: a one-time
-//   action must not be repeated on a guess.
-// - A null or empty name names no action; Run answers false and records nothing.
+// Decision of this library: a recorded value that is not a number (a damaged setting)
+// counts as done, since a one-time action must not be repeated on a guess.
+//
+// A null name is the empty name, which the settings store takes for the section's own
+// unnamed value: one more action like any other.
 class AFX_EXT_CLASS URunOnce {
 public:
     static bool Run(const char* name);

@@ -15,14 +15,14 @@ CSplashWindow::CSplashWindow() : mTimer(0) {}
 
 CSplashWindow::~CSplashWindow() = default;
 
-bool CSplashWindow::SplashWindow(unsigned int bitmapId, long seconds)
+void CSplashWindow::SplashWindow(unsigned int bitmapId, long seconds)
 {
-    return (new CSplashWindow)->Splash(bitmapId, seconds);
+    (new CSplashWindow)->Splash(bitmapId, seconds);
 }
 
-bool CSplashWindow::DefaultSplash()
+void CSplashWindow::DefaultSplash()
 {
-    return SplashWindow(IDB_SPLASH, 3);
+    SplashWindow(IDB_SPLASH, 3);
 }
 
 bool CSplashWindow::Splash(unsigned int bitmapId, long seconds)

@@ -17,10 +17,10 @@ public:
     CSplashWindow();
     ~CSplashWindow() override;
 
-    // Shows a new splash window; true when it shows.
-    static bool SplashWindow(unsigned int bitmapId, long seconds);
+    // Shows a new splash window.
+    static void SplashWindow(unsigned int bitmapId, long seconds);
     // The library's own picture for 3 seconds.
-    static bool DefaultSplash();
+    static void DefaultSplash();
 
     // Loads the bitmap, creates the window and starts its timer; true when the window
     // was created. After false the object has freed itself.

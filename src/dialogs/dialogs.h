@@ -5,6 +5,7 @@
 #include "dialogs/SplashWindow.h"
 #include "dialogs/ErrorDialog.h"
 #include "dialogs/TaskBarIcon.h"
+#include "dialogs/TaskBarWindow.h"
 #include "dialogs/TaskBarDialog.h"
 #include "dialogs/TaskBarDialog2.h"
 #include "dialogs/TaskBarFrame.h"

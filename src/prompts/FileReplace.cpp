@@ -33,6 +33,11 @@ CString UFileReplace::GetFilePath(CRepeatPrompter* prompter, const char* path, E
 
 CString UFileReplace::AutoRenameFilePath(const char* path)
 {
+    return AutoRenameFilePath(path, IsTaken);
+}
+
+CString UFileReplace::AutoRenameFilePath(const char* path, const TakenProbe& isTaken)
+{
     if (!path || !*path)
         return CString();
     const std::string folder = UFileUtils::GetPathOnly(path);
@@ -42,7 +47,7 @@ CString UFileReplace::AutoRenameFilePath(const char* path)
     for (int number = kFirstNumber; number <= kLastNumber; ++number) {
         candidate.Format("%s%s%s_%d%s%s", folder.c_str(), folder.empty() ? "" : "\\", name.c_str(), number,
                          extension.empty() ? "" : ".", extension.c_str());
-        if (!IsTaken(candidate))
+        if (!isTaken(candidate))
             return candidate;
     }
     return CString();

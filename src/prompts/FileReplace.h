@@ -2,6 +2,7 @@
 #include "afx.h"
 
 #include <cstdint>
+#include <functional>
 
 class CRepeatPrompter;
 
@@ -28,8 +29,14 @@ public:
     // to All" answer then holds for the rest of a series; without one the question is
     // asked alone.
     static CString GetFilePath(CRepeatPrompter* prompter, const char* path, EFileReplace option);
+    // Tells whether anything exists at a path.
+    using TakenProbe = std::function<bool(const char* path)>;
+
     // The first free numbered name for path, or an empty text.
     static CString AutoRenameFilePath(const char* path);
+    // The same, with another judge of which names are taken (a folder listed beforehand,
+    // a test); the file system is not asked.
+    static CString AutoRenameFilePath(const char* path, const TakenProbe& isTaken);
     // Asks whether path may be replaced: path (deleted first when a prompter is given) on
     // Yes, an empty text on No.
     static CString PromptReplaceFile(CRepeatPrompter* prompter, const char* path);

@@ -34,21 +34,28 @@ BOOL CRepeatPrompter::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetDlgItemText(IDC_TNW_PROMPT, mMessage);
-    GetDlgItem(IDC_TNW_APPLY_TO_ALL)->ShowWindow(mShowApplyToAll ? SW_SHOW : SW_HIDE);
+    mApplyToAllBox.ShowWindow(mShowApplyToAll ? SW_SHOW : SW_HIDE);
     return TRUE;
+}
+
+void CRepeatPrompter::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_Control(pDX, IDC_TNW_APPLY_TO_ALL, mApplyToAllBox);
 }
 
 void CRepeatPrompter::OnYes()
 {
+    UpdateData(TRUE);
     EndDialog(IDYES);
 }
 
 void CRepeatPrompter::OnNo()
 {
+    UpdateData(TRUE);
     EndDialog(IDNO);
 }
 
 void CRepeatPrompter::OnApplyToAll()
 {
-    mApplyToAll = IsDlgButtonChecked(IDC_TNW_APPLY_TO_ALL) == BST_CHECKED;
+    mApplyToAll = mApplyToAllBox.GetCheck() == BST_CHECKED;
 }

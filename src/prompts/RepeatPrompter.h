@@ -18,6 +18,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
 
     afx_msg void OnYes();
     afx_msg void OnNo();
@@ -28,5 +29,6 @@ private:
     bool mAnswer;
     bool mShowApplyToAll;
     bool mApplyToAll;
+    CButton mApplyToAllBox;
     CString mMessage;
 };

@@ -10,8 +10,14 @@ CSelector::CSelector(CWnd* pParent) : CDialog(IDD_TNW_SELECTOR, pParent), mTitle
 
 CSelector::~CSelector()
 {
+    FreePending();
+}
+
+void CSelector::FreePending()
+{
     for (int i = 0; i < mPending.GetItemCount(); ++i)
         delete static_cast<CString*>(mPending.GetAt(i));
+    mPending.RemoveAll();
 }
 
 void CSelector::AddSelection(const char* text, bool selected)
@@ -29,14 +35,15 @@ bool CSelector::Prompt()
 BOOL CSelector::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    int preselected = LB_ERR;
-    for (int i = 0; i < mPending.GetItemCount(); ++i) {
-        const CString& entry = *static_cast<const CString*>(mPending.GetAt(i));
-        const int index = mList.AddString(entry);
-        if (preselected == LB_ERR && entry == mResponseText)
-            preselected = index;
-    }
-    mList.SetCurSel(preselected);
+    for (int i = 0; i < mPending.GetItemCount(); ++i)
+        mList.AddString(*static_cast<const CString*>(mPending.GetAt(i)));
+    FreePending();
+    // Every entry begins with the empty answer, but some list boxes find nothing for an
+    // empty text: the first entry is selected here then.
+    if (mResponseText.IsEmpty())
+        mList.SetCurSel(0);
+    else
+        mList.SelectString(-1, mResponseText);
     mList.SetFocus();
     SetWindowText(mTitle);
     return FALSE;

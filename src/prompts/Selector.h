@@ -3,14 +3,14 @@
 #include "tnwbscut.h"
 
 // Asks the user for one entry of a list (template IDD_TNW_SELECTOR). Entries are queued
-// with AddSelection before Prompt; the one added as selected starts selected. OK, or a
-// double-click on an entry, ends the dialog only when an entry is selected.
+// with AddSelection before Prompt; showing the dialog moves them into the list, so a
+// selector is shown once.
 //
-// Decisions of this library:
-// - The preselected entry is the first one equal to the selected text, byte for byte:
-//   neither a longer entry that merely starts with it nor one that differs in case.
-// - The queued entries stay with the selector, so Prompt can be shown again with the
-//   same list; they are freed with the selector.
+// The list starts at the first entry that begins with the answer, in any case, as
+// LB_SELECTSTRING finds it. Without an entry added as selected the answer is empty, which
+// every entry begins with, so the first entry starts selected and OK works at once; an
+// answer that no entry begins with selects nothing. OK, or a double-click on an entry,
+// ends the dialog only when an entry is selected.
 class AFX_EXT_CLASS CSelector : public CDialog {
 public:
     explicit CSelector(CWnd* pParent = nullptr);
@@ -37,6 +37,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void FreePending();
+
     CString mTitle;
     CPointerList mPending;
     CString mResponseText;

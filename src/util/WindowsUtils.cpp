@@ -215,25 +215,24 @@ void UWindowsUtils::StoreLocation(CWnd* window)
         CWindowRecord().Store(ScreenRect(window));
 }
 
-bool UWindowsUtils::PlaceWindow(CWnd* window, bool withSize)
+void UWindowsUtils::PlaceWindow(CWnd* window, bool withSize)
 {
     if (!HasNormalPlacement(window))
-        return false;
+        return;
     const CWindowRecord record;
     const int left = record.Left();
     const int top = record.Top();
     if (left == 0 && top == 0)
-        return false;
+        return;
     CRect rect = ScreenRect(window);
     if (withSize) {
         const int width = record.Width();
         const int height = record.Height();
         if (width == 0 && height == 0)
-            return false;
+            return;
         rect.SetRect(left, top, left + width, top + height);
     } else {
         rect.OffsetRect(left - rect.left, top - rect.top);
     }
     MoveToScreenRect(window, rect);
-    return true;
 }

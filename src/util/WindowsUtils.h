@@ -57,10 +57,10 @@ public:
     static void SetWindowTextA(CWnd* window, int number);
 
     static void StoreLocation(CWnd* window);
-    // Moves the window to the stored position, with the stored size or keeping its own;
-    // false when nothing was stored or the window is not in its normal state, so that the
-    // caller can place it otherwise.
-    static bool PlaceWindow(CWnd* window, bool withSize);
+    // Moves the window to the stored position, with the stored size or keeping its own.
+    // A window that is not in its normal state, or with nothing stored, stays where it is,
+    // so a caller places it first the way it would without a record.
+    static void PlaceWindow(CWnd* window, bool withSize);
 
 private:
     static void Replace(CWnd* window, CWnd* other, bool centered);

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -35,11 +34,8 @@ int main(int argc, char** argv)
     std::memcpy(commandLine, CAppUnderTest::kCommandLine, sizeof commandLine);
     if (!AfxWinInit(::GetModuleHandleA(nullptr), nullptr, commandLine, SW_HIDE))
         return 2;
-    sTheApp.startTick = ::GetTickCount();
     if (!sTheApp.InitInstance())
         return 3;
-    sTheApp.endTick = ::GetTickCount();
-    sTheApp.firstRandom = std::rand();
     sTheApp.splash = ::FindWindowA(nullptr, "Splash");
     sTheApp.splashVisible = ::IsWindowVisible(sTheApp.splash) != FALSE;
     sTheApp.splashExStyle = ::GetWindowLongA(sTheApp.splash, GWL_EXSTYLE);

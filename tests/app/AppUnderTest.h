@@ -13,11 +13,7 @@ public:
 
     CAppUnderTest();
 
-    // Tick counts just before and after InitInstance, the first random number drawn after
-    // it, and the splash window as it was then.
-    DWORD startTick = 0;
-    DWORD endTick = 0;
-    int firstRandom = 0;
+    // The splash window as it was after InitInstance.
     HWND splash = nullptr;
     bool splashVisible = false;
     LONG splashExStyle = 0;

@@ -30,31 +30,20 @@ const char kLinks[] =
     "[ASPI]\r\ndefault=1\r\n"
     "[Link]\r\nXvid Codec=http://127.0.0.1:8/xvid\r\n";
 
-// One top-level item: its title, and the texts and ids of its items (sub-menus by title
-// with id -1, separators as empty texts with id 0).
-struct SMenuItem {
-    std::string text;
-    UINT id;
-    bool operator==(const SMenuItem& other) const { return text == other.text && id == other.id; }
-};
-
-std::vector<SMenuItem> ItemsOf(CMenu* menu)
+// The items of a menu as "text|text|...": a command as its text and "+n" for its id
+// kFirstId + n, a separator as "-", a sub-menu by its title alone.
+std::string Shown(CMenu* menu)
 {
-    std::vector<SMenuItem> items;
+    std::string shown;
     for (UINT i = 0; i < menu->GetMenuItemCount(); ++i) {
         CString text;
         menu->GetMenuString(i, text, MF_BYPOSITION);
-        items.push_back({static_cast<const char*>(text), menu->GetMenuItemID(static_cast<int>(i))});
+        const UINT id = menu->GetMenuItemID(static_cast<int>(i));
+        shown += std::string(i ? "|" : "") + (id == 0 ? "-" : static_cast<const char*>(text));
+        if (id != 0 && id != static_cast<UINT>(-1))
+            shown += "+" + std::to_string(id - kFirstId);
     }
-    return items;
-}
-
-std::vector<std::string> TitlesOf(CMenu* bar)
-{
-    std::vector<std::string> titles;
-    for (const SMenuItem& item : ItemsOf(bar))
-        titles.push_back(item.text);
-    return titles;
+    return shown;
 }
 
 class CMenuFrame : public CFrameWnd {
@@ -95,124 +84,53 @@ protected:
     std::vector<CMenuFrame*> frames;
 };
 
-TEST_F(ApplicationPoolTest, ReadsCategoriesAndShownDownloads)
-{
-    StApplicationId recorder(3);
-    CApplicationPool pool(kFirstId);
-    ASSERT_EQ(pool.GetCategoryCount(), 2) << "a category without a name ends the list";
-    EXPECT_EQ(pool.GetCategory(0)->GetName(), "Converters");
-    EXPECT_EQ(pool.GetCategory(0)->GetEntryCount(), 2);
-    EXPECT_EQ(pool.GetCategory(1)->GetName(), "Recorders");
-
-    CDownloadCategory& first = pool.GetDownloadCategory(0);
-    EXPECT_EQ(first.GetName(), "Download 0");
-    ASSERT_EQ(first.GetEntryCount(), 2) << "Voices is hidden by default";
-    EXPECT_EQ(first.GetEntry(0)->GetTag(), "DirectX");
-    EXPECT_EQ(first.GetEntry(1)->GetTag(), "QuickTime") << "shown for this application only";
-    CDownloadCategory& second = pool.GetDownloadCategory(1);
-    EXPECT_EQ(second.GetName(), "Download 1");
-    ASSERT_EQ(second.GetEntryCount(), 1) << "AC-3 is hidden here, and a gap ends the group";
-    EXPECT_EQ(second.GetEntry(0)->GetTag(), "Xvid Codec");
-}
-
 TEST_F(ApplicationPoolTest, AddsBothMenusBeforeTheLastWithConsecutiveIds)
 {
     StApplicationId recorder(3);
     CApplicationPool pool(kFirstId);
     CMenuFrame* frame = NewFrame();
     pool.SetupMenu(frame);
-
     CMenu* bar = frame->GetMenu();
-    EXPECT_EQ(TitlesOf(bar), (std::vector<std::string>{"&File", "Download", "Demo", "&Help"}));
-    EXPECT_EQ(ItemsOf(bar->GetSubMenu(1)), (std::vector<SMenuItem>{{"DirectX", kFirstId},
-                                                                   {"QuickTime", kFirstId + 1},
-                                                                   {"", 0},
-                                                                   {"Xvid Codec", kFirstId + 2}}));
-    CMenu* demo = bar->GetSubMenu(2);
-    EXPECT_EQ(TitlesOf(demo), std::vector<std::string>{"Converters"})
-        << "the recorders' only entry is this application itself";
-    EXPECT_EQ(ItemsOf(demo->GetSubMenu(0)), (std::vector<SMenuItem>{{"VideoConverter", kFirstId + 3},
-                                                                    {"AudioConverter", kFirstId + 4}}));
-    EXPECT_EQ(pool.GetCategory(1)->GetEntry(0)->GetCommandId(), 0u) << "a hidden entry gets no id";
+    EXPECT_EQ(Shown(bar), "&File|Download|Demo|&Help");
+    EXPECT_EQ(Shown(bar->GetSubMenu(1)), "DirectX+0|QuickTime+1|-|Xvid Codec+2")
+        << "Voices hidden by default, QuickTime shown for this application, AC-3 hidden for it; a gap ends a group";
+    EXPECT_EQ(Shown(bar->GetSubMenu(2)), "Converters")
+        << "the recorders' only entry is this application itself; a category without a name ends the list";
+    EXPECT_EQ(Shown(bar->GetSubMenu(2)->GetSubMenu(0)), "VideoConverter+3|AudioConverter+4");
 
     pool.SetupMenu(frame);
-    EXPECT_EQ(TitlesOf(bar), (std::vector<std::string>{"&File", "Download", "Demo", "&Help"}))
-        << "a second call adds nothing";
-    EXPECT_EQ(bar->GetSubMenu(1)->GetMenuItemID(0), kFirstId);
+    EXPECT_EQ(Shown(bar), "&File|Download|Demo|&Help") << "a second call adds nothing";
+    EXPECT_EQ(Shown(bar->GetSubMenu(1)), "DirectX+0|QuickTime+1|-|Xvid Codec+2");
+
+    StandInBrowser browser;
+    pool.RunCommand(kFirstId + 2);
+    EXPECT_EQ(browser.WaitForOpened(1), std::vector<std::string>{"http://127.0.0.1:8/xvid"});
+    for (unsigned int id : {0u, kFirstId + 5, kFirstId - 1, kFirstId + 3})
+        pool.RunCommand(id);
+    EXPECT_EQ(browser.WaitForOpened(2), (std::vector<std::string>{"http://127.0.0.1:8/xvid", UWebAddresses::kHomePage}))
+        << "only known ids open a page; a tag without a link leads home";
 }
 
-TEST_F(ApplicationPoolTest, MenusAlreadyThereAreNotAddedAgain)
+TEST_F(ApplicationPoolTest, NothingIsAddedTwiceOrWithoutLinksMenuOrIdentity)
 {
     StApplicationId recorder(3);
     CApplicationPool pool(kFirstId);
     CMenuFrame* frame = NewFrame({"&File", "Download", "Demo", "&Help"});
     pool.SetupMenu(frame);
-    EXPECT_EQ(TitlesOf(frame->GetMenu()), (std::vector<std::string>{"&File", "Download", "Demo", "&Help"}));
-    EXPECT_EQ(frame->GetMenu()->GetSubMenu(1)->GetMenuItemCount(), 0u);
-}
-
-TEST_F(ApplicationPoolTest, WithoutLinksOrMenuNothingIsAdded)
-{
-    StApplicationId recorder(3);
-    ::DeleteFileA(links.Path().c_str());
-    CApplicationPool empty(kFirstId);
-    CMenuFrame* frame = NewFrame();
-    empty.SetupMenu(frame);
-    EXPECT_EQ(TitlesOf(frame->GetMenu()), (std::vector<std::string>{"&File", "&Help"}));
-    unsigned int nextId = kFirstId;
-    EXPECT_EQ(empty.BuildDownloadMenu(nextId), nullptr);
-    EXPECT_EQ(empty.BuildDemoMenu(nextId), nullptr);
-    EXPECT_EQ(nextId, kFirstId);
-
-    ASSERT_TRUE(WriteWholeFile(links.Path(), kLinks));
-    CApplicationPool pool(kFirstId);
+    EXPECT_EQ(Shown(frame->GetMenu()->GetSubMenu(1)), "") << "the menus already there stay as they are";
     CMenuFrame* single = NewFrame({"&File"});
     pool.SetupMenu(single);
-    EXPECT_EQ(TitlesOf(single->GetMenu()), std::vector<std::string>{"&File"}) << "fewer than two items";
+    EXPECT_EQ(Shown(single->GetMenu()), "&File") << "fewer than two items";
     pool.SetupMenu(nullptr);
-}
 
-TEST_F(ApplicationPoolTest, WithoutApplicationIdentityNoDownloadsAreRead)
-{
     StApplicationId none(0);
-    CApplicationPool pool(kFirstId);
-    EXPECT_EQ(pool.GetDownloadCategory(0).GetEntryCount(), 0);
-    EXPECT_EQ(pool.GetDownloadCategory(1).GetEntryCount(), 0);
-    EXPECT_EQ(pool.GetCategoryCount(), 2) << "the Demo menu needs no identity";
-}
-
-TEST_F(ApplicationPoolTest, CategoriesComeAndGo)
-{
-    StApplicationId recorder(3);
-    CApplicationPool pool(kFirstId);
-    auto* extra = new CApplicationCategory("Extra");
-    pool.AddCategory(extra);
-    EXPECT_EQ(pool.GetCategoryCount(), 3);
-    pool.RemoveCategory(extra);
-    EXPECT_EQ(pool.GetCategoryCount(), 2);
-    delete extra;
-    pool.Reset();
-    EXPECT_EQ(pool.GetCategoryCount(), 0);
-    unsigned int nextId = kFirstId;
-    EXPECT_EQ(pool.BuildDemoMenu(nextId), nullptr);
-}
-
-TEST_F(ApplicationPoolTest, CommandsOpenTheirLinks)
-{
-    StApplicationId recorder(3);
-    StandInBrowser browser;
-    CApplicationPool pool(kFirstId);
-    CMenuFrame* frame = NewFrame();
-    pool.SetupMenu(frame);
-
-    pool.RunCommand(kFirstId + 2);
-    EXPECT_EQ(browser.WaitForOpened(1), std::vector<std::string>{"http://127.0.0.1:8/xvid"});
-    pool.RunCommand(0);
-    pool.RunCommand(kFirstId + 5);
-    pool.RunCommand(kFirstId - 1);
-    pool.RunCommand(kFirstId + 3);
-    EXPECT_EQ(browser.WaitForOpened(2), (std::vector<std::string>{"http://127.0.0.1:8/xvid", UWebAddresses::kHomePage}))
-        << "only known ids open a page; an unknown tag leads home";
+    EXPECT_EQ(CApplicationPool(kFirstId).GetDownloadCategory(0).GetEntryCount(), 0)
+        << "downloads shown depend on the application";
+    ::DeleteFileA(links.Path().c_str());
+    CApplicationPool empty(kFirstId);
+    CMenuFrame* plain = NewFrame();
+    empty.SetupMenu(plain);
+    EXPECT_EQ(Shown(plain->GetMenu()), "&File|&Help");
 }
 
 } // namespace

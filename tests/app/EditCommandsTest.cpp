@@ -5,19 +5,28 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
 namespace {
 
+using Ids = std::vector<UINT>;
+
 // Every command the application answers for the focused control.
 const UINT kEditCommands[] = {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR,
                               ID_EDIT_SELECT_ALL, ID_EDIT_UNDO, ID_EDIT_REDO};
+const Ids kNoSelection = {ID_EDIT_PASTE, ID_EDIT_SELECT_ALL};
+const Ids kSelection = {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_SELECT_ALL};
+const Ids kClearableSelection = {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR, ID_EDIT_SELECT_ALL};
 
 // Remembers what an update handler did to the item.
 class CItemState : public CCmdUI {
 public:
+    CItemState(UINT id, CCmdTarget* target)
+    {
+        m_nID = id;
+        DoUpdate(target, TRUE);
+    }
     bool enabled = false;
     std::string text;
 
@@ -35,8 +44,6 @@ public:
     CComboBox dropDown;
     CComboBox dropList;
     CRichEditCtrl rich;
-    CButton button;
-    CListBox list;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override
@@ -45,8 +52,6 @@ protected:
         DDX_Control(pDX, IDC_DROPDOWN, dropDown);
         DDX_Control(pDX, IDC_DROPLIST, dropList);
         DDX_Control(pDX, IDC_RICHEDIT, rich);
-        DDX_Control(pDX, IDC_BUTTON, button);
-        DDX_Control(pDX, IDC_LIST, list);
     }
 };
 
@@ -61,17 +66,6 @@ std::string Clipboard(HWND owner)
     }
     ::CloseClipboard();
     return text;
-}
-
-void SetClipboard(HWND owner, const std::string& text)
-{
-    ASSERT_TRUE(::OpenClipboard(owner));
-    ::EmptyClipboard();
-    HGLOBAL data = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::memcpy(::GlobalLock(data), text.c_str(), text.size() + 1);
-    ::GlobalUnlock(data);
-    ::SetClipboardData(CF_TEXT, data);
-    ::CloseClipboard();
 }
 
 class EditCommandsTest : public ::testing::Test {
@@ -90,22 +84,18 @@ protected:
     }
 
     // The commands that the route from the dialog to the application enables now.
-    std::vector<UINT> Enabled()
+    Ids Enabled()
     {
-        std::vector<UINT> enabled;
-        for (UINT id : kEditCommands) {
-            CItemState state;
-            state.m_nID = id;
-            state.DoUpdate(&dialog, TRUE);
-            if (state.enabled)
+        Ids enabled;
+        for (UINT id : kEditCommands)
+            if (CItemState(id, &dialog).enabled)
                 enabled.push_back(id);
-        }
         return enabled;
     }
 
     void Run(UINT id) { dialog.SendMessage(WM_COMMAND, id); }
 
-    std::string TextOf(CWnd& control)
+    static std::string TextOf(CWnd& control)
     {
         CString text;
         control.GetWindowText(text);
@@ -115,163 +105,74 @@ protected:
     CEditTargetsDialog dialog;
 };
 
-TEST_F(EditCommandsTest, EditControl)
+TEST_F(EditCommandsTest, EditControlsComboBoxesAndRichEditControls)
 {
-    dialog.edit.SetWindowText("hello world");
-    dialog.edit.SetFocus();
-    dialog.edit.SetSel(3, 3);
-    EXPECT_EQ(Enabled(), (std::vector<UINT>{ID_EDIT_PASTE, ID_EDIT_SELECT_ALL})) << "no selection";
+    const struct {
+        CWnd* control;
+        bool combo;
+    } targets[] = {{&dialog.edit, false}, {&dialog.dropDown, true}, {&dialog.rich, false}};
+    for (const auto& target : targets) {
+        SCOPED_TRACE(target.control->GetDlgCtrlID());
+        CWnd& control = *target.control;
+        // A combo box's selection is that of its edit field, which has the focus.
+        const auto select = [&](int start, int end) {
+            control.SendMessage(target.combo ? CB_SETEDITSEL : EM_SETSEL, target.combo ? 0 : start,
+                                target.combo ? MAKELPARAM(start, end) : end);
+        };
+        control.SetWindowText("hello world");
+        control.SetFocus();
+        select(3, 3);
+        EXPECT_EQ(Enabled(), kNoSelection);
+        select(6, 11);
+        EXPECT_EQ(Enabled(), target.combo ? kSelection : kClearableSelection);
+        Run(ID_EDIT_COPY);
+        EXPECT_EQ(Clipboard(dialog.m_hWnd), "world");
+        select(0, 5);
+        Run(ID_EDIT_CUT);
+        EXPECT_EQ(TextOf(control), " world");
+        Run(ID_EDIT_PASTE);
+        EXPECT_EQ(TextOf(control), "hello world");
 
-    dialog.edit.SetSel(0, 5);
-    EXPECT_EQ(Enabled(), (std::vector<UINT>{ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR,
-                                            ID_EDIT_SELECT_ALL}));
-    Run(ID_EDIT_COPY);
-    EXPECT_EQ(Clipboard(dialog.m_hWnd), "hello");
-    Run(ID_EDIT_CUT);
-    EXPECT_EQ(TextOf(dialog.edit), " world");
-    SetClipboard(dialog.m_hWnd, "goodbye");
-    Run(ID_EDIT_PASTE);
-    EXPECT_EQ(TextOf(dialog.edit), "goodbye world");
-
-    dialog.edit.SetSel(7, 13);
-    Run(ID_EDIT_CLEAR);
-    EXPECT_EQ(TextOf(dialog.edit), "goodbye");
-    EXPECT_TRUE(dialog.edit.SendMessage(EM_CANUNDO)) << "a cleared selection can be brought back";
-
-    Run(ID_EDIT_SELECT_ALL);
-    int start = -1;
-    int end = -1;
-    dialog.edit.GetSel(start, end);
-    EXPECT_EQ(start, 0);
-    EXPECT_EQ(end, 7);
-    Run(ID_EDIT_UNDO);
-    EXPECT_EQ(TextOf(dialog.edit), "goodbye") << "undo does nothing";
-}
-
-TEST_F(EditCommandsTest, DropDownComboBoxThroughItsEditField)
-{
-    dialog.dropDown.SetWindowText("mpeg4");
-    dialog.dropDown.SetFocus();
-    ASSERT_NE(::GetFocus(), dialog.dropDown.m_hWnd) << "the focus is in the combo box's edit field";
-    ASSERT_EQ(::GetParent(::GetFocus()), dialog.dropDown.m_hWnd);
-
-    dialog.dropDown.SetEditSel(2, 2);
-    EXPECT_EQ(Enabled(), (std::vector<UINT>{ID_EDIT_PASTE, ID_EDIT_SELECT_ALL}));
-    dialog.dropDown.SetEditSel(0, 4);
-    EXPECT_EQ(Enabled(), (std::vector<UINT>{ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_SELECT_ALL}))
-        << "a combo box is never cleared";
-    Run(ID_EDIT_CLEAR);
-    EXPECT_EQ(TextOf(dialog.dropDown), "mpeg4");
-    Run(ID_EDIT_COPY);
-    EXPECT_EQ(Clipboard(dialog.m_hWnd), "mpeg");
-    Run(ID_EDIT_CUT);
-    EXPECT_EQ(TextOf(dialog.dropDown), "4");
-    Run(ID_EDIT_PASTE);
-    EXPECT_EQ(TextOf(dialog.dropDown), "mpeg4");
-
-    dialog.dropDown.SetEditSel(1, 1);
-    Run(ID_EDIT_SELECT_ALL);
-    const DWORD selection = dialog.dropDown.GetEditSel();
-    EXPECT_EQ(LOWORD(selection), 0);
-    EXPECT_EQ(HIWORD(selection), 5);
-}
-
-TEST_F(EditCommandsTest, DropDownListComboBoxHasNoEditField)
-{
-    dialog.dropList.AddString("mpeg4");
-    dialog.dropList.SetCurSel(0);
-    dialog.dropList.SetFocus();
-    ASSERT_EQ(::GetFocus(), dialog.dropList.m_hWnd);
-    EXPECT_TRUE(Enabled().empty());
-}
-
-TEST_F(EditCommandsTest, RichEditControl)
-{
-    dialog.rich.SetWindowText("styled text");
-    dialog.rich.SetFocus();
-    dialog.rich.SetSel(2, 2);
-    EXPECT_EQ(Enabled(), (std::vector<UINT>{ID_EDIT_PASTE, ID_EDIT_SELECT_ALL}));
-
-    dialog.rich.SetSel(0, 7);
-    EXPECT_EQ(Enabled(), (std::vector<UINT>{ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR,
-                                            ID_EDIT_SELECT_ALL}));
-    Run(ID_EDIT_COPY);
-    EXPECT_EQ(Clipboard(dialog.m_hWnd), "styled ");
-    Run(ID_EDIT_CLEAR);
-    EXPECT_EQ(TextOf(dialog.rich), "text");
-    Run(ID_EDIT_PASTE);
-    EXPECT_EQ(TextOf(dialog.rich), "styled text");
-    dialog.rich.SetSel(0, 6);
-    Run(ID_EDIT_CUT);
-    EXPECT_EQ(TextOf(dialog.rich), " text");
-
-    Run(ID_EDIT_SELECT_ALL);
-    EXPECT_EQ(dialog.rich.GetSelText(), " text");
+        select(5, 11);
+        Run(ID_EDIT_CLEAR);
+        const std::string cleared = target.combo ? "hello world" : "hello";
+        EXPECT_EQ(TextOf(control), cleared) << "a combo box is never cleared";
+        EXPECT_EQ(control.SendMessage(EM_CANUNDO) != 0, !target.combo) << "a cleared selection can come back";
+        Run(ID_EDIT_UNDO);
+        EXPECT_EQ(TextOf(control), cleared) << "undo does nothing";
+        // All selected, a rich edit control's closing paragraph mark too.
+        Run(ID_EDIT_SELECT_ALL);
+        const DWORD selection = static_cast<DWORD>(control.SendMessage(target.combo ? CB_GETEDITSEL : EM_GETSEL));
+        EXPECT_EQ(LOWORD(selection), 0);
+        EXPECT_GE(HIWORD(selection), control.GetWindowTextLength());
+    }
 }
 
 TEST_F(EditCommandsTest, OtherControlsAndNoFocusHaveNoTarget)
 {
-    dialog.list.AddString("clip.avi");
-    SetClipboard(dialog.m_hWnd, "kept");
-    for (CWnd* control : {static_cast<CWnd*>(&dialog.button), static_cast<CWnd*>(&dialog.list),
-                          dialog.GetDlgItem(IDC_UNBOUND_EDIT)}) {
-        control->SetFocus();
-        ASSERT_EQ(::GetFocus(), control->m_hWnd);
-        EXPECT_TRUE(Enabled().empty()) << control->GetDlgCtrlID();
+    dialog.dropList.AddString("mpeg4");
+    dialog.dropList.SetCurSel(0);
+    CWnd* unbound = dialog.GetDlgItem(IDC_UNBOUND_EDIT);
+    unbound->SetWindowText("kept");
+    unbound->SendMessage(EM_SETSEL, 0, -1);
+    const std::string clipboard = Clipboard(dialog.m_hWnd);
+    // A drop-down list has no edit field; an edit the framework only wraps is no target.
+    for (CWnd* control : {dialog.GetDlgItem(IDC_BUTTON), dialog.GetDlgItem(IDC_LIST),
+                          static_cast<CWnd*>(&dialog.dropList), unbound, static_cast<CWnd*>(nullptr)}) {
+        ::SetFocus(control ? control->m_hWnd : nullptr);
+        EXPECT_TRUE(Enabled().empty()) << (control ? control->GetDlgCtrlID() : 0);
         for (UINT id : kEditCommands)
             Run(id);
     }
-    EXPECT_EQ(Clipboard(dialog.m_hWnd), "kept");
-    EXPECT_EQ(TextOf(*dialog.GetDlgItem(IDC_UNBOUND_EDIT)), "") << "an edit the framework only wraps is no target";
-
-    ::SetFocus(nullptr);
-    EXPECT_TRUE(Enabled().empty());
-    for (UINT id : kEditCommands)
-        Run(id);
-}
-
-// A dialog with a Copy of its own: the application, the last stop, never sees the command.
-class CCopyingDialog : public CEditTargetsDialog {
-public:
-    int copies = 0;
-
-protected:
-    afx_msg void OnCopy() { ++copies; }
-    afx_msg void OnUpdateCopy(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CCopyingDialog, CEditTargetsDialog)
-    ON_COMMAND(ID_EDIT_COPY, OnCopy)
-    ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateCopy)
-END_MESSAGE_MAP()
-
-TEST(EditCommandsRoutingTest, AWindowsOwnHandlerComesFirst)
-{
-    CCopyingDialog dialog;
-    ASSERT_TRUE(dialog.Create(IDD_EDIT_TARGETS));
-    dialog.edit.SetWindowText("abc");
-    dialog.edit.SetFocus();
-    dialog.edit.SetSel(1, 1);
-    SetClipboard(dialog.m_hWnd, "kept");
-
-    CItemState state;
-    state.m_nID = ID_EDIT_COPY;
-    state.DoUpdate(&dialog, TRUE);
-    EXPECT_TRUE(state.enabled) << "the dialog's own update, though nothing is selected";
-    dialog.SendMessage(WM_COMMAND, ID_EDIT_COPY);
-    EXPECT_EQ(dialog.copies, 1);
-    EXPECT_EQ(Clipboard(dialog.m_hWnd), "kept");
-    dialog.DestroyWindow();
+    EXPECT_EQ(Clipboard(dialog.m_hWnd), clipboard);
+    EXPECT_EQ(TextOf(*unbound), "kept");
 }
 
 TEST(AppCommandsTest, TheAboutItemNamesTheApplication)
 {
-    CItemState state;
-    state.m_nID = ID_APP_ABOUT;
-    state.DoUpdate(&AppUnderTest(), TRUE);
-    EXPECT_TRUE(state.enabled);
-    EXPECT_EQ(state.text, "About test_app");
+    const CItemState about(ID_APP_ABOUT, &AppUnderTest());
+    EXPECT_TRUE(about.enabled);
+    EXPECT_EQ(about.text, "About test_app");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "AppUnderTest.h"
 #include "DialogDriver.h"
+#include "PreservedFile.h"
 #include "ScratchFolder.h"
 #include "StandInBrowser.h"
 
@@ -18,7 +19,7 @@ public:
     CPlainCommandFrame() { Create(nullptr, "commands"); }
 };
 
-TEST(HelpAndAboutTest, HelpOpensHelpChmBesideTheProgram)
+TEST(HelpAndAboutTest, HelpOpensHelpChmBesideTheProgramAndWebTheHomePage)
 {
     const std::string help = UDirectoryUtils::GetAppDirectory() + "help.chm";
     ASSERT_TRUE(WriteWholeFile(help, "help"));
@@ -28,31 +29,32 @@ TEST(HelpAndAboutTest, HelpOpensHelpChmBesideTheProgram)
         frame->SendMessage(WM_COMMAND, ID_HELP_FINDER);
         EXPECT_EQ(viewer.WaitForOpened(1), std::vector<std::string>{help});
         frame->DestroyWindow();
+        AppUnderTest().Web();
+        EXPECT_EQ(viewer.WaitForOpened(2), (std::vector<std::string>{help, UWebAddresses::kHomePage}));
     }
     ::DeleteFileA(help.c_str());
 }
 
-TEST(HelpAndAboutTest, WebOpensTheMakersHomePage)
+TEST(HelpAndAboutTest, TheAboutCommandShowsTheRunningApplicationsBoxWithItsPage)
 {
+    PreservedFile links(static_cast<const char*>(UWebAddresses::GetLinksFile()));
+    ASSERT_TRUE(UDirectoryUtils::EstablishPath(links.Path().c_str()));
+    ASSERT_TRUE(WriteWholeFile(links.Path(), "[Link]\r\nAudioConverter=http://127.0.0.1:8/audio\r\n"));
     StandInBrowser browser;
-    AppUnderTest().Web();
-    EXPECT_EQ(browser.WaitForOpened(1), std::vector<std::string>{UWebAddresses::kHomePage});
-}
+    StApplicationId converter(2);
 
-TEST(HelpAndAboutTest, TheAboutCommandShowsTheRunningApplicationsBox)
-{
     std::string product;
-    CDialogDriver driver("About test_app", [&](HWND dialog) {
-        char text[128] = {};
-        ::GetDlgItemTextA(dialog, IDC_ABOUT_PRODUCT, text, sizeof text);
-        product = text;
+    CDialogDriver driver("About Tarnwell Audio Converter", [&](HWND dialog) {
+        product = CDialogDriver::TextOf(dialog, IDC_ABOUT_PRODUCT);
+        CDialogDriver::Press(dialog, IDC_ABOUT_MORE);
         CDialogDriver::Press(dialog, IDOK);
     });
     auto* frame = new CPlainCommandFrame;
     frame->SendMessage(WM_COMMAND, ID_APP_ABOUT);
     frame->DestroyWindow();
     ASSERT_TRUE(driver.Acted());
-    EXPECT_EQ(product, "test_app");
+    EXPECT_EQ(product, "Tarnwell Audio Converter");
+    EXPECT_EQ(browser.WaitForOpened(1), std::vector<std::string>{"http://127.0.0.1:8/audio"});
 }
 
 } // namespace

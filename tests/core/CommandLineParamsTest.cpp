@@ -22,111 +22,67 @@ Pairs PairsOf(const CCommandLineParams& params)
     return pairs;
 }
 
-CCommandLineParams RawLine(const char* text)
+TEST(CommandLineParamsTest, RawLines)
+{
+    const struct {
+        const char* line;
+        const char* file;
+        Pairs pairs;
+    } cases[] = {
+        {"/in:\"a b\" /out:c", "", {{"in", "a b"}, {"out", "c"}}},
+        {"\"C:\\My Movies\\clip.avi\" /x:1", "C:\\My Movies\\clip.avi", {{"x", "1"}}},
+        // An unquoted file runs on to the end; a space ends a switch's value.
+        {"/x:1 movie.avi -y:2", "movie.avi -y:2", {{"x", "1"}}},
+        {"/format:mpeg 4 part 2", "4 part 2", {{"format", "mpeg"}}},
+        // The character after an opening quote is taken unexamined.
+        {"/a:\"\" /b:c", "", {{"a", "\" /b:c"}}},
+        {"/x:\"open", "", {{"x", "open"}}},
+        {"/t:say\"hi\" /u:v", "", {{"t", "say\"hi\""}, {"u", "v"}}},
+        // A quoted file is closed; the next value replaces it.
+        {"\"a b\" c", "c", {}},
+        {"/x:", "", {}},
+        {"/x: ", "", {}},
+        {"/verbose", "", {}},
+        {"-", "", {}},
+        {"", "", {}},
+    };
+    for (const auto& c : cases) {
+        CCommandLineParams params;
+        params.Parse(c.line, false);
+        EXPECT_EQ(params.GetFile(), c.file) << c.line;
+        EXPECT_EQ(PairsOf(params), c.pairs) << c.line;
+    }
+}
+
+TEST(CommandLineParamsTest, ResultsAccumulateHasParamsNeedsAFileAndASwitchAndArgumentsAreWhole)
 {
     CCommandLineParams params;
-    params.Parse(text, false);
-    return params;
-}
-
-TEST(CommandLineParamsTest, WorkedExamplesOfTheRawLine)
-{
-    CCommandLineParams quoted = RawLine("/in:\"a b\" /out:c");
-    EXPECT_EQ(PairsOf(quoted), (Pairs{{"in", "a b"}, {"out", "c"}}));
-    EXPECT_EQ(quoted.GetFile(), "");
-
-    CCommandLineParams path = RawLine("\"C:\\My Movies\\clip.avi\" /x:1");
-    EXPECT_EQ(path.GetFile(), "C:\\My Movies\\clip.avi");
-    EXPECT_EQ(PairsOf(path), (Pairs{{"x", "1"}}));
-    EXPECT_TRUE(path.HasParams());
-
-    CCommandLineParams runOn = RawLine("/x:1 movie.avi -y:2");
-    EXPECT_EQ(PairsOf(runOn), (Pairs{{"x", "1"}}));
-    EXPECT_EQ(runOn.GetFile(), "movie.avi -y:2") << "an unquoted file runs on to the end";
-}
-
-TEST(CommandLineParamsTest, EmptyQuotesTakeTheRestOfTheLine)
-{
-    CCommandLineParams params = RawLine("/a:\"\" /b:c");
-    EXPECT_EQ(PairsOf(params), (Pairs{{"a", "\" /b:c"}}));
-    EXPECT_EQ(params.GetFile(), "");
-}
-
-TEST(CommandLineParamsTest, HasParamsNeedsBothAFileAndASwitch)
-{
-    CCommandLineParams empty = RawLine("");
-    EXPECT_EQ(empty.GetFile(), "");
-    EXPECT_EQ(empty.GetParams().GetLookupCount(), 0);
-    EXPECT_FALSE(empty.HasParams());
-    empty.Parse(nullptr, false);
-    EXPECT_EQ(empty.GetParams().GetLookupCount(), 0);
-
-    EXPECT_FALSE(RawLine("/x:1 /y:2").HasParams());
-    EXPECT_FALSE(RawLine("movie.avi").HasParams());
-    EXPECT_TRUE(RawLine("/x:1 movie.avi").HasParams());
-}
-
-TEST(CommandLineParamsTest, SwitchesWithoutValueAddNoPair)
-{
-    EXPECT_TRUE(PairsOf(RawLine("/x:")).empty());
-    EXPECT_TRUE(PairsOf(RawLine("/x: ")).empty());
-    EXPECT_TRUE(PairsOf(RawLine("/verbose")).empty());
-    EXPECT_TRUE(PairsOf(RawLine("-")).empty());
-    EXPECT_EQ(PairsOf(RawLine("/x:\"open")), (Pairs{{"x", "open"}})) << "an open quote ends with the text";
-    EXPECT_EQ(PairsOf(RawLine("-a:1 -b:\"2 3\"")), (Pairs{{"a", "1"}, {"b", "2 3"}}));
-
-    CCommandLineParams forgotten;
-    forgotten.Parse("/x:", false);
-    forgotten.Parse("movie.avi", false);
-    EXPECT_TRUE(PairsOf(forgotten).empty()) << "a pending switch ends with its text";
-    EXPECT_EQ(forgotten.GetFile(), "movie.avi");
-}
-
-TEST(CommandLineParamsTest, QuotesInsideAValueAndFileQuotesThatClose)
-{
-    EXPECT_EQ(PairsOf(RawLine("/t:say\"hi\" /u:v")), (Pairs{{"t", "say\"hi\""}, {"u", "v"}}));
-    CCommandLineParams closed = RawLine("\"a b\" c");
-    EXPECT_EQ(closed.GetFile(), "c") << "a quoted file is closed; the next value replaces it";
-}
-
-TEST(CommandLineParamsTest, ResultsAccumulateOverCalls)
-{
-    CCommandLineParams params;
-    params.Parse("/x:1 first.avi", false);
-    params.Parse("/y:2 second.avi", false);
-    EXPECT_EQ(PairsOf(params), (Pairs{{"x", "1"}, {"y", "2"}}));
+    params.Parse(nullptr, false);
+    params.Parse("/x:1 /y:", false);
+    EXPECT_FALSE(params.HasParams()) << "no file";
+    params.Parse("first.avi", false);
+    EXPECT_EQ(PairsOf(params), (Pairs{{"x", "1"}})) << "a pending switch ends with its text";
+    EXPECT_TRUE(params.HasParams());
+    params.Parse("/z:3 second.avi", false);
     EXPECT_EQ(params.GetFile(), "second.avi");
 
-    CCommandLineParams copy(params);
-    EXPECT_EQ(PairsOf(copy), PairsOf(params));
     CCommandLineParams assigned;
-    assigned.Parse("/z:3", false);
-    assigned = params;
-    EXPECT_EQ(PairsOf(assigned), PairsOf(params));
+    assigned.Parse("/w:0", false);
+    assigned = CCommandLineParams(params);
+    EXPECT_EQ(PairsOf(assigned), (Pairs{{"x", "1"}, {"z", "3"}}));
     EXPECT_EQ(assigned.GetFile(), "second.avi");
-}
 
-TEST(CommandLineParamsTest, ArgumentVectorsAreReadWhole)
-{
+    // Arguments the system split off are read whole, the program path never.
     char program[] = "C:\\Program Files\\Tarnwell\\converter.exe";
     char file[] = "C:\\My Movies\\holiday clip.avi";
     char format[] = "/format:mpeg 4 part 2";
     char* arguments[] = {program, file, format};
-
-    CCommandLineParams params;
-    params.Parse(arguments, 3);
-    EXPECT_EQ(params.GetFile(), "C:\\My Movies\\holiday clip.avi");
-    EXPECT_EQ(PairsOf(params), (Pairs{{"format", "mpeg 4 part 2"}}));
-
-    CCommandLineParams onlyProgram;
-    onlyProgram.Parse(arguments, 1);
-    onlyProgram.Parse(arguments, 0);
-    EXPECT_EQ(onlyProgram.GetFile(), "") << "the program path is never the file";
-    EXPECT_EQ(onlyProgram.GetParams().GetLookupCount(), 0);
-
-    CCommandLineParams raw = RawLine("/format:mpeg 4 part 2");
-    EXPECT_EQ(PairsOf(raw), (Pairs{{"format", "mpeg"}})) << "the raw line splits at spaces";
-    EXPECT_EQ(raw.GetFile(), "4 part 2");
+    CCommandLineParams whole;
+    whole.Parse(arguments, 1);
+    EXPECT_EQ(whole.GetFile(), "");
+    whole.Parse(arguments, 3);
+    EXPECT_EQ(whole.GetFile(), "C:\\My Movies\\holiday clip.avi");
+    EXPECT_EQ(PairsOf(whole), (Pairs{{"format", "mpeg 4 part 2"}}));
 }
 
 // Random texts of the characters that steer the tokenizer, each ending on the last byte
@@ -150,16 +106,13 @@ TEST(CommandLineParamsTest, RandomLinesNeverReadPastTheText)
             text += alphabet[random() % (sizeof alphabet - 1)];
         char* copy = block + page - (length + 1);
         std::memcpy(copy, text.c_str(), length + 1);
-
         for (bool whole : {false, true}) {
             CCommandLineParams params;
             params.Parse(copy, whole);
-            char* arguments[] = {copy, copy};
-            params.Parse(arguments, 2);
             // Everything taken is a piece of the text itself.
             EXPECT_NE(text.find(static_cast<const char*>(params.GetFile())), std::string::npos) << text;
             for (const auto& [name, value] : PairsOf(params)) {
-                EXPECT_NE(text.find(name), std::string::npos) << text;
+                EXPECT_NE(text.find(name + ":"), std::string::npos) << text;
                 EXPECT_NE(text.find(value), std::string::npos) << text;
             }
         }

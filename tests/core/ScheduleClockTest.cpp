@@ -57,41 +57,34 @@ const long kStopNow = CScheduleClock::kStopNow;
 
 TEST_F(ScheduleClock, StartDueWithinTwentyFiveSecondsFiresInsideTheSetterBeforeTheChange)
 {
-    clock.SetStartTime(kNoon + CTimeSpan(10), true);
-    EXPECT_EQ(recorder.codes, (std::vector<long>{ kStartNow, kChanged }));
+    for (LONGLONG ahead : {10, -3600, 24}) {
+        recorder.codes.clear();
+        clock.SetStartTime(kNoon + CTimeSpan(ahead), true);
+        EXPECT_EQ(recorder.codes, (std::vector<long>{kStartNow, kChanged})) << ahead << " s ahead";
+        EXPECT_FALSE(clock.StartTimerOn());
+        EXPECT_FALSE(clock.GetStartTimer().IsActive());
+    }
     EXPECT_EQ(recorder.lastSender, static_cast<CScheduleClock*>(&clock));
-    EXPECT_FALSE(clock.StartTimerOn());
-    EXPECT_FALSE(clock.GetStartTimer().IsActive());
-    EXPECT_EQ(clock.GetText(), "");
-
-    recorder.codes.clear();
-    clock.SetStartTime(kNoon - CTimeSpan(3600), true);
-    EXPECT_EQ(recorder.codes, (std::vector<long>{ kStartNow, kChanged })) << "a past start fires at once";
-
-    recorder.codes.clear();
-    clock.SetStartTime(kNoon + CTimeSpan(24), true);
-    EXPECT_EQ(recorder.codes, (std::vector<long>{ kStartNow, kChanged }));
-
     recorder.codes.clear();
     clock.SetStartTime(kNoon + CTimeSpan(25), true);
-    EXPECT_EQ(recorder.codes, (std::vector<long>{ kChanged })) << "25 seconds ahead waits";
+    EXPECT_EQ(recorder.codes, (std::vector<long>{kChanged})) << "25 seconds ahead waits";
     EXPECT_EQ(clock.GetStartTimer().GetPeriod(), 25000u);
 }
 
-TEST_F(ScheduleClock, StartAMinuteAheadArmsItsTimerAndFiresOnItsTick)
+TEST_F(ScheduleClock, EachScheduleArmsItsOwnTimerAndFiresOnceOnItsTick)
 {
-    clock.SetStartTime(kNoon + CTimeSpan(60), true);
-    EXPECT_EQ(recorder.codes, (std::vector<long>{ kChanged }));
+    clock.SetStartTime(kNoon + CTimeSpan(100), true);
+    clock.SetStopTime(kNoon + CTimeSpan(50), true);
     EXPECT_TRUE(clock.StartTimerOn());
-    ASSERT_TRUE(clock.GetStartTimer().IsActive());
-    EXPECT_EQ(clock.GetStartTimer().GetPeriod(), 60000u);
-    EXPECT_FALSE(clock.GetStopTimer().IsActive());
+    EXPECT_EQ(clock.GetStartTimer().GetPeriod(), 100000u);
+    EXPECT_EQ(clock.GetStopTimer().GetPeriod(), 50000u);
 
-    CDrivenClock::sNow = kNoon + CTimeSpan(60);
-    clock.GetStartTimer().OnTimer();
-    EXPECT_EQ(recorder.codes, (std::vector<long>{ kChanged, kStartNow }));
-    EXPECT_FALSE(clock.StartTimerOn());
-    EXPECT_FALSE(clock.GetStartTimer().IsActive()) << "a schedule fires once";
+    CDrivenClock::sNow = kNoon + CTimeSpan(50);
+    clock.GetStopTimer().OnTimer();
+    EXPECT_EQ(recorder.codes, (std::vector<long>{kChanged, kChanged, kStopNow}));
+    EXPECT_FALSE(clock.StopTimerOn());
+    EXPECT_FALSE(clock.GetStopTimer().IsActive()) << "a schedule fires once";
+    EXPECT_EQ(clock.GetStartTimer().GetPeriod(), 100000u) << "the stop's tick leaves the start alone";
 }
 
 TEST_F(ScheduleClock, FortyDayStopArmsTheLongestPeriodAndArmsAgainOnItsTick)
@@ -103,14 +96,14 @@ TEST_F(ScheduleClock, FortyDayStopArmsTheLongestPeriodAndArmsAgainOnItsTick)
 
     CDrivenClock::sNow = kNoon + CTimeSpan(2147484);
     clock.GetStopTimer().OnTimer();
-    EXPECT_EQ(recorder.codes, (std::vector<long>{ kChanged })) << "the capped tick is not the stop";
+    EXPECT_EQ(recorder.codes, (std::vector<long>{kChanged})) << "the capped tick is not the stop";
     EXPECT_TRUE(clock.StopTimerOn());
     ASSERT_TRUE(clock.GetStopTimer().IsActive());
     EXPECT_EQ(clock.GetStopTimer().GetPeriod(), static_cast<unsigned long>((40 * kDay - 2147484) * 1000));
 
     CDrivenClock::sNow = stop;
     clock.GetStopTimer().OnTimer();
-    EXPECT_EQ(recorder.codes, (std::vector<long>{ kChanged, kStopNow }));
+    EXPECT_EQ(recorder.codes, (std::vector<long>{kChanged, kStopNow}));
     EXPECT_FALSE(clock.StopTimerOn());
 }
 
@@ -119,10 +112,10 @@ TEST_F(ScheduleClock, OnlyChangesAreBroadcast)
     const CTime start = kNoon + CTimeSpan(100);
     clock.SetStartTime(start, true);
     clock.SetStartTime(start, true);
-    EXPECT_EQ(recorder.codes, (std::vector<long>{ kChanged }));
+    EXPECT_EQ(recorder.codes, (std::vector<long>{kChanged}));
 
     clock.SetStartTime(start, false);
-    EXPECT_EQ(recorder.codes, (std::vector<long>{ kChanged, kChanged }));
+    EXPECT_EQ(recorder.codes, (std::vector<long>{kChanged, kChanged}));
     EXPECT_FALSE(clock.GetStartTimer().IsActive()) << "turning a start off stops its timer";
     clock.SetStartTime(start, false);
     EXPECT_EQ(recorder.codes.size(), 2u);
@@ -133,21 +126,6 @@ TEST_F(ScheduleClock, OnlyChangesAreBroadcast)
     EXPECT_EQ(recorder.codes.size(), 3u);
 }
 
-TEST_F(ScheduleClock, SchedulesAreIndependentAndAnEarlierStopFiresFirst)
-{
-    clock.SetStartTime(kNoon + CTimeSpan(100), true);
-    clock.SetStopTime(kNoon + CTimeSpan(50), true);
-    EXPECT_EQ(clock.GetStartTimer().GetPeriod(), 100000u);
-    EXPECT_EQ(clock.GetStopTimer().GetPeriod(), 50000u);
-
-    CDrivenClock::sNow = kNoon + CTimeSpan(50);
-    clock.GetStopTimer().OnTimer();
-    EXPECT_EQ(recorder.codes, (std::vector<long>{ kChanged, kChanged, kStopNow }));
-    EXPECT_TRUE(clock.StartTimerOn());
-    EXPECT_TRUE(clock.GetStartTimer().IsActive());
-    EXPECT_EQ(clock.GetStartTimer().GetPeriod(), 100000u) << "the stop's tick leaves the start alone";
-}
-
 TEST_F(ScheduleClock, TextShowsThePendingStartBeforeThePendingStop)
 {
     const CTime start = kNoon + CTimeSpan(kDay);
@@ -156,24 +134,10 @@ TEST_F(ScheduleClock, TextShowsThePendingStartBeforeThePendingStop)
     clock.SetStopTime(stop, true);
     EXPECT_EQ(clock.GetText(), CString("Stop recording at: ") + stop.Format("%c"));
     clock.SetStartTime(start, true);
-    const CString startText = clock.GetText();
-    EXPECT_EQ(startText, CString("Start recording at: ") + start.Format("%c"));
-    EXPECT_GT(startText.GetLength(), 25) << "the time itself is shown";
+    EXPECT_EQ(clock.GetText(), CString("Start recording at: ") + start.Format("%c"));
 
     clock.TriggerStart();
     EXPECT_EQ(clock.GetText(), CString("Stop recording at: ") + stop.Format("%c"));
     clock.SetStopTime(stop, false);
     EXPECT_EQ(clock.GetText(), "");
-}
-
-TEST(ScheduleClockTimers, DestroyingTheClockStopsItsTimers)
-{
-    ASSERT_EQ(::FindWindowA(nullptr, "Timers"), nullptr);
-    {
-        CScheduleClock clock;
-        clock.SetStartTime(CTime::GetCurrentTime() + CTimeSpan(3600), true);
-        EXPECT_TRUE(clock.StartTimerOn());
-        EXPECT_NE(::FindWindowA(nullptr, "Timers"), nullptr);
-    }
-    EXPECT_EQ(::FindWindowA(nullptr, "Timers"), nullptr);
 }

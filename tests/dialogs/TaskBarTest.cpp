@@ -1,7 +1,6 @@
 #include "MenuPicker.h"
 #include "MessagePump.h"
 #include "PreservedFile.h"
-#include "ScratchFolder.h"
 #include "StandInTray.h"
 
 #include "res/resource.h"
@@ -15,9 +14,6 @@
 
 namespace {
 
-const UINT kShowCommand = 0x8301;
-const UINT kQuitCommand = 0x8302;
-
 // Notes the popup menu's commands that reach the task-bar window.
 template <class TWindow>
 class CMenuRecording : public TWindow {
@@ -27,8 +23,6 @@ public:
     void HandleTaskBarMenuCommand(int commandId) override { handled.push_back(commandId); }
 };
 
-using CRecordingDialog = CMenuRecording<CTaskBarDialog>;
-
 // Any template does for a window that only needs to exist: the library's error dialog.
 template <class TDialog>
 void Open(TDialog& dialog)
@@ -37,9 +31,11 @@ void Open(TDialog& dialog)
     dialog.ShowWindow(SW_SHOW);
 }
 
-void Minimise(CWnd& window)
+// Minimises the window and tells whether it is still visible.
+bool VisibleAfterMinimising(CWnd& window)
 {
     window.SendMessage(WM_SIZE, SIZE_MINIMIZED, 0);
+    return window.IsWindowVisible() != FALSE;
 }
 
 void TrayClick(CWnd& window, WPARAM icon, LPARAM mouseMessage)
@@ -52,8 +48,6 @@ using Operations = std::vector<StandInTray::SOperation>;
 class TaskBarTest : public ::testing::Test {
 protected:
     PreservedFile settings{UDirectoryUtils::GetUserAppDataDirectory() + "settings.ini"};
-    const std::vector<StandInTray::SOperation>& TrayOperations() const { return tray->Operations(); }
-
     std::optional<StandInTray> tray{std::in_place};
 };
 
@@ -61,190 +55,121 @@ TEST_F(TaskBarTest, TheTraySettingLivesInTheUsersSettingsFile)
 {
     EXPECT_FALSE(CTaskBarDialog::GetMinimizeToSystemTray()) << "off by default";
     CTaskBarDialog::SetMinimizeToSystemTray(true);
-    EXPECT_TRUE(CTaskBarDialog::GetMinimizeToSystemTray());
     EXPECT_EQ(::GetPrivateProfileIntA("Window", "Tray", -1, settings.Path().c_str()), 1);
     CTaskBarDialog::SetMinimizeToSystemTray(false);
     EXPECT_EQ(::GetPrivateProfileIntA("Window", "Tray", -1, settings.Path().c_str()), 0);
-
     ::WritePrivateProfileStringA("Window", "Tray", "5", settings.Path().c_str());
     EXPECT_TRUE(CTaskBarDialog::GetMinimizeToSystemTray()) << "any number but 0 is on";
 }
 
-TEST_F(TaskBarTest, TheIconRecordIsAlwaysTheSame)
-{
-    CTaskBarDialog dialog(IDD_ERROR, nullptr);
-    Open(dialog);
-    CTaskBarIcon& icon = dialog.GetTaskBarIcon();
-    icon.GetRotator().AddIcon(IDI_TNW_LIBRARY);
-    icon.SetTip(std::string(200, 'x').c_str());
-
-    const NOTIFYICONDATAA record = icon.MakeRecord(dialog.m_hWnd);
-    EXPECT_EQ(record.hWnd, dialog.m_hWnd);
-    EXPECT_EQ(record.uID, 100u);
-    EXPECT_EQ(record.uFlags, 7u);
-    EXPECT_EQ(record.uCallbackMessage, 1026u);
-    EXPECT_EQ(record.hIcon, icon.GetRotator().GetIcon());
-    EXPECT_EQ(std::string(record.szTip), std::string(127, 'x')) << "a long tip is cut to 127 characters";
-    // Only the fields of the version-2 record: 488 bytes in a 32-bit program.
-    EXPECT_EQ(record.cbSize, sizeof(void*) == 4 ? 488u : static_cast<DWORD>(FIELD_OFFSET(NOTIFYICONDATAA, guidItem)));
-    dialog.DestroyWindow();
-}
-
-TEST_F(TaskBarTest, TheIconIsAddedOnceThenUpdatedUntilReset)
-{
-    CTaskBarDialog dialog(IDD_ERROR, nullptr);
-    Open(dialog);
-    HWND owner = dialog.m_hWnd;
-    CTaskBarIcon& icon = dialog.GetTaskBarIcon();
-    EXPECT_FALSE(icon.IsShown());
-    dialog.SetTrayIcon();
-    EXPECT_TRUE(icon.IsShown());
-    icon.SetTip("converting");
-    dialog.SetTrayIcon();
-    dialog.ResetTrayIcon();
-    EXPECT_FALSE(icon.IsShown());
-    dialog.SetTrayIcon();
-    EXPECT_EQ(TrayOperations(), (Operations{{NIM_ADD, owner}, {NIM_MODIFY, owner}, {NIM_DELETE, owner},
-                                             {NIM_ADD, owner}}));
-
-    tray->Forget();
-    dialog.SendMessage(WM_CLOSE);
-    EXPECT_FALSE(icon.IsShown()) << "closing takes the icon away";
-    EXPECT_EQ(TrayOperations(), (Operations{{NIM_DELETE, owner}}));
-    dialog.DestroyWindow();
-}
-
-TEST_F(TaskBarTest, AnIconTheShellRefusedIsAddedAgainLater)
-{
-    CTaskBarDialog dialog(IDD_ERROR, nullptr);
-    Open(dialog);
-    // No notification area at all for a moment.
-    tray.reset();
-    dialog.SetTrayIcon();
-    EXPECT_FALSE(dialog.GetTaskBarIcon().IsShown());
-    tray.emplace();
-    dialog.SetTrayIcon();
-    EXPECT_TRUE(dialog.GetTaskBarIcon().IsShown());
-    EXPECT_EQ(TrayOperations(), (Operations{{NIM_ADD, dialog.m_hWnd}}));
-    dialog.ResetTrayIcon();
-    dialog.DestroyWindow();
-}
-
-TEST_F(TaskBarTest, AWindowThatGoesTakesItsIconAlong)
+TEST_F(TaskBarTest, TheRotatorsIconIsAddedOnceUpdatedAndTakenAwayWithItsWindow)
 {
     HWND owner = nullptr;
     {
         CTaskBarDialog2 dialog(IDD_ERROR, nullptr);
         Open(dialog);
         owner = dialog.m_hWnd;
+        CTaskBarIcon& icon = dialog.GetTaskBarIcon();
+        CIconRotator& rotator = icon.GetRotator();
+        rotator.AddIcon(IDI_TNW_LIBRARY);
+        rotator.AddIcon(IDI_TNW_LIBRARY);
+        icon.SetTip(std::string(200, 'x').c_str());
+        const NOTIFYICONDATAA record = icon.MakeRecord(owner);
+        EXPECT_EQ(record.uID, 100u);
+        EXPECT_EQ(record.uFlags, 7u);
+        EXPECT_EQ(record.uCallbackMessage, 1026u);
+        EXPECT_EQ(record.hIcon, rotator.GetIcon());
+        EXPECT_EQ(std::string(record.szTip), std::string(127, 'x')) << "a long tip is cut to 127 characters";
+        // Only the fields of the version-2 record: 488 bytes in a 32-bit program.
+        EXPECT_EQ(record.cbSize,
+                  sizeof(void*) == 4 ? 488u : static_cast<DWORD>(FIELD_OFFSET(NOTIFYICONDATAA, guidItem)));
+
+        // Without a notification area the add fails and is tried again by the next call.
+        tray.reset();
         dialog.SetTrayIcon();
+        EXPECT_FALSE(icon.IsShown());
+        tray.emplace();
+        rotator.SetCurrent(1);
+        EXPECT_TRUE(dialog.ListenToMessage(CIconRotator::kIconChanged, &rotator, nullptr));
+        EXPECT_FALSE(dialog.ListenToMessage(CTimer::kTimerTick, &rotator, nullptr));
+        dialog.ResetTrayIcon();
+        EXPECT_FALSE(icon.IsShown());
+        dialog.SetTrayIcon();
+        EXPECT_EQ(tray->Operations(), (Operations{{NIM_ADD, owner}, {NIM_MODIFY, owner}, {NIM_DELETE, owner},
+                                                   {NIM_ADD, owner}}));
+        tray->Forget();
+        dialog.SendMessage(WM_CLOSE);
+        EXPECT_EQ(tray->Operations(), (Operations{{NIM_DELETE, owner}})) << "closing takes the icon away";
+
+        dialog.SetTrayIcon();
+        tray->Forget();
         dialog.DestroyWindow();
     }
-    EXPECT_EQ(TrayOperations(), (Operations{{NIM_ADD, owner}, {NIM_DELETE, owner}}));
+    EXPECT_EQ(tray->Operations(), (Operations{{NIM_DELETE, owner}})) << "a window that goes takes its icon along";
 }
 
-TEST_F(TaskBarTest, TheRotatorsChangesShowTheIcon)
+TEST_F(TaskBarTest, EachWindowHidesWhenMinimisedByItsOwnRule)
 {
     CTaskBarDialog dialog(IDD_ERROR, nullptr);
     CTaskBarDialog2 dialog2(IDD_ERROR, nullptr);
     Open(dialog);
     Open(dialog2);
-    for (CIconRotator* rotator : {&dialog.GetTaskBarIcon().GetRotator(), &dialog2.GetTaskBarIcon().GetRotator()}) {
-        rotator->AddIcon(IDI_TNW_LIBRARY);
-        rotator->AddIcon(IDI_TNW_LIBRARY);
-        rotator->SetCurrent(1);
-        rotator->SetCurrent(0);
-    }
-    EXPECT_EQ(TrayOperations(), (Operations{{NIM_ADD, dialog.m_hWnd}, {NIM_MODIFY, dialog.m_hWnd},
-                                             {NIM_ADD, dialog2.m_hWnd}, {NIM_MODIFY, dialog2.m_hWnd}}));
+    auto* frame = static_cast<CTaskBarFrame*>(RUNTIME_CLASS(CTaskBarFrame)->CreateObject());
+    ASSERT_TRUE(frame->Create(nullptr, "tray frame"));
+    frame->ShowWindow(SW_SHOW);
+    EXPECT_TRUE(frame->GetStyle() & WS_CLIPCHILDREN) << "a plain frame";
 
-    // The first dialog passes the broadcast on, the second takes it.
-    CIconRotator& rotator = dialog.GetTaskBarIcon().GetRotator();
-    EXPECT_FALSE(dialog.ListenToMessage(CIconRotator::kIconChanged, &rotator, nullptr));
-    EXPECT_TRUE(dialog2.ListenToMessage(CIconRotator::kIconChanged, &rotator, nullptr));
-    EXPECT_FALSE(dialog2.ListenToMessage(CTimer::kTimerTick, &rotator, nullptr));
-    dialog.DestroyWindow();
-    dialog2.DestroyWindow();
-}
-
-TEST_F(TaskBarTest, MinimisingHidesTheDialogWhenTheSettingSaysSo)
-{
-    CTaskBarDialog dialog(IDD_ERROR, nullptr);
-    Open(dialog);
-    Minimise(dialog);
-    EXPECT_TRUE(dialog.IsWindowVisible()) << "the setting is off";
-
+    EXPECT_TRUE(VisibleAfterMinimising(dialog));
     CTaskBarDialog::SetMinimizeToSystemTray(true);
-    Minimise(dialog);
-    EXPECT_FALSE(dialog.IsWindowVisible()) << "hidden even without an icon";
-
+    EXPECT_FALSE(VisibleAfterMinimising(dialog)) << "hidden by the setting, even without an icon";
     TrayClick(dialog, 101, WM_LBUTTONDBLCLK);
     TrayClick(dialog, 100, WM_LBUTTONDOWN);
     EXPECT_FALSE(dialog.IsWindowVisible()) << "other icons and other clicks are ignored";
     TrayClick(dialog, 100, WM_LBUTTONDBLCLK);
     EXPECT_TRUE(dialog.IsWindowVisible());
-    dialog.DestroyWindow();
-}
 
-TEST_F(TaskBarTest, TheSecondDialogAndTheFrameHideOnlyWithBothSwitches)
-{
-    CTaskBarDialog::SetMinimizeToSystemTray(true);
-    CTaskBarDialog2 dialog(IDD_ERROR, nullptr);
-    Open(dialog);
-    auto* frame = static_cast<CTaskBarFrame*>(RUNTIME_CLASS(CTaskBarFrame)->CreateObject());
-    ASSERT_NE(frame, nullptr);
-    ASSERT_TRUE(frame->Create(nullptr, "tray frame"));
-    frame->ShowWindow(SW_SHOW);
-    EXPECT_TRUE(frame->GetStyle() & WS_CLIPCHILDREN);
-    EXPECT_FALSE(frame->GetExStyle() & WS_EX_CLIENTEDGE);
-
-    Minimise(dialog);
-    Minimise(*frame);
-    EXPECT_TRUE(dialog.IsWindowVisible()) << "the application-wide setting is not theirs";
-    EXPECT_TRUE(frame->IsWindowVisible());
-
-    dialog.EnableTray(true);
+    // The application-wide setting is not theirs: both switches decide.
+    dialog2.EnableTray(true);
     frame->SetMinimizeToTray(true);
-    Minimise(dialog);
-    Minimise(*frame);
-    EXPECT_TRUE(dialog.IsWindowVisible());
-    EXPECT_TRUE(frame->IsWindowVisible());
-
-    dialog.SetMinimizeToTray(true);
+    EXPECT_TRUE(VisibleAfterMinimising(dialog2));
+    EXPECT_TRUE(VisibleAfterMinimising(*frame));
+    dialog2.SetMinimizeToTray(true);
     frame->EnableTray(true);
-    Minimise(dialog);
-    Minimise(*frame);
-    EXPECT_FALSE(dialog.IsWindowVisible());
-    EXPECT_FALSE(frame->IsWindowVisible());
+    EXPECT_FALSE(VisibleAfterMinimising(dialog2));
+    EXPECT_FALSE(VisibleAfterMinimising(*frame));
 
     TrayClick(*frame, 100, WM_LBUTTONDBLCLK);
     EXPECT_TRUE(frame->IsWindowVisible());
     HWND frameWindow = frame->m_hWnd;
     frame->SetTrayIcon();
-    EXPECT_TRUE(frame->GetTaskBarIcon().IsShown());
     frame->SendMessage(WM_CLOSE);
     EXPECT_FALSE(::IsWindow(frameWindow)) << "a frame closes and frees itself";
-    EXPECT_EQ(TrayOperations(), (Operations{{NIM_ADD, frameWindow}, {NIM_DELETE, frameWindow}}));
+    EXPECT_EQ(tray->Operations(), (Operations{{NIM_ADD, frameWindow}, {NIM_DELETE, frameWindow}}));
+    EXPECT_FALSE(dialog.ListenToMessage(CIconRotator::kIconChanged, &dialog.GetTaskBarIcon().GetRotator(), nullptr))
+        << "the first dialog of the family answers the icon change as CListener does";
     dialog.DestroyWindow();
+    dialog2.DestroyWindow();
 }
 
-TEST_F(TaskBarTest, ARightClickOpensTheMenuWhoseCommandsReachTheWindow)
+TEST_F(TaskBarTest, MenuCommandsEndAtTheHook)
 {
-    CRecordingDialog dialog(IDD_ERROR, nullptr);
+    CMenuRecording<CTaskBarDialog> dialog(IDD_ERROR, nullptr);
     Open(dialog);
     CPopupMenu& menu = dialog.GetTaskBarIcon().GetPopupMenu();
-    menu.AddItem("Quit", kQuitCommand);
-    menu.AddItem("Show", kShowCommand);
+    menu.AddItem("Show", 0x8301);
+    // An item whose id is the dialog's Cancel must not end the dialog.
+    menu.AddItem("Hide", IDCANCEL);
     {
         MenuPicker picker;
         TrayClick(dialog, 100, WM_RBUTTONUP);
-        EXPECT_TRUE(PumpMessagesUntil([&] { return !dialog.handled.empty(); }, 5000));
+        EXPECT_TRUE(PumpMessagesUntil([&] { return !dialog.handled.empty(); }));
         EXPECT_TRUE(picker.Picked());
     }
-    EXPECT_EQ(dialog.handled, std::vector<int>{static_cast<int>(kShowCommand)});
+    EXPECT_EQ(dialog.handled, std::vector<int>{IDCANCEL});
+    EXPECT_TRUE(dialog.IsWindowVisible()) << "the dialog's own Cancel did not run";
 
-    dialog.SendMessage(WM_COMMAND, IDCANCEL + 0x8000);
-    EXPECT_EQ(dialog.handled.size(), 1u) << "other commands are not the menu's";
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(dialog.m_hWnd));
+    EXPECT_EQ(dialog.handled.size(), 1u) << "a button's command is not the menu's";
     TrayClick(dialog, 101, WM_RBUTTONUP);
     EXPECT_EQ(dialog.handled.size(), 1u);
     dialog.DestroyWindow();

@@ -54,33 +54,6 @@ TEST_F(WebAddressesTest, UnknownTagsFallBackToTheHomePageAndAreWrittenBack)
     EXPECT_EQ(UWebAddresses::GetAddressByTag(nullptr), UWebAddresses::kHomePage);
 }
 
-TEST_F(WebAddressesTest, EachGetterAsksForItsOwnTag)
-{
-    const struct {
-        CString (*getter)();
-        const char* tag;
-    } getters[] = {
-        {&UWebAddresses::GetDxDownloadAddress, "DirectX"},
-        {&UWebAddresses::GetWmfDownloadAddress, "Windows Media Format 9 runtime"},
-        {&UWebAddresses::GetWmSecurityDownloadAddress, "Windows Mobile Security Configuration Manager"},
-        {&UWebAddresses::GetAspiDownloadAddress, "ASPI"},
-        {&UWebAddresses::GetAc3DownloadAddress, "AC-3 Decoder"},
-        {&UWebAddresses::GetDivxDownloadAddress, "DivX Codec"},
-        {&UWebAddresses::GetQuickTimeDownloadAddress, "QuickTime"},
-        {&UWebAddresses::GetTtsEngineDownloadAddress, "Voices"},
-        {&UWebAddresses::GetXvidDownloadAddress, "Xvid Codec"},
-        {&UWebAddresses::GetLameAcmDownloadAddress, "lame_enc.dll"},
-        {&UWebAddresses::Get3ivxDownloadAddress, "Combined Community Codec Pack"},
-        {&UWebAddresses::GetRealAlternativeDownloadAddress, "Real Alternative"},
-    };
-    MakeFolder();
-    for (const auto& getter : getters) {
-        const std::string address = std::string("http://127.0.0.1:8/") + getter.tag;
-        ::WritePrivateProfileStringA("Link", getter.tag, address.c_str(), links.Path().c_str());
-        EXPECT_EQ(getter.getter(), address.c_str()) << getter.tag;
-    }
-}
-
 TEST_F(WebAddressesTest, ApplicationPagesGoByShortName)
 {
     MakeFolder();

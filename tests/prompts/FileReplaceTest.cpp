@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -25,17 +26,12 @@ protected:
 
 } // namespace
 
-TEST_F(FileReplaceTest, AFreePathIsUsedWhateverTheOption)
-{
-    const std::string fresh = scratch.File("fresh.mp4");
-    for (int option : { 0, 1, 2, 3, 7, -1 })
-        EXPECT_EQ(UFileReplace::GetFilePath(nullptr, fresh.c_str(), static_cast<EFileReplace>(option)),
-                  fresh.c_str())
-            << "option " << option;
-}
-
 TEST_F(FileReplaceTest, ReplaceSkipAndRename)
 {
+    const std::string fresh = scratch.File("fresh.mp4");
+    for (int option : {0, 1, 2, 3, -1})
+        EXPECT_EQ(UFileReplace::GetFilePath(nullptr, fresh.c_str(), static_cast<EFileReplace>(option)), fresh.c_str())
+            << "a free path is used whatever the option, " << option;
     EXPECT_EQ(Path(kFileReplaceReplace), clip.c_str());
     EXPECT_EQ(Path(kFileReplaceSkip), "");
     EXPECT_EQ(Path(static_cast<EFileReplace>(42)), "") << "unknown options skip";
@@ -45,67 +41,55 @@ TEST_F(FileReplaceTest, ReplaceSkipAndRename)
     ASSERT_TRUE(::CreateDirectoryA(scratch.File("clip_3.mp4").c_str(), nullptr));
     EXPECT_EQ(Path(kFileReplaceRename), scratch.File("clip_4.mp4").c_str());
     EXPECT_EQ(ReadWholeFile(clip), "first run") << "renaming leaves the existing file alone";
-}
 
-TEST_F(FileReplaceTest, RenamedNamesWithoutExtensionOrFolder)
-{
     ASSERT_TRUE(WriteWholeFile(scratch.File("README"), "x"));
     EXPECT_EQ(UFileReplace::AutoRenameFilePath(scratch.File("README").c_str()), scratch.File("README_2").c_str());
     EXPECT_EQ(UFileReplace::AutoRenameFilePath("clip.final.mp4"), "clip.final_2.mp4") << "a bare name stays bare";
     EXPECT_EQ(UFileReplace::AutoRenameFilePath(""), "");
 }
 
-TEST_F(FileReplaceTest, WhenEveryNumberIsTakenTheFileIsSkipped)
+TEST_F(FileReplaceTest, TheNumbersEndAt9998ThenTheFileIsSkipped)
 {
-    for (int number = 2; number <= 9998; ++number) {
-        const std::string taken = scratch.File("clip_" + std::to_string(number) + ".mp4");
-        HANDLE file = ::CreateFileA(taken.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE) << taken;
-        ::CloseHandle(file);
-    }
-    EXPECT_EQ(Path(kFileReplaceRename), "");
-    EXPECT_EQ(ReadWholeFile(clip), "first run");
+    std::vector<std::string> asked;
+    const auto allTaken = [&](const char* path) {
+        asked.push_back(path);
+        return true;
+    };
+    EXPECT_EQ(UFileReplace::AutoRenameFilePath("C:\\out\\clip.mp4", allTaken), "");
+    ASSERT_EQ(asked.size(), 9997u);
+    EXPECT_EQ(asked.front(), "C:\\out\\clip_2.mp4");
+    EXPECT_EQ(asked.back(), "C:\\out\\clip_9998.mp4");
+
+    const auto lastFree = [](const char* path) { return std::string(path) != "C:\\out\\clip_9998.mp4"; };
+    EXPECT_EQ(UFileReplace::AutoRenameFilePath("C:\\out\\clip.mp4", lastFree), "C:\\out\\clip_9998.mp4");
 }
 
-TEST_F(FileReplaceTest, AskingAloneLeavesTheFileToTheWriter)
+TEST_F(FileReplaceTest, AskingAloneLeavesTheFileToTheWriterAndInASeriesDeletesItOnYes)
 {
-    CString message;
+    std::string message;
     bool boxShown = true;
-    CDialogDriver yes("Confirm", [&](HWND dialog) {
-        char text[512] = {};
-        ::GetDlgItemTextA(dialog, IDC_TNW_PROMPT, text, sizeof text);
-        message = text;
-        boxShown = ::IsWindowVisible(::GetDlgItem(dialog, IDC_TNW_APPLY_TO_ALL)) != FALSE;
+    CDialogDriver alone("Confirm", [&](HWND dialog) {
+        message = CDialogDriver::TextOf(dialog, IDC_TNW_PROMPT);
+        boxShown = CDialogDriver::Shows(dialog, IDC_TNW_APPLY_TO_ALL);
         CDialogDriver::Press(dialog, IDYES);
     });
     EXPECT_EQ(Path(kFileReplaceAsk), clip.c_str());
-    ASSERT_TRUE(yes.Acted());
-    EXPECT_EQ(message, (clip + " already exists. Would you like to replace the file?").c_str());
+    ASSERT_TRUE(alone.Acted());
+    EXPECT_EQ(message, clip + " already exists. Would you like to replace the file?");
     EXPECT_FALSE(boxShown) << "a single question has nothing to apply to all";
     EXPECT_TRUE(UFileUtils::FileExist(clip.c_str()));
 
-    CDialogDriver no("Confirm", [](HWND dialog) { CDialogDriver::Press(dialog, IDNO); });
-    EXPECT_EQ(Path(kFileReplaceAsk), "");
-    ASSERT_TRUE(no.Acted());
-}
-
-TEST_F(FileReplaceTest, AskingInASeriesDeletesOnYesAndRemembersApplyToAll)
-{
     CRepeatPrompter prompter;
+    CDialogDriver no("Confirm", [&](HWND dialog) {
+        boxShown = CDialogDriver::Shows(dialog, IDC_TNW_APPLY_TO_ALL);
+        CDialogDriver::Press(dialog, IDNO);
+    });
+    EXPECT_EQ(Path(kFileReplaceAsk, &prompter), "");
+    ASSERT_TRUE(no.Acted());
+    EXPECT_TRUE(boxShown);
+    EXPECT_EQ(ReadWholeFile(clip), "first run");
     CDialogDriver yes("Confirm", [](HWND dialog) { CDialogDriver::Press(dialog, IDYES); });
     EXPECT_EQ(Path(kFileReplaceAsk, &prompter), clip.c_str());
     ASSERT_TRUE(yes.Acted());
     EXPECT_FALSE(UFileUtils::FileExist(clip.c_str())) << "the old file made way";
-
-    ASSERT_TRUE(WriteWholeFile(clip, "second run"));
-    CDialogDriver noToAll("Confirm", [](HWND dialog) {
-        CDialogDriver::Press(dialog, IDC_TNW_APPLY_TO_ALL);
-        CDialogDriver::Press(dialog, IDNO);
-    });
-    EXPECT_EQ(Path(kFileReplaceAsk, &prompter), "");
-    ASSERT_TRUE(noToAll.Acted());
-    CDialogDriver unexpected("Confirm", [](HWND dialog) { CDialogDriver::Press(dialog, IDYES); }, 300);
-    EXPECT_EQ(Path(kFileReplaceAsk, &prompter), "");
-    EXPECT_FALSE(unexpected.Acted());
-    EXPECT_EQ(ReadWholeFile(clip), "second run");
 }

@@ -1,6 +1,6 @@
 #include "DialogDriver.h"
 
-#include <vector>
+#include "MessagePump.h"
 
 namespace {
 
@@ -53,23 +53,20 @@ bool CDialogDriver::LeftOpen()
 
 void CDialogDriver::Drive(std::string title, Action action, unsigned timeoutMs, DWORD uiThread)
 {
-    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
     DialogSearch search = { &title, nullptr };
-    while (!search.found && ::GetTickCount64() < deadline) {
-        ::EnumThreadWindows(uiThread, MatchDialog, reinterpret_cast<LPARAM>(&search));
-        if (!search.found)
-            ::Sleep(10); // polling another thread's windows: there is no message to wait for
-    }
-    if (!search.found)
+    const bool found = WaitUntil(
+        [&] {
+            ::EnumThreadWindows(uiThread, MatchDialog, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        timeoutMs);
+    if (!found)
         return;
     action(search.found);
     mActed = true;
     // An action that failed to end the dialog must not leave the test's thread waiting
     // in its modal loop for good: the dialog is closed as its close box would.
-    const ULONGLONG closeBy = ::GetTickCount64() + timeoutMs;
-    while (::IsWindow(search.found) && ::GetTickCount64() < closeBy)
-        ::Sleep(10);
-    if (::IsWindow(search.found)) {
+    if (!WaitUntil([&] { return !::IsWindow(search.found); }, timeoutMs)) {
         mLeftOpen = true;
         ::PostMessageA(search.found, WM_CLOSE, 0, 0);
     }
@@ -88,4 +85,37 @@ void CDialogDriver::Tick(HWND dialog, int controlId, bool checked)
 void CDialogDriver::Press(HWND dialog, int buttonId)
 {
     ::SendMessageA(::GetDlgItem(dialog, buttonId), BM_CLICK, 0, 0);
+}
+
+std::string CDialogDriver::TextOf(HWND dialog, int controlId)
+{
+    char text[512] = {};
+    ::GetDlgItemTextA(dialog, controlId, text, sizeof text);
+    return text;
+}
+
+bool CDialogDriver::Shows(HWND dialog, int controlId)
+{
+    return ::IsWindowVisible(::GetDlgItem(dialog, controlId)) != FALSE;
+}
+
+namespace {
+
+GUITHREADINFO ThreadInput(HWND dialog)
+{
+    GUITHREADINFO info = {sizeof info};
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &info);
+    return info;
+}
+
+} // namespace
+
+HWND CDialogDriver::Focus(HWND dialog)
+{
+    return ThreadInput(dialog).hwndFocus;
+}
+
+HWND CDialogDriver::Capture(HWND dialog)
+{
+    return ThreadInput(dialog).hwndCapture;
 }

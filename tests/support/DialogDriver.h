@@ -29,6 +29,12 @@ public:
     static void Type(HWND dialog, int controlId, const char* text);
     static void Tick(HWND dialog, int controlId, bool checked);
     static void Press(HWND dialog, int buttonId);
+    // What the person sees: a control's text, whether it shows, which window of the
+    // dialog's thread has the keyboard focus (or the mouse capture).
+    static std::string TextOf(HWND dialog, int controlId);
+    static bool Shows(HWND dialog, int controlId);
+    static HWND Focus(HWND dialog);
+    static HWND Capture(HWND dialog);
 
 private:
     void Drive(std::string title, Action action, unsigned timeoutMs, DWORD uiThread);

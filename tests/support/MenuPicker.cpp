@@ -1,5 +1,7 @@
 #include "MenuPicker.h"
 
+#include "MessagePump.h"
+
 MenuPicker::MenuPicker(unsigned timeoutMs) : mThread([this, timeoutMs] { Pick(timeoutMs); }) {}
 
 MenuPicker::~MenuPicker()
@@ -9,16 +11,16 @@ MenuPicker::~MenuPicker()
 
 void MenuPicker::Pick(unsigned timeoutMs)
 {
-    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
-    while (::GetTickCount64() < deadline) {
-        // Pop-up menus are windows of the system's menu class.
-        HWND menu = ::FindWindowA("#32768", nullptr);
-        if (menu && ::IsWindowVisible(menu)) {
+    WaitUntil(
+        [this] {
+            // Pop-up menus are windows of the system's menu class.
+            HWND menu = ::FindWindowA("#32768", nullptr);
+            if (!menu || !::IsWindowVisible(menu))
+                return false;
             ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
             ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
             mPicked = true;
-            return;
-        }
-        ::Sleep(20);
-    }
+            return true;
+        },
+        timeoutMs);
 }

