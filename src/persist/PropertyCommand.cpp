@@ -67,10 +67,14 @@ HRESULT CPropertyCommand::put(const wchar_t* name, VARIANT* value)
     return _invoke(name, DISPATCH_PROPERTYPUT, &params, nullptr);
 }
 
-HRESULT CPropertyCommand::GetTyped(const wchar_t* name, VARTYPE type, VARIANT& result)
+namespace {
+
+// Reads the property into result when it has the type wanted: S_OK; S_FALSE (result
+// cleared) for another type; failures as they come.
+HRESULT GetTyped(CPropertyCommand& command, const wchar_t* name, VARTYPE type, VARIANT& result)
 {
     ::VariantInit(&result);
-    const HRESULT hr = get(name, &result);
+    const HRESULT hr = command.get(name, &result);
     if (FAILED(hr))
         return hr;
     if (V_VT(&result) != type) {
@@ -80,7 +84,27 @@ HRESULT CPropertyCommand::GetTyped(const wchar_t* name, VARTYPE type, VARIANT& r
     return S_OK;
 }
 
-namespace {
+// A plain value read from a property of that type.
+template <class T, class TRead>
+HRESULT Read(CPropertyCommand& command, const wchar_t* name, VARTYPE type, T& value, TRead read)
+{
+    VARIANT result;
+    const HRESULT hr = GetTyped(command, name, type, result);
+    if (hr == S_OK)
+        value = read(result);
+    return hr;
+}
+
+// A value of that type, filled in by fill, put into the property.
+template <class TFill>
+HRESULT Write(CPropertyCommand& command, const wchar_t* name, VARTYPE type, TFill fill)
+{
+    VARIANT value;
+    ::VariantInit(&value);
+    V_VT(&value) = type;
+    fill(value);
+    return command.put(name, &value);
+}
 
 // The text in the ANSI code page.
 std::string ToAnsi(const wchar_t* text, int length)
@@ -116,7 +140,7 @@ HRESULT CPropertyCommand::getStrProp(const wchar_t* name, char* buffer, unsigned
     if (!buffer || size == 0)
         return S_FALSE;
     VARIANT value;
-    const HRESULT hr = GetTyped(name, VT_BSTR, value);
+    const HRESULT hr = GetTyped(*this, name, VT_BSTR, value);
     if (hr != S_OK)
         return hr;
     const BSTR text = V_BSTR(&value);
@@ -130,38 +154,22 @@ HRESULT CPropertyCommand::getStrProp(const wchar_t* name, char* buffer, unsigned
 
 HRESULT CPropertyCommand::getIntProp(const wchar_t* name, int& value)
 {
-    VARIANT result;
-    const HRESULT hr = GetTyped(name, VT_I4, result);
-    if (hr == S_OK)
-        value = V_I4(&result);
-    return hr;
+    return Read(*this, name, VT_I4, value, [](const VARIANT& result) { return V_I4(&result); });
 }
 
 HRESULT CPropertyCommand::getBoolProp(const wchar_t* name, bool& value)
 {
-    VARIANT result;
-    const HRESULT hr = GetTyped(name, VT_BOOL, result);
-    if (hr == S_OK)
-        value = V_BOOL(&result) != VARIANT_FALSE;
-    return hr;
+    return Read(*this, name, VT_BOOL, value, [](const VARIANT& result) { return V_BOOL(&result) != VARIANT_FALSE; });
 }
 
 HRESULT CPropertyCommand::getDoubleProp(const wchar_t* name, double& value)
 {
-    VARIANT result;
-    const HRESULT hr = GetTyped(name, VT_R8, result);
-    if (hr == S_OK)
-        value = V_R8(&result);
-    return hr;
+    return Read(*this, name, VT_R8, value, [](const VARIANT& result) { return V_R8(&result); });
 }
 
 HRESULT CPropertyCommand::getDateProp(const wchar_t* name, double& value)
 {
-    VARIANT result;
-    const HRESULT hr = GetTyped(name, VT_DATE, result);
-    if (hr == S_OK)
-        value = V_DATE(&result);
-    return hr;
+    return Read(*this, name, VT_DATE, value, [](const VARIANT& result) { return V_DATE(&result); });
 }
 
 HRESULT CPropertyCommand::getDispProp(const wchar_t* name, IDispatch** value)
@@ -169,12 +177,8 @@ HRESULT CPropertyCommand::getDispProp(const wchar_t* name, IDispatch** value)
     if (!value)
         return S_FALSE;
     *value = nullptr;
-    VARIANT result;
-    const HRESULT hr = GetTyped(name, VT_DISPATCH, result);
     // The reference in the variant goes to the caller.
-    if (hr == S_OK)
-        *value = V_DISPATCH(&result);
-    return hr;
+    return Read(*this, name, VT_DISPATCH, *value, [](const VARIANT& result) { return V_DISPATCH(&result); });
 }
 
 HRESULT CPropertyCommand::setStrProp(const wchar_t* name, const char* value)
@@ -201,45 +205,26 @@ HRESULT CPropertyCommand::setStrProp(const wchar_t* name, const char* value)
 
 HRESULT CPropertyCommand::setIntProp(const wchar_t* name, int value)
 {
-    VARIANT variant;
-    ::VariantInit(&variant);
-    V_VT(&variant) = VT_I4;
-    V_I4(&variant) = value;
-    return put(name, &variant);
+    return Write(*this, name, VT_I4, [value](VARIANT& variant) { V_I4(&variant) = value; });
 }
 
 HRESULT CPropertyCommand::setBoolProp(const wchar_t* name, bool value)
 {
-    VARIANT variant;
-    ::VariantInit(&variant);
-    V_VT(&variant) = VT_BOOL;
-    V_BOOL(&variant) = value ? VARIANT_TRUE : VARIANT_FALSE;
-    return put(name, &variant);
+    return Write(*this, name, VT_BOOL,
+                 [value](VARIANT& variant) { V_BOOL(&variant) = value ? VARIANT_TRUE : VARIANT_FALSE; });
 }
 
 HRESULT CPropertyCommand::setDoubleProp(const wchar_t* name, double value)
 {
-    VARIANT variant;
-    ::VariantInit(&variant);
-    V_VT(&variant) = VT_R8;
-    V_R8(&variant) = value;
-    return put(name, &variant);
+    return Write(*this, name, VT_R8, [value](VARIANT& variant) { V_R8(&variant) = value; });
 }
 
 HRESULT CPropertyCommand::setDateProp(const wchar_t* name, double value)
 {
-    VARIANT variant;
-    ::VariantInit(&variant);
-    V_VT(&variant) = VT_DATE;
-    V_DATE(&variant) = value;
-    return put(name, &variant);
+    return Write(*this, name, VT_DATE, [value](VARIANT& variant) { V_DATE(&variant) = value; });
 }
 
 HRESULT CPropertyCommand::setDispProp(const wchar_t* name, IDispatch* value)
 {
-    VARIANT variant;
-    ::VariantInit(&variant);
-    V_VT(&variant) = VT_DISPATCH;
-    V_DISPATCH(&variant) = value;
-    return put(name, &variant);
+    return Write(*this, name, VT_DISPATCH, [value](VARIANT& variant) { V_DISPATCH(&variant) = value; });
 }

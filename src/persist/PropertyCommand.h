@@ -58,9 +58,5 @@ protected:
     HRESULT _invoke(const wchar_t* name, unsigned short flags, DISPPARAMS* params, VARIANT* result);
 
 private:
-    // Reads the property into result when it has the type wanted: S_OK; S_FALSE (result
-    // cleared) for another type; failures as they come.
-    HRESULT GetTyped(const wchar_t* name, VARTYPE type, VARIANT& result);
-
     IDispatch* mObject;
 };

@@ -25,8 +25,10 @@ void CTreeControlPersistStorage::LeaveObject()
 {
     if (mLostLevels > 0)
         --mLostLevels;
-    else if (mCurrentItem)
+    else if (mCurrentItem) {
+        mTree->Expand(mCurrentItem, TVE_EXPAND);
         mCurrentItem = mTree->GetParentItem(mCurrentItem);
+    }
 }
 
 void CTreeControlPersistStorage::SaveString(const char* name, const char* text)

@@ -7,8 +7,11 @@
 // included) and the nodes of its nested objects, in save order. Items carry only their
 // text.
 //
-// Decision of this library: an object whose node the tree did not take (a tree without a
-// window) still counts, so that leaving it goes back to the right level.
+// Decisions of this library:
+// - An object's node is expanded once the object is complete, so that the tree shows
+//   everything that was saved.
+// - An object whose node the tree did not take (a tree without a window) still counts, so
+//   that leaving it goes back to the right level.
 class AFX_EXT_CLASS CTreeControlPersistStorage : public CPropertyTextStorage {
 public:
     // name is not used; the tree is not owned.

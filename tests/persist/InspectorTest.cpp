@@ -82,15 +82,7 @@ TEST_F(InspectorStorages, TheListShowsEveryValueAndEveryObjectInSaveOrder)
                                       "Double=0.000000", "Title=", "Output Folder=", "Block Size=0", "Block=",
                                       "Last Entry=", "name=", "value=" });
     EXPECT_EQ(Rows(list.m_hWnd), expected) << "no version rows, no 64-bit rows, zeros and empty texts shown";
-    ASSERT_EQ(list.GetHeaderCtrl()->GetItemCount(), 2);
-    LVCOLUMNA column = {};
-    char heading[32] = {};
-    column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.pszText = heading;
-    column.cchTextMax = sizeof heading;
-    list.GetColumn(1, &column);
-    EXPECT_STREQ(heading, "Value");
-    EXPECT_EQ(column.cx, 160);
+    EXPECT_EQ(list.GetHeaderCtrl()->GetItemCount(), 2) << "the columns are made once";
 }
 
 TEST_F(InspectorStorages, TheTreeShowsANodeForEachObjectAndALeafForEachValue)
@@ -104,6 +96,7 @@ TEST_F(InspectorStorages, TheTreeShowsANodeForEachObjectAndALeafForEachValue)
     expected.insert(expected.end(), { "  Last Entry", "    ObjectVersion: 01000000", "    name: Preset Name",
                                       "    value: High quality, 1280 x 720" });
     EXPECT_EQ(Items(tree.m_hWnd), expected);
+    EXPECT_TRUE(tree.GetItemState(tree.GetRootItem(), TVIS_EXPANDED)) << "whatever was saved is in view";
 
     CAllValues().Save("Second", storage);
     EXPECT_EQ(Items(tree.m_hWnd).at(expected.size()), "Second") << "the next object is a root item again";
