@@ -126,9 +126,7 @@ TEST_F(ObjectTreeControlTest, ItemsFollowAddsRemovalsAndRenamesOnThreeLevels)
     CObjectTreeDisplay* outroDisplay = DisplayOf(DisplayOf(inboxDisplay, later), later->GetAt(0));
     ASSERT_NE(outroDisplay, nullptr) << "the third level has displays of its own";
     const LONG_PTR outroHandle = outroDisplay->GetDisplayHandle();
-    EXPECT_EQ(outroHandle, reinterpret_cast<LONG_PTR>(outroDisplay->GetTreeItem()));
     EXPECT_EQ(tree.FindDisplayFromHandle(outroHandle), outroDisplay);
-    EXPECT_EQ(tree.GetItemData(outroDisplay->GetTreeItem()), reinterpret_cast<DWORD_PTR>(&tree));
 
     later->Add(new CTestJob("credits", "1"));
     root->Insert(0, new CTestJob("trailer", "2"));
@@ -143,7 +141,6 @@ TEST_F(ObjectTreeControlTest, ItemsFollowAddsRemovalsAndRenamesOnThreeLevels)
 
     inbox->DeleteAt(2);
     EXPECT_EQ(Shape(), "trailer,arrivals(intro,drafts),keynote") << "a folder goes with everything below it";
-    EXPECT_EQ(tree.GetCount(), 5u);
     EXPECT_EQ(tree.FindDisplayFromHandle(outroHandle), nullptr);
     EXPECT_EQ(tree.FindDisplayFromHandle(0), nullptr);
     EXPECT_EQ(tree.FindDisplayFromHandle(-1), nullptr);
