@@ -5,6 +5,7 @@
 #include "MainFrame.h"
 #include "Tour.h"
 #include "TrayDialog.h"
+#include "TreesTour.h"
 #include "resource.h"
 
 #include "tnwmfcut.h"
@@ -444,6 +445,9 @@ void CDemoApp::RunTour(bool takeScreenshots)
     });
     tour.AddStep([frame](CTour& t) { RunChecksumJob(t, frame); });
     tour.AddStep([frame](CTour& t) { ShowJobReport(t, frame); });
+    tour.AddStep([frame](CTour& t) { TreesTour::ShowQueueAsTree(t, frame); });
+    tour.AddStep([frame](CTour& t) { TreesTour::ShowScheduleAsNodes(t, frame); });
+    tour.AddStep([](CTour& t) { TreesTour::InspectSettings(t); });
     tour.AddStep([frame](CTour& t) { RunCopyJob(t, frame); });
     tour.AddStep([frame](CTour& t) { RunScheduledRecording(t, frame); });
     tour.AddStep([frame](CTour& t) { BlinkStatusLine(t, frame); });

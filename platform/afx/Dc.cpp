@@ -160,6 +160,11 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr)
     FillSolidRect(&rect, clr);
 }
 
+void CDC::DrawFocusRect(LPCRECT lpRect)
+{
+    ::DrawFocusRect(m_hDC, lpRect);
+}
+
 CPoint CDC::MoveTo(int x, int y)
 {
     POINT previous = {};

@@ -138,6 +138,8 @@ public:
     // Fills with a colour without a brush; leaves that colour as the background colour.
     void FillSolidRect(LPCRECT lpRect, COLORREF clr);
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF clr);
+    // The dotted focus frame, drawn in XOR: drawing it twice leaves the picture as it was.
+    void DrawFocusRect(LPCRECT lpRect);
     CPoint MoveTo(int x, int y);
     CPoint MoveTo(POINT point) { return MoveTo(point.x, point.y); }
     BOOL LineTo(int x, int y);

@@ -1,5 +1,6 @@
 #pragma once
-// Object display controls: lists and reports of persistent objects.
+// Object display controls: lists, reports, trees, combo boxes and node windows of
+// persistent objects, and dragging them.
 #include "display/ReportCtrl.h"
 #include "display/FriendlyListControl.h"
 #include "display/ListControlUtils.h"
@@ -9,3 +10,11 @@
 #include "display/FastObjectListControl.h"
 #include "display/DrawObjectListControl.h"
 #include "display/ObjectReportControl.h"
+#include "display/DragIndicator.h"
+#include "display/PersistObjectDropTarget.h"
+#include "display/PersistObjectDataSource.h"
+#include "display/ObjectTreeDisplay.h"
+#include "display/ObjectTreeControl.h"
+#include "display/ObjectComboBox.h"
+#include "display/ObjectNode.h"
+#include "display/ObjectNodeWindow.h"

@@ -33,3 +33,9 @@
 #define IDC_TNW_IP_ADDRESS 10079
 #define IDC_TNW_APPLY_TO_ALL 10082
 #define IDC_TNW_VOLUME 10090
+
+// The object inspector dialogs: a tree of the saved object, or its properties as a list.
+#define IDD_TNW_OBJECT_INSPECTOR 10092
+#define IDC_TNW_OBJECT_TREE 10088
+#define IDD_TNW_OBJECT_PROPERTIES 11029
+#define IDC_TNW_PROPERTY_LIST 10089
