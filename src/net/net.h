@@ -1,3 +1,5 @@
 #pragma once
-// Network services: web addresses.
+// Network services: the library's Internet session, HTTP download, web addresses.
+#include "net/HttpDownloadThread.h"
+#include "net/NetSession.h"
 #include "net/WebAddresses.h"
