@@ -1,6 +1,12 @@
 #pragma once
 // Network services: the library's Internet session, FTP upload of snapshots, HTTP
-// download, web form requests with XML answers, web addresses.
+// download, web form requests with XML answers, download packages and their dialog, web
+// addresses.
+#include "net/DownloadDialog.h"
+#include "net/DownloadList.h"
+#include "net/DownloadListDisplay.h"
+#include "net/DownloadPackage.h"
+#include "net/DownloadsListControl.h"
 #include "net/FtpImageHandler.h"
 #include "net/FtpUploadThread.h"
 #include "net/FtpUploader.h"

@@ -33,3 +33,11 @@
 #define IDC_TNW_IP_ADDRESS 10079
 #define IDC_TNW_APPLY_TO_ALL 10082
 #define IDC_TNW_VOLUME 10090
+
+// The download dialog, its controls and the row images of its list.
+#define IDD_TNW_DOWNLOAD 10096
+#define IDC_TNW_DOWNLOAD_LIST 10092
+#define IDC_TNW_DOWNLOAD_DESCRIPTION 10093
+#define IDC_TNW_CHECK_STARTUP 10094
+#define IDC_TNW_SHOW_ADDITIONAL 10096
+#define IDB_TNW_DOWNLOAD 10097
