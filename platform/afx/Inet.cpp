@@ -35,6 +35,14 @@ bool IsCompletionReply(const CString& reply)
            isdigit(static_cast<unsigned char>(line[2]));
 }
 
+void CloseInternetHandle(HINTERNET& handle)
+{
+    if (handle) {
+        InternetCloseHandle(handle);
+        handle = nullptr;
+    }
+}
+
 bool HasScheme(LPCSTR url, LPCSTR scheme)
 {
     const size_t length = std::strlen(scheme);
@@ -108,10 +116,7 @@ CInternetSession::~CInternetSession()
 
 void CInternetSession::Close()
 {
-    if (m_hSession) {
-        InternetCloseHandle(m_hSession);
-        m_hSession = nullptr;
-    }
+    CloseInternetHandle(m_hSession);
 }
 
 int CInternetSession::TimeoutKind(DWORD dwOption)
@@ -256,10 +261,16 @@ CInternetConnection::~CInternetConnection()
 
 void CInternetConnection::Close()
 {
-    if (m_hConnection) {
-        InternetCloseHandle(m_hConnection);
-        m_hConnection = nullptr;
-    }
+    CloseInternetHandle(m_hConnection);
+}
+
+void CInternetConnection::Connect(LPCSTR pstrUserName, LPCSTR pstrPassword, DWORD dwService, DWORD dwFlags)
+{
+    m_hConnection = InternetConnectA(*m_pSession, m_strServerName, m_nPort, pstrUserName, pstrPassword, dwService,
+                                     dwFlags, m_dwContext);
+    if (!m_hConnection)
+        AfxThrowInternetException(m_dwContext);
+    m_pSession->ApplyTimeouts(m_hConnection);
 }
 
 BOOL CInternetConnection::SetOption(DWORD dwOption, DWORD dwValue, DWORD)
@@ -282,11 +293,7 @@ CFtpConnection::CFtpConnection(CInternetSession* pSession, LPCSTR pstrServer, LP
                                BOOL bPassive)
     : CInternetConnection(pSession, pstrServer, nPort, dwContext)
 {
-    m_hConnection = InternetConnectA(*pSession, pstrServer, nPort, pstrUserName, pstrPassword,
-                                     INTERNET_SERVICE_FTP, bPassive ? INTERNET_FLAG_PASSIVE : 0, dwContext);
-    if (!m_hConnection)
-        AfxThrowInternetException(dwContext);
-    pSession->ApplyTimeouts(m_hConnection);
+    Connect(pstrUserName, pstrPassword, INTERNET_SERVICE_FTP, bPassive ? INTERNET_FLAG_PASSIVE : 0);
 }
 
 CInternetFile* CFtpConnection::OpenFile(LPCSTR pstrFileName, DWORD dwAccess, DWORD dwFlags,
@@ -312,11 +319,7 @@ CHttpConnection::CHttpConnection(CInternetSession* pSession, LPCSTR pstrServer, 
                                  DWORD dwFlags)
     : CInternetConnection(pSession, pstrServer, nPort, dwContext)
 {
-    m_hConnection = InternetConnectA(*pSession, pstrServer, nPort, pstrUserName, pstrPassword,
-                                     INTERNET_SERVICE_HTTP, dwFlags, dwContext);
-    if (!m_hConnection)
-        AfxThrowInternetException(dwContext);
-    pSession->ApplyTimeouts(m_hConnection);
+    Connect(pstrUserName, pstrPassword, INTERNET_SERVICE_HTTP, dwFlags);
 }
 
 CHttpFile* CHttpConnection::OpenRequest(LPCSTR pstrVerb, LPCSTR pstrObjectName, LPCSTR pstrReferer,

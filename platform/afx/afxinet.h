@@ -135,6 +135,9 @@ public:
     BOOL QueryOption(DWORD dwOption, DWORD& dwValue) const;
 
 protected:
+    // Opens the connection with the session's timeouts; throws when WinInet refuses.
+    void Connect(LPCSTR pstrUserName, LPCSTR pstrPassword, DWORD dwService, DWORD dwFlags);
+
     HINTERNET m_hConnection;
     DWORD_PTR m_dwContext;
     CInternetSession* m_pSession;

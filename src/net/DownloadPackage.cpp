@@ -84,51 +84,48 @@ void CDownloadPackage::LoadSelf(const char* name, CPersistStorage& storage)
     UPersistUtils::Load(storage, kFilePathTag, mFilePath);
 }
 
-bool CDownloadPackage::StoreChanged(bool& field, bool candidate, long notice)
+bool CDownloadPackage::Change(bool& field, bool candidate, long notice, void (CDownloadPackage::*sideEffect)())
 {
     if (field == candidate)
         return false;
     field = candidate;
     Notify(notice, 0, 0);
+    (this->*sideEffect)();
+    return true;
+}
+
+bool CDownloadPackage::Change(CString& field, const CString& candidate, long notice,
+                              void (CDownloadPackage::*sideEffect)())
+{
+    if (!StoreChanged(field, candidate, notice))
+        return false;
+    (this->*sideEffect)();
     return true;
 }
 
 bool CDownloadPackage::SetSelected(bool selected)
 {
-    if (!StoreChanged(mSelected, ValidateSelected(selected), kSelectedChanged))
-        return false;
-    SideEffectSelectedChanged();
-    return true;
+    return Change(mSelected, ValidateSelected(selected), kSelectedChanged, &CDownloadPackage::SideEffectSelectedChanged);
 }
 
 bool CDownloadPackage::SetNecessary(bool necessary)
 {
-    if (!StoreChanged(mNecessary, ValidateNecessary(necessary), kNecessaryChanged))
-        return false;
-    SideEffectNecessaryChanged();
-    return true;
+    return Change(mNecessary, ValidateNecessary(necessary), kNecessaryChanged,
+                  &CDownloadPackage::SideEffectNecessaryChanged);
 }
 
 bool CDownloadPackage::SetDescription(const char* description)
 {
-    if (!CNamedObject::StoreChanged(mDescription, ValidateDescription(description), kDescriptionChanged))
-        return false;
-    SideEffectDescriptionChanged();
-    return true;
+    return Change(mDescription, ValidateDescription(description), kDescriptionChanged,
+                  &CDownloadPackage::SideEffectDescriptionChanged);
 }
 
 bool CDownloadPackage::SetPage(const char* page)
 {
-    if (!CNamedObject::StoreChanged(mPage, ValidatePage(page), kPageChanged))
-        return false;
-    SideEffectPageChanged();
-    return true;
+    return Change(mPage, ValidatePage(page), kPageChanged, &CDownloadPackage::SideEffectPageChanged);
 }
 
 bool CDownloadPackage::SetFilePath(const char* filePath)
 {
-    if (!CNamedObject::StoreChanged(mFilePath, ValidateFilePath(filePath), kFilePathChanged))
-        return false;
-    SideEffectFilePathChanged();
-    return true;
+    return Change(mFilePath, ValidateFilePath(filePath), kFilePathChanged, &CDownloadPackage::SideEffectFilePathChanged);
 }

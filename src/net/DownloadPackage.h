@@ -56,7 +56,10 @@ public:
     CString& GetFilePath() { return mFilePath; }
 
 private:
-    bool StoreChanged(bool& field, bool candidate, long notice);
+    // Stores the validated value, tells the listeners and runs the change hook, unless
+    // the value is the one held; whether it changed.
+    bool Change(bool& field, bool candidate, long notice, void (CDownloadPackage::*sideEffect)());
+    bool Change(CString& field, const CString& candidate, long notice, void (CDownloadPackage::*sideEffect)());
 
     bool mSelected;
     bool mNecessary;
