@@ -101,9 +101,10 @@ CInternetSession::CInternetSession(LPCSTR pstrAgent, DWORD_PTR dwContext, DWORD 
                                    LPCSTR pstrProxyName, LPCSTR pstrProxyBypass, DWORD dwFlags)
     : m_hSession(nullptr), m_dwContext(dwContext), m_timeouts()
 {
+    // Without an agent of its own the session names the application, as the framework does.
     if (!pstrAgent || !*pstrAgent)
         pstrAgent = AfxGetAppName();
-    m_hSession = InternetOpenA(pstrAgent ? pstrAgent : "afx", dwAccessType, pstrProxyName,
+    m_hSession = InternetOpenA(pstrAgent && *pstrAgent ? pstrAgent : "afx", dwAccessType, pstrProxyName,
                                pstrProxyBypass, dwFlags);
     if (!m_hSession)
         AfxThrowInternetException(m_dwContext);
