@@ -33,3 +33,11 @@
 #define IDC_TNW_IP_ADDRESS 10079
 #define IDC_TNW_APPLY_TO_ALL 10082
 #define IDC_TNW_VOLUME 10090
+
+// The bitmap-framed buttons' five faces, side by side.
+#define IDB_TNW_XP_BUTTON 10088
+
+// The screen tools: the frozen-screen dialog, and the window picker's face and pointer.
+#define IDD_TNW_DESKTOP 10002
+#define IDI_TNW_WINDOW_PICKER 10083
+#define IDC_TNW_WINDOW_PICKER 10085
