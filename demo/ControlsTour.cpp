@@ -48,19 +48,19 @@ protected:
         if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
             return -1;
         const DWORD child = WS_CHILD | WS_VISIBLE;
-        if (!log.Create(child | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY, CRect(10, 10, 370, 190), this, kLogId)
-            || !fonts.Create(child | CBS_DROPDOWNLIST, CRect(10, 200, 230, 460), this, kFontsId)
-            || !sizes.Create(child | CBS_DROPDOWN, CRect(240, 200, 300, 400), this, kSizesId)
-            || !name.Create(child | WS_BORDER | ES_AUTOHSCROLL, CRect(10, 232, 300, 254), this, kNameId)
-            || !picker.Create(nullptr, nullptr, child, CRect(310, 200, 370, 254), this, kPickerId))
+        if (!fonts.Create(child | CBS_DROPDOWNLIST, CRect(10, 10, 230, 270), this, kFontsId)
+            || !sizes.Create(child | CBS_DROPDOWN, CRect(240, 10, 300, 210), this, kSizesId)
+            || !picker.Create(nullptr, nullptr, child, CRect(310, 10, 370, 64), this, kPickerId)
+            || !name.Create(child | WS_BORDER | ES_AUTOHSCROLL, CRect(10, 42, 300, 64), this, kNameId)
+            || !repeat.Create("Hold to repeat", child, CRect(10, 110, 190, 136), this, kRepeatId)
+            || !log.Create(child | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY, CRect(10, 146, 370, 330), this,
+                           kLogId))
             return -1;
         const char* const labels[] = { "Normal", "Focused", "Pressed", "Disabled" };
         for (int i = 0; i < 4; ++i) {
-            if (!buttons[i].Create(labels[i], child, CRect(10 + i * 90, 266, 92 + i * 90, 292), this, kNormalId + i))
+            if (!buttons[i].Create(labels[i], child, CRect(10 + i * 90, 76, 92 + i * 90, 102), this, kNormalId + i))
                 return -1;
         }
-        if (!repeat.Create("Hold to repeat", child, CRect(10, 300, 190, 326), this, kRepeatId))
-            return -1;
         CFont* font = CFont::FromHandle(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
         SendMessageToDescendants(WM_SETFONT, reinterpret_cast<WPARAM>(font->m_hObject), FALSE);
         // The log pane keeps its top-left corner and grows with the window.
@@ -117,8 +117,10 @@ protected:
     }
 };
 
+// The pointer goes there too, so that the system's own mouse messages tell the same story.
 void PostMouse(HWND window, UINT message, int x, int y)
 {
+    ::SetCursorPos(x, y);
     ::PostMessageA(window, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
 }
 
@@ -130,7 +132,7 @@ void ShowControls(CTour& tour)
 {
     static StRichEdit richEdit;
     auto* window = new CControlsWindow;
-    if (!window->Create(nullptr, "Controls", WS_OVERLAPPEDWINDOW, CRect(420, 60, 820, 400))) {
+    if (!window->Create(nullptr, "Controls", WS_OVERLAPPEDWINDOW, CRect(420, 60, 820, 440))) {
         tour.Say("the controls window could not be created");
         return;
     }
@@ -150,10 +152,14 @@ void ShowControls(CTour& tour)
     said.Format("the styled log pane holds 5 lines of coloured text, %lu bytes of rich text", rich.GetSize());
     tour.Say(said);
 
-    window->fonts.SelectFont("Arial", ANSI_CHARSET);
+    // Arial where the machine has it, else its look-alike, else the first font listed.
+    CFontCombo& picker = window->fonts;
+    if (picker.SelectFont("Arial", ANSI_CHARSET) < 0 && picker.SelectFont("Liberation Sans", ANSI_CHARSET) < 0)
+        picker.SetCurSel(0);
     CString fonts;
-    fonts.Format("the font picker lists %d faces and scripts; Arial (Western) is item %d", window->fonts.GetCount(),
-                 window->fonts.GetFontIndex("Arial", ANSI_CHARSET));
+    fonts.Format("the font picker lists %d faces and scripts; chosen: ", picker.GetCount());
+    if (CFontEntry* entry = picker.GetEntry(picker.GetCurSel()))
+        fonts += entry->GetFontName();
     tour.Say(fonts);
     window->sizes.SetSize(14);
     window->name.SetPrompt("Name of the converted clip");
@@ -176,15 +182,14 @@ void ShowFontPicker(CTour& tour)
     tour.Pump(300);
     tour.Screenshot("font-picker");
     sWindow->fonts.ShowDropDown(FALSE);
-    const LOGFONTA* chosen = sWindow->fonts.GetSelectedFontInfo();
-    tour.Say(CString("the font picker shows each face in itself; chosen: ") + (chosen ? chosen->lfFaceName : "none"));
+    tour.Say("the font picker's list shows each face in itself");
 }
 
 void AnchorLogPane(CTour& tour)
 {
     if (!sWindow)
         return;
-    sWindow->MoveWindow(420, 60, 560, 480);
+    sWindow->MoveWindow(420, 60, 560, 520);
     CRect pane;
     sWindow->log.GetWindowRect(&pane);
     sWindow->ScreenToClient(&pane);
@@ -203,8 +208,9 @@ void PickWindow(CTour& tour)
     CRect log;
     sWindow->log.GetWindowRect(&log);
     CPoint over(log.left + 40, log.top + 40);
-    picker.ScreenToClient(&over);
     picker.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ::SetCursorPos(over.x, over.y);
+    picker.ScreenToClient(&over);
     picker.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(over.x, over.y));
     tour.Pump(100);
     tour.Screenshot("window-picker");
