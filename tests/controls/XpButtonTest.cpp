@@ -193,12 +193,20 @@ TEST_F(XpButtonTest, ShowsItsIconCentredAndGreyedOrItsTextInTheStateColour)
 
 TEST_F(XpButtonTest, GivesBackEveryDrawingObject)
 {
-    button.SetIcon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_FIRST)));
+    const HICON icons[] = { ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_FIRST)),
+                            ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SECOND)), nullptr };
+    button.SetWindowText("Go");
+    button.SetIcon(icons[0]);
     Draw(ODS_DISABLED);
     const unsigned before = CountGdiObjects();
     const UINT states[] = { 0, ODS_FOCUS, ODS_SELECTED, ODS_DISABLED, ODS_DEFAULT };
-    for (int paint = 0; paint < 1000; ++paint)
+    for (int paint = 0; paint < 1000; ++paint) {
+        // Icons measured and greyed anew, and text, every few paints.
+        if (paint % 10 == 0)
+            button.SetIcon(icons[paint / 10 % 3]);
         Draw(states[paint % 5]);
+    }
+    button.SetIcon(nullptr);
     button.MoveWindow(0, 0, kWidth + 10, kHeight, TRUE);
     button.MoveWindow(0, 0, kWidth, kHeight, TRUE);
     EXPECT_EQ(CountGdiObjects(), before);
