@@ -132,12 +132,6 @@ TEST_F(StyledEditTest, FormatsTheSelectionOrWhatIsTypedNext)
     edit.SetSel(5, 6);
     EXPECT_FALSE(edit.GetItalic());
 
-    // As a default, the format also holds for text with no format of its own.
-    edit.SetBold(true, true);
-    CHARFORMATA defaults = {};
-    edit.GetDefaultCharFormat(defaults);
-    EXPECT_TRUE(defaults.dwEffects & CFE_BOLD);
-
     edit.SetCenterAlign(false);
     EXPECT_TRUE(edit.GetCenterAlign());
     EXPECT_EQ(edit.GetAlignment(), CStyledEdit::kCenter);

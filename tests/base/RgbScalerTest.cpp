@@ -5,7 +5,7 @@
 
 #include <vector>
 
-TEST(VideoConverter, ScalesRgbFramesIntoTheOutputFormatAndSize)
+TEST(RgbScaler, ScalesRgbFramesIntoTheOutputFormatAndSize)
 {
     // A 2 x 2 frame of 24-bit pixels (rows padded to 8 bytes) doubled into a 4 x 4 picture
     // at the top-left of a 5 x 4 frame of 32-bit pixels.
@@ -34,19 +34,4 @@ TEST(VideoConverter, ScalesRgbFramesIntoTheOutputFormatAndSize)
     EXPECT_FALSE(CRgbScaler(CVideoConverter::kColorRgb24, 2, 2, CVideoConverter::kColorRgb32, 6, 2, 5, 2).IsValid())
         << "the target does not fit the output";
 
-    CVideoConverter converter;
-    converter.SetOriginalWidth(2);
-    converter.SetOriginalHeight(2);
-    converter.SetInputColor(CVideoConverter::kColorRgb24);
-    converter.SetScaling(true);
-    converter.SetOutputSize(4, 4);
-    ASSERT_TRUE(converter.Initialize());
-    EXPECT_EQ(converter.GetLineSize(), 16u);
-    std::vector<unsigned char> scaled(64);
-    EXPECT_TRUE(converter.Convert(frame, scaled.data()));
-    EXPECT_EQ(scaled[12], 4);
-    converter.SetInputColor(0);
-    EXPECT_FALSE(converter.Initialize());
-    EXPECT_EQ(converter.GetLineSize(), 0u);
-    EXPECT_FALSE(converter.Convert(frame, scaled.data()));
 }
