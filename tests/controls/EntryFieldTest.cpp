@@ -88,7 +88,13 @@ TEST_F(EntryFieldTest, ShowsItsPromptWhileEmptyAndAnnouncesCommittedText)
 
     field.SetWindowTextA("clip one");
     EXPECT_EQ(Text(), "clip one");
-    EXPECT_EQ(Colours().first, ::GetSysColor(COLOR_BTNTEXT));
+    EXPECT_EQ(Colours(), std::make_pair(::GetSysColor(COLOR_BTNTEXT), kWhite));
+    field.SetTextColor(RGB(10, 20, 30));
+    field.SetBkColor(kYellow);
+    EXPECT_EQ(Colours(), std::make_pair(RGB(10, 20, 30), kYellow));
+    field.SetTextColor(CColorEdit::kDefaultColor);
+    field.SetBkColor(CColorEdit::kDefaultColor);
+    EXPECT_EQ(Colours(), std::make_pair(::GetSysColor(COLOR_BTNTEXT), kWhite));
     field.SetPrompt("Another prompt");
     EXPECT_EQ(Text(), "clip one") << "a new prompt leaves a real text alone";
     field.SetWindowTextA("");
@@ -111,17 +117,6 @@ TEST_F(EntryFieldTest, ShowsItsPromptWhileEmptyAndAnnouncesCommittedText)
     // Typing the prompt's own text makes it the prompt.
     field.SetWindowTextA("Another prompt");
     EXPECT_EQ(Text(), "");
-}
-
-TEST_F(EntryFieldTest, PaintsWithItsOwnColours)
-{
-    field.SetWindowTextA("text");
-    field.SetTextColor(RGB(10, 20, 30));
-    field.SetBkColor(kYellow);
-    EXPECT_EQ(Colours(), std::make_pair(RGB(10, 20, 30), kYellow));
-    field.SetTextColor(CColorEdit::kDefaultColor);
-    field.SetBkColor(CColorEdit::kDefaultColor);
-    EXPECT_EQ(Colours(), std::make_pair(::GetSysColor(COLOR_BTNTEXT), kWhite));
 }
 
 TEST(EntryCombo, AnnouncesCommittedTextWithItselfAsSender)

@@ -341,11 +341,4 @@ TEST(BitmapCapture, MakesABitmapOfAFrameOrNoneForAFrameItCannotRead)
     EXPECT_EQ(capture.MakeBitmap(frame, 999, 3, 2), nullptr) << "a colour format not known";
     EXPECT_EQ(capture.MakeBitmap(nullptr, CVideoConverter::kColorRgb24, 3, 2), nullptr);
     EXPECT_EQ(capture.MakeBitmap(frame, CVideoConverter::kColorRgb24, 0, 2), nullptr);
-
-    capture.SetOriginalWidth(4);
-    capture.SetOriginalHeight(4);
-    capture.SetInputColor(CVideoConverter::kColorRgb24);
-    EXPECT_TRUE(capture.Initialize());
-    EXPECT_EQ(capture.GetOutputColor(), CVideoConverter::kColorRgb32);
-    EXPECT_EQ(capture.GetLineSize(), 16u) << "four 32-bit pixels, unscaled";
 }
