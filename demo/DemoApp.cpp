@@ -1,4 +1,5 @@
 #include "ChecksumJob.h"
+#include "ControlsTour.h"
 #include "DemoSettings.h"
 #include "FamilyTour.h"
 #include "JobReport.h"
@@ -455,6 +456,12 @@ void CDemoApp::RunTour(bool takeScreenshots)
     tour.AddStep([frame](CTour& t) { NetworkTour::ShowDownloadDialog(t, frame); });
     tour.AddStep([frame](CTour& t) { RunScheduledRecording(t, frame); });
     tour.AddStep([frame](CTour& t) { BlinkStatusLine(t, frame); });
+    tour.AddStep(ControlsTour::ShowControls);
+    tour.AddStep(ControlsTour::ShowFontPicker);
+    tour.AddStep(ControlsTour::AnchorLogPane);
+    tour.AddStep(ControlsTour::PickWindow);
+    tour.AddStep(ControlsTour::SelectScreenArea);
+    tour.AddStep(ControlsTour::CloseControls);
     tour.AddStep(SaveReport);
     tour.AddStep([frame](CTour& t) {
         // As a user would move it, so that the next run shows it placed there.

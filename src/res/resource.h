@@ -47,3 +47,11 @@
 #define IDC_TNW_CHECK_STARTUP 10094
 #define IDC_TNW_SHOW_ADDITIONAL 10096
 #define IDB_TNW_DOWNLOAD 10097
+
+// The bitmap-framed buttons' five faces, side by side.
+#define IDB_TNW_XP_BUTTON 10088
+
+// The screen tools: the frozen-screen dialog, and the window picker's face and pointer.
+#define IDD_TNW_DESKTOP 10002
+#define IDI_TNW_WINDOW_PICKER 10083
+#define IDC_TNW_WINDOW_PICKER 10085

@@ -171,3 +171,26 @@ TEST(Gdi, PaintDeviceContextValidatesWhatItPainted)
     EXPECT_NE(client.m_hDC, nullptr);
     wnd.DestroyWindow();
 }
+
+TEST(Gdi, PointFontsAreMadeInTenthsOfAPointForTheDeviceContext)
+{
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(90, "Arial"));
+    LOGFONTA made = {};
+    font.GetLogFont(&made);
+    HDC screen = ::GetDC(nullptr);
+    EXPECT_EQ(made.lfHeight, -::MulDiv(9, ::GetDeviceCaps(screen, LOGPIXELSY), 72)) << "a character height of 9 points";
+    ::ReleaseDC(nullptr, screen);
+    EXPECT_STREQ(made.lfFaceName, "Arial");
+
+    // In a device context that counts in tenths of a millimetre, 9 points are about 32
+    // units, whatever way its y axis runs.
+    CMemoryCanvas canvas(4, 4, kWhite);
+    ::SetMapMode(canvas.DC().m_hDC, MM_LOMETRIC);
+    LOGFONTA request = made;
+    request.lfHeight = 90;
+    CFont scaled;
+    ASSERT_TRUE(scaled.CreatePointFontIndirect(&request, &canvas.DC()));
+    scaled.GetLogFont(&made);
+    EXPECT_NEAR(made.lfHeight, -32, 1);
+}
