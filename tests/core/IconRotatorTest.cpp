@@ -1,4 +1,5 @@
 #include "MessagePump.h"
+#include "OwnWindows.h"
 #include "resource.h"
 
 #include "tnwmfcut.h"
@@ -136,9 +137,9 @@ TEST(IconRotatorTest, DestroyedWhileRotatingItLeavesNoTimer)
         CIconRotator rotator;
         AddThreeIcons(rotator);
         rotator.SetRotate(true);
-        EXPECT_NE(::FindWindowA(nullptr, "Timers"), nullptr);
+        EXPECT_NE(FindOwnWindow(nullptr, "Timers"), nullptr);
     }
-    EXPECT_EQ(::FindWindowA(nullptr, "Timers"), nullptr);
+    EXPECT_EQ(FindOwnWindow(nullptr, "Timers"), nullptr);
     PumpMessagesFor(400);
 }
 

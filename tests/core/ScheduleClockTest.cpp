@@ -1,3 +1,5 @@
+#include "OwnWindows.h"
+
 #include "tnwmfcut.h"
 
 #include <gtest/gtest.h>
@@ -168,12 +170,12 @@ TEST_F(ScheduleClock, TextShowsThePendingStartBeforeThePendingStop)
 
 TEST(ScheduleClockTimers, DestroyingTheClockStopsItsTimers)
 {
-    ASSERT_EQ(::FindWindowA(nullptr, "Timers"), nullptr);
+    ASSERT_EQ(FindOwnWindow(nullptr, "Timers"), nullptr);
     {
         CScheduleClock clock;
         clock.SetStartTime(CTime::GetCurrentTime() + CTimeSpan(3600), true);
         EXPECT_TRUE(clock.StartTimerOn());
-        EXPECT_NE(::FindWindowA(nullptr, "Timers"), nullptr);
+        EXPECT_NE(FindOwnWindow(nullptr, "Timers"), nullptr);
     }
-    EXPECT_EQ(::FindWindowA(nullptr, "Timers"), nullptr);
+    EXPECT_EQ(FindOwnWindow(nullptr, "Timers"), nullptr);
 }

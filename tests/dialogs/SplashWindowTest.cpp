@@ -1,4 +1,5 @@
 #include "MessagePump.h"
+#include "OwnWindows.h"
 
 #include "res/resource.h"
 #include "tnwmfcut.h"
@@ -9,7 +10,7 @@ namespace {
 
 HWND SplashWindow()
 {
-    return ::FindWindowA(nullptr, "Splash");
+    return FindOwnWindow(nullptr, "Splash");
 }
 
 // What a splash window did before it went away.

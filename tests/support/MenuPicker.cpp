@@ -1,5 +1,7 @@
 #include "MenuPicker.h"
 
+#include "OwnWindows.h"
+
 MenuPicker::MenuPicker(unsigned timeoutMs) : mThread([this, timeoutMs] { Pick(timeoutMs); }) {}
 
 MenuPicker::~MenuPicker()
@@ -12,7 +14,7 @@ void MenuPicker::Pick(unsigned timeoutMs)
     const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
     while (::GetTickCount64() < deadline) {
         // Pop-up menus are windows of the system's menu class.
-        HWND menu = ::FindWindowA("#32768", nullptr);
+        HWND menu = FindOwnWindow("#32768", nullptr);
         if (menu && ::IsWindowVisible(menu)) {
             ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
             ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
