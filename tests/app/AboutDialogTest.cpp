@@ -24,6 +24,7 @@ struct SAboutView {
     std::map<std::string, std::string> components;
     int rows = 0;
     bool bannerShown = false;
+    bool bannerSpansTheDialog = false;
 };
 
 std::string ItemText(HWND list, int row, int column)
@@ -43,7 +44,7 @@ BOOL CALLBACK FindBanner(HWND child, LPARAM found)
     ::GetClassNameA(child, className, sizeof className);
     if (lstrcmpiA(className, "Static") == 0 && (::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP &&
         ::SendMessageA(child, STM_GETIMAGE, IMAGE_BITMAP, 0))
-        *reinterpret_cast<bool*>(found) = true;
+        *reinterpret_cast<HWND*>(found) = child;
     return TRUE;
 }
 
@@ -73,7 +74,14 @@ SAboutView Look(HWND dialog)
     view.rows = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     for (int row = 0; row < view.rows; ++row)
         view.components[ItemText(list, row, 0)] = ItemText(list, row, 1);
-    ::EnumChildWindows(dialog, FindBanner, reinterpret_cast<LPARAM>(&view.bannerShown));
+    HWND banner = nullptr;
+    ::EnumChildWindows(dialog, FindBanner, reinterpret_cast<LPARAM>(&banner));
+    view.bannerShown = banner != nullptr;
+    // Whatever the dialog font makes of the dialog's width, the banner fills it.
+    RECT bannerRect = {}, client = {};
+    ::GetClientRect(banner, &bannerRect);
+    ::GetClientRect(dialog, &client);
+    view.bannerSpansTheDialog = banner && bannerRect.right == client.right;
     return view;
 }
 
@@ -106,6 +114,7 @@ TEST_F(AboutDialogTest, ListsTheLibrariesBesideTheProgramWithTheirVersions)
     EXPECT_EQ(view.product, "Tarnwell Test Product");
     EXPECT_EQ(view.version, "") << "the test program carries no version resource";
     EXPECT_TRUE(view.bannerShown);
+    EXPECT_TRUE(view.bannerSpansTheDialog);
     EXPECT_EQ(view.columns, (std::vector<std::string>{"Component", "Version"}));
     EXPECT_EQ(view.widths, (std::vector<int>{240, 80}));
 
