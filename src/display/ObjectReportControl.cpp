@@ -216,13 +216,13 @@ BOOL CObjectReportControl::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
 
 void CObjectReportControl::OnItemChanging(NMHDR* pNMHDR, LRESULT* pResult)
 {
-    *pResult = _IsRearrangingRows() ? 0 : UListControlUtils::CheckChanging(*this, reinterpret_cast<NMLISTVIEW*>(pNMHDR));
+    *pResult = IsRearrangingRows() ? 0 : UListControlUtils::CheckChanging(*this, reinterpret_cast<NMLISTVIEW*>(pNMHDR));
 }
 
 void CObjectReportControl::OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult)
 {
     *pResult = 0;
-    if (_IsRearrangingRows())
+    if (IsRearrangingRows())
         return;
     const NMLISTVIEW* change = reinterpret_cast<NMLISTVIEW*>(pNMHDR);
     if (change->uChanged & LVIF_STATE)

@@ -1,5 +1,7 @@
 #pragma once
 // Object display controls: lists and reports of persistent objects.
+#include "display/TypedSort.h"
+#include "display/ReportCellEditor.h"
 #include "display/ReportCtrl.h"
 #include "display/FriendlyListControl.h"
 #include "display/ListControlUtils.h"
