@@ -1,6 +1,9 @@
 #include "ReportCtrl.h"
 #include "TypedSort.h"
 
+#include "util/NoRedraw.h"
+#include "util/WindowUpdate.h"
+
 #include <algorithm>
 #include <cstdarg>
 #include <cstdlib>
@@ -23,23 +26,6 @@ DWORD ForceStyle(DWORD style)
 {
     return (style & ~kRefusedStyle) | kForcedStyle;
 }
-
-// Keeps the window from painting while rows go; only one window can be locked at a time,
-// so a lock that someone else holds is left alone.
-class StLockedPainting {
-public:
-    explicit StLockedPainting(HWND window) : mLocked(::LockWindowUpdate(window) != FALSE) {}
-    ~StLockedPainting()
-    {
-        if (mLocked)
-            ::LockWindowUpdate(nullptr);
-    }
-    StLockedPainting(const StLockedPainting&) = delete;
-    StLockedPainting& operator=(const StLockedPainting&) = delete;
-
-private:
-    bool mLocked;
-};
 
 } // namespace
 
@@ -413,7 +399,7 @@ BOOL CReportCtrl::DeleteItem(int row, BOOL selectNext)
 int CReportCtrl::DeleteAllItems(DWORD states)
 {
     EndEdit(FALSE);
-    StLockedPainting locked(m_hWnd);
+    StWindowUpdate locked(this);
     if (states & kItemAll) {
         const int count = CListCtrl::GetItemCount();
         std::vector<CRowRecord*> records;
@@ -838,10 +824,13 @@ BOOL CReportCtrl::SortItems(int column, BOOL ascending)
         if (order[row] != row)
             moves.emplace_back(row, CopyRow(order[row]));
     }
-    ++mRearranging;
-    for (const auto& move : moves)
-        WriteRow(move.first, move.second);
-    --mRearranging;
+    {
+        StNoRedraw quiet(*this);
+        ++mRearranging;
+        for (const auto& move : moves)
+            WriteRow(move.first, move.second);
+        --mRearranging;
+    }
     NotifyParent(kSortedMessage, static_cast<WPARAM>(column), static_cast<LPARAM>(ascending));
     return TRUE;
 }
