@@ -5,6 +5,8 @@
 #include "display/ReportCtrl.h"
 #include "display/FriendlyListControl.h"
 #include "display/ListControlUtils.h"
+#include "display/RowIndex.h"
+#include "display/ObjectListBinding.h"
 #include "display/ObjectControlDisplay.h"
 #include "display/ObjectListDisplay.h"
 #include "display/ObjectListControl.h"

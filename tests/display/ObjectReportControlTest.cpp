@@ -84,7 +84,7 @@ TEST_F(ObjectReportControlTest, AnObjectSortedElsewhereStillRewritesItsOwnRow)
     EXPECT_EQ(control.GetSortedColumn(), -1) << "a rewritten row forgets the sort";
 
     control.DisplayChanged(&control);
-    EXPECT_EQ(control.jobs.textsAskedFor.size(), 3u) << "a change of the whole control is left alone";
+    EXPECT_EQ(control.jobs.textsAskedFor.size(), 15u) << "a change of the whole control rewrites every row";
 }
 
 TEST_F(ObjectReportControlTest, SelectingRowsBroadcastsOncePerChangedRow)
