@@ -71,15 +71,12 @@ void CRowIndex::Removed(int row)
     const int parent = mNodes[node].parent;
     if (child)
         mNodes[child].parent = parent;
-    if (!parent)
-        mRoot = child;
-    else if (mNodes[parent].left == node)
-        mNodes[parent].left = child;
-    else
-        mNodes[parent].right = child;
+    Relink(parent, node, child);
     for (int above = parent; above; above = mNodes[above].parent)
         --mNodes[above].size;
-    Forget(node);
+    Unmap(node);
+    mNodes[node] = CNode{ nullptr, 0, 0, 0, 0, 0 };
+    mFreeNodes.push_back(node);
 }
 
 void CRowIndex::Moved(int row, const void* key)
@@ -89,9 +86,7 @@ void CRowIndex::Moved(int row, const void* key)
         mStale = true;
         return;
     }
-    const auto shown = mNodeOfKey.find(mNodes[node].key);
-    if (shown != mNodeOfKey.end() && shown->second == node)
-        mNodeOfKey.erase(shown);
+    Unmap(node);
     mNodes[node].key = key;
     if (key)
         mNodeOfKey[key] = node;
@@ -158,12 +153,7 @@ void CRowIndex::RotateUp(int node)
     }
     mNodes[parent].parent = node;
     mNodes[node].parent = grandparent;
-    if (!grandparent)
-        mRoot = node;
-    else if (mNodes[grandparent].left == parent)
-        mNodes[grandparent].left = node;
-    else
-        mNodes[grandparent].right = node;
+    Relink(grandparent, parent, node);
     Resize(parent);
     Resize(node);
 }
@@ -173,11 +163,19 @@ void CRowIndex::Resize(int node)
     mNodes[node].size = 1 + mNodes[mNodes[node].left].size + mNodes[mNodes[node].right].size;
 }
 
-void CRowIndex::Forget(int node)
+void CRowIndex::Relink(int parent, int child, int replacement)
+{
+    if (!parent)
+        mRoot = replacement;
+    else if (mNodes[parent].left == child)
+        mNodes[parent].left = replacement;
+    else
+        mNodes[parent].right = replacement;
+}
+
+void CRowIndex::Unmap(int node)
 {
     const auto shown = mNodeOfKey.find(mNodes[node].key);
     if (shown != mNodeOfKey.end() && shown->second == node)
         mNodeOfKey.erase(shown);
-    mNodes[node] = CNode{ nullptr, 0, 0, 0, 0, 0 };
-    mFreeNodes.push_back(node);
 }

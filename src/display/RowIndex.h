@@ -65,7 +65,10 @@ private:
     int RowOf(int node) const;
     void RotateUp(int node);
     void Resize(int node);
-    void Forget(int node);
+    // Puts replacement where child hangs from parent (from the root for parent 0).
+    void Relink(int parent, int child, int replacement);
+    // The node's key is found no more (unless another node shows it by now).
+    void Unmap(int node);
 
     std::vector<CNode> mNodes;  // node 0 stands for none
     std::vector<int> mFreeNodes;
