@@ -20,23 +20,15 @@ std::vector<std::string> Sorted(const std::vector<const char*>& texts, bool asce
 
 TEST(TypedSort, ComparesHexThenDecimalThenDatesThenText)
 {
-    struct Case {
-        const char* first;  // the smaller
-        const char* second;
-        const char* why;
+    // Each pair in ascending order: hexadecimal numbers, decimal numbers, percentages,
+    // dates, kinds that differ (text), bytes, and an empty text, which is no number.
+    const std::vector<std::pair<const char*, const char*>> pairs = {
+        { "9", "0A" }, { "9.5", "10" }, { "7%", "50%" }, { "March 1, 2023", "December 1, 2023" },
+        { "10", "abc" }, { "Zed", "apple" }, { "", "0" },
     };
-    const Case cases[] = {
-        { "9", "0A", "hexadecimal numbers" },
-        { "9.5", "10", "decimal numbers" },
-        { "7%", "50%", "percentages" },
-        { "March 1, 2023", "December 1, 2023", "dates" },
-        { "10", "abc", "different kinds fall back to text" },
-        { "Zed", "apple", "text compares bytes" },
-        { "", "0", "an empty text is no number" },
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(UTypedSort::Compare(c.first, c.second), -1) << c.why;
-        EXPECT_EQ(UTypedSort::Compare(c.second, c.first), 1) << c.why;
+    for (const auto& pair : pairs) {
+        EXPECT_EQ(UTypedSort::Compare(pair.first, pair.second), -1) << pair.first << " < " << pair.second;
+        EXPECT_EQ(UTypedSort::Compare(pair.second, pair.first), 1) << pair.second << " > " << pair.first;
     }
     EXPECT_EQ(UTypedSort::Compare("1.50", "1.5"), 0);
     EXPECT_EQ(Sorted({ "10", "9.75", "100", "2.5%" }, false), (std::vector<std::string>{ "100", "10", "9.75", "2.5%" }));
