@@ -142,7 +142,6 @@ double BindSeconds(CPersistList& jobs)
     CStopwatch watch;
     control.SetObject(&jobs);
     const double seconds = watch.Seconds();
-
     control.SetObject(nullptr);
     return seconds;
 }
