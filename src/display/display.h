@@ -1,9 +1,13 @@
 #pragma once
 // Object display controls: lists, reports, trees, combo boxes and node windows of
 // persistent objects, and dragging them.
+#include "display/TypedSort.h"
+#include "display/ReportCellEditor.h"
 #include "display/ReportCtrl.h"
 #include "display/FriendlyListControl.h"
 #include "display/ListControlUtils.h"
+#include "display/RowIndex.h"
+#include "display/ObjectListBinding.h"
 #include "display/ObjectControlDisplay.h"
 #include "display/ObjectListDisplay.h"
 #include "display/ObjectListControl.h"

@@ -13,5 +13,6 @@
 #include "util/ShellUtils.h"
 #include "util/SystemCursor.h"
 #include "util/WaitCursor.h"
+#include "util/NoRedraw.h"
 #include "util/WindowUpdate.h"
 #include "util/WindowsUtils.h"
