@@ -26,10 +26,12 @@ void CWindowsMobileSyncer::PreSync()
     CString folder = GetMediaFolder();
     if (!folder.IsEmpty() && !mSubFolder.IsEmpty())
         folder += "\\" + mSubFolder;
-    if (mAddToStorageCard && mMediaType != kMediaTypeRingtone)
-        mDestination = "Storage Card\\" + folder + "\\";
+    // No doubled separator when there is no folder: the file goes to the card's root.
+    const CString card = mAddToStorageCard && mMediaType != kMediaTypeRingtone ? "Storage Card" : "";
+    if (card.IsEmpty() || folder.IsEmpty())
+        mDestination = card + folder + "\\";
     else
-        mDestination = folder + "\\";
+        mDestination = card + "\\" + folder + "\\";
 }
 
 bool CWindowsMobileSyncer::SyncSelf()

@@ -19,7 +19,6 @@
 #include <windows.h>
 
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -64,13 +63,16 @@ std::wstring FromUtf8(const std::string& text)
     return result;
 }
 
+// Every field, the empty ones at the end too.
 std::vector<std::string> Split(const std::string& line, char separator)
 {
     std::vector<std::string> fields;
-    std::string field;
-    std::istringstream stream(line);
-    while (std::getline(stream, field, separator))
-        fields.push_back(field);
+    size_t begin = 0;
+    for (size_t end = line.find(separator); end != std::string::npos; end = line.find(separator, begin)) {
+        fields.push_back(line.substr(begin, end - begin));
+        begin = end + 1;
+    }
+    fields.push_back(line.substr(begin));
     return fields;
 }
 
@@ -106,8 +108,8 @@ public:
                 p.id = std::stol(f[1]);
                 p.name = FromUtf8(f[2]);
                 p.kind = std::stol(f[3]);
-                if (f.size() >= 5)
-                    for (const std::string& id : Split(f[4], ','))
+                for (const std::string& id : Split(f.size() >= 5 ? f[4] : "", ','))
+                    if (!id.empty())
                         p.tracks.push_back(std::stol(id));
                 playlists.push_back(p);
             }

@@ -5,7 +5,7 @@
 //
 // Every call is recorded, one line each, in the file named by TNW_RAPI_RECORD (when set):
 // "init <size>", "open <path> <access> <creation>", "mkdir <path>", "delete <path>",
-// "move <from> <to>", "time", "close", "uninit", and before "close" the lengths of the
+// "move <from> <to>", "time <creation time>", "close", "uninit", and before "close" the lengths of the
 // writes to that file, as runs: "write <length> x<count>".
 //
 // TNW_RAPI_FAIL switches failures on: "init" (the connection attempt ends with a failure),
@@ -189,7 +189,12 @@ __declspec(dllexport) BOOL WINAPI CeCloseHandle(HANDLE file)
 __declspec(dllexport) BOOL WINAPI CeSetFileTime(HANDLE file, const FILETIME* creation, const FILETIME* access,
                                                 const FILETIME* write)
 {
-    Record("time");
+    ULARGE_INTEGER created = {};
+    if (creation) {
+        created.LowPart = creation->dwLowDateTime;
+        created.HighPart = creation->dwHighDateTime;
+    }
+    Record("time " + std::to_string(created.QuadPart));
     return Remember(::SetFileTime(file, creation, access, write));
 }
 

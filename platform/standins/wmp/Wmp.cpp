@@ -16,7 +16,6 @@
 #include <windows.h>
 
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -58,13 +57,16 @@ std::wstring FromUtf8(const std::string& text)
     return result;
 }
 
+// Every field, the empty ones at the end too.
 std::vector<std::string> Split(const std::string& line, char separator)
 {
     std::vector<std::string> fields;
-    std::string field;
-    std::istringstream stream(line);
-    while (std::getline(stream, field, separator))
-        fields.push_back(field);
+    size_t begin = 0;
+    for (size_t end = line.find(separator); end != std::string::npos; end = line.find(separator, begin)) {
+        fields.push_back(line.substr(begin, end - begin));
+        begin = end + 1;
+    }
+    fields.push_back(line.substr(begin));
     return fields;
 }
 
@@ -93,8 +95,8 @@ struct SLibrary {
                 media.push_back({ std::stol(f[1]), FromUtf8(f[2]) });
             } else if (f.size() >= 3 && f[0] == "playlist") {
                 SPlaylist p{ std::stol(f[1]), FromUtf8(f[2]), {} };
-                if (f.size() >= 4)
-                    for (const std::string& id : Split(f[3], ','))
+                for (const std::string& id : Split(f.size() >= 4 ? f[3] : "", ','))
+                    if (!id.empty())
                         p.media.push_back(std::stol(id));
                 playlists.push_back(p);
             }
