@@ -3,6 +3,7 @@
 #include "FamilyTour.h"
 #include "JobReport.h"
 #include "MainFrame.h"
+#include "SyncTour.h"
 #include "Tour.h"
 #include "TrayDialog.h"
 #include "TreesTour.h"
@@ -449,6 +450,7 @@ void CDemoApp::RunTour(bool takeScreenshots)
     tour.AddStep([frame](CTour& t) { TreesTour::ShowScheduleAsNodes(t, frame); });
     tour.AddStep([](CTour& t) { TreesTour::InspectSettings(t); });
     tour.AddStep([frame](CTour& t) { RunCopyJob(t, frame); });
+    tour.AddStep([frame](CTour& t) { SyncTour::SyncClip(t, frame); });
     tour.AddStep([frame](CTour& t) { RunScheduledRecording(t, frame); });
     tour.AddStep([frame](CTour& t) { BlinkStatusLine(t, frame); });
     tour.AddStep(SaveReport);
