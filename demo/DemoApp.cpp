@@ -5,6 +5,7 @@
 #include "JobReport.h"
 #include "MainFrame.h"
 #include "NetworkTour.h"
+#include "SyncTour.h"
 #include "Tour.h"
 #include "TrayDialog.h"
 #include "TreesTour.h"
@@ -454,6 +455,7 @@ void CDemoApp::RunTour(bool takeScreenshots)
     tour.AddStep([frame](CTour& t) { NetworkTour::DownloadUpdate(t, frame); });
     tour.AddStep([frame](CTour& t) { NetworkTour::UploadSnapshots(t, frame); });
     tour.AddStep([frame](CTour& t) { NetworkTour::ShowDownloadDialog(t, frame); });
+    tour.AddStep([frame](CTour& t) { SyncTour::SyncClip(t, frame); });
     tour.AddStep([frame](CTour& t) { RunScheduledRecording(t, frame); });
     tour.AddStep([frame](CTour& t) { BlinkStatusLine(t, frame); });
     tour.AddStep(ControlsTour::ShowControls);
