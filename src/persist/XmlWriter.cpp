@@ -84,8 +84,18 @@ void CXmlWriter::LeaveNode()
     }
     CHandle buffer;
     mCurrentNode->Write(buffer, 0);
-    mWriteFailed = !WriteData(buffer);
+    mWriteFailed = !IsWhole(buffer, *mCurrentNode) || !WriteData(buffer);
     DropDocument();
+}
+
+bool CXmlWriter::IsWhole(const CHandle& text, const CXmlNode& document)
+{
+    // A node writes all of itself or, when its text does not fit in memory, nothing; the
+    // declaration line comes first either way.
+    const unsigned long declaration = static_cast<unsigned long>(std::strlen(CXmlDocument::kDeclaration)) + 2;
+    const bool hasElements = !document.GetKey().IsEmpty() &&
+                             (!document.GetValue().IsEmpty() || document.GetChildCount() > 0);
+    return hasElements ? text.GetSize() > declaration : text.GetSize() == declaration;
 }
 
 bool CXmlWriter::WriteData(CHandle& data)
