@@ -67,23 +67,6 @@ bool WriteAt(const std::string& path, __int64 offset, const std::string& bytes)
     return ok;
 }
 
-std::string ReadAt(const std::string& path, __int64 offset, unsigned long count)
-{
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::string();
-    std::string bytes(count, '\0');
-    LARGE_INTEGER position;
-    position.QuadPart = offset;
-    DWORD read = 0;
-    if (!::SetFilePointerEx(file, position, nullptr, FILE_BEGIN) || !::ReadFile(file, &bytes[0], count, &read, nullptr))
-        read = 0;
-    ::CloseHandle(file);
-    bytes.resize(read);
-    return bytes;
-}
-
 std::vector<std::string> FileNames(const std::string& folder)
 {
     std::vector<std::string> names;

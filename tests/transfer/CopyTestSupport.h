@@ -15,7 +15,6 @@ std::string PatternBytes(size_t count, unsigned seed);
 // A file of the given size that takes no room on disk, with bytes written at some offsets.
 bool MakeSparseFile(const std::string& path, __int64 size);
 bool WriteAt(const std::string& path, __int64 offset, const std::string& bytes);
-std::string ReadAt(const std::string& path, __int64 offset, unsigned long count);
 // The names of the files in a folder (ending in a separator), sorted.
 std::vector<std::string> FileNames(const std::string& folder);
 
