@@ -66,11 +66,6 @@ CString::CString(LPCWSTR lpsz) : CString()
     AssignWide(lpsz);
 }
 
-CString::~CString()
-{
-    FreeHeap();
-}
-
 void CString::FreeHeap()
 {
     if (!IsInline())

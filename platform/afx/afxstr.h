@@ -21,7 +21,12 @@ public:
     CString(LPCSTR lpsz);
     CString(LPCSTR lpch, int nLength);
     CString(LPCWSTR lpsz);
-    ~CString();
+    // Inline, so that a string with its text inside ends without a call.
+    ~CString()
+    {
+        if (!IsInline())
+            FreeHeap();
+    }
 
     int GetLength() const { return m_nDataLength; }
     BOOL IsEmpty() const { return m_nDataLength == 0; }
