@@ -41,6 +41,8 @@ public:
     // Inline: lists are walked item by item in the inner loops of their users.
     int GetItemCount() const { return static_cast<int>(mItems.size()); }
     void* GetAt(int index) const { return IsIndex(index) ? mItems[index] : nullptr; }
+    // The items in order, GetItemCount() of them, valid until the list changes.
+    void* const* GetItems() const { return mItems.data(); }
     // The first index holding item, or -1.
     int GetIndex(const void* item) const;
     // The first item the search function matches with key; without a search function the
