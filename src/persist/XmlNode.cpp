@@ -65,9 +65,15 @@ int CompareKeys(const char* key1, const char* key2)
     return static_cast<unsigned char>(*key1) - static_cast<unsigned char>(*key2);
 }
 
-// Walks over a large tree wait for memory more than they compute: the node a few steps
-// ahead is asked for while this one is handled.
-const int kPrefetchDistance = 4;
+// Walks over a large tree wait for memory more than they compute. A node, its list of
+// children and the children themselves lie apart, each found through the one before, so
+// they are asked for in stages: the node this far ahead of the walk...
+const int kNodeAhead = 8;
+// ...the list of children of the node this far ahead...
+const int kListAhead = 4;
+// ...and the first children of the node this far ahead, up to this many.
+const int kChildrenAhead = 2;
+const int kChildrenAsked = 12;
 
 void Prefetch(const void* node)
 {
@@ -265,21 +271,39 @@ void CXmlNode::Reset()
 
 void CXmlNode::DeleteChildren()
 {
-    if (mChildren.GetItemCount() == 0 && !mWatchedKeys)
+    mWatchedKeys.reset();
+    mChildrenUnsorted = false;
+    if (mChildren.GetItemCount() == 0)
         return;
-    // Each node is emptied before it is deleted, so no destructor below has children to
-    // delete in turn: the depth of the tree never reaches the call stack. A node leaves
-    // its parent as it is deleted, not before: a tree is touched node by node only once.
-    std::vector<CXmlNode*> doomed;
-    HandOverChildren(doomed);
-    while (!doomed.empty()) {
-        if (doomed.size() > kPrefetchDistance)
-            Prefetch(doomed[doomed.size() - kPrefetchDistance]);
-        CXmlNode* node = doomed.back();
-        doomed.pop_back();
-        node->mParent = nullptr;
-        node->HandOverChildren(doomed);
-        delete node;
+    // A node is deleted once its children are, and leaves its list empty first, so no
+    // destructor below has children to delete in turn: the depth of the tree never
+    // reaches the call stack.
+    struct SFrame {
+        CXmlNode* node;
+        int next;
+    };
+    std::vector<SFrame> open{ { this, 0 } };
+    while (!open.empty()) {
+        CXmlNode* node = open.back().node;
+        const int next = open.back().next;
+        if (next < node->mChildren.GetItemCount()) {
+            PrefetchAhead(node->mChildren, next);
+            open.back().next = next + 1;
+            CXmlNode* child = static_cast<CXmlNode*>(node->mChildren.GetAt(next));
+            if (child->mChildren.GetItemCount() > 0) {
+                open.push_back({ child, 0 });
+            } else {
+                child->mParent = nullptr;
+                delete child;
+            }
+            continue;
+        }
+        node->mChildren.RemoveAll();
+        open.pop_back();
+        if (node != this) {
+            node->mParent = nullptr;
+            delete node;
+        }
     }
 }
 
@@ -617,9 +641,24 @@ void CXmlNode::WriteTree(CTextOut& out)
         if (open.empty() || out.Failed())
             return;
         SFrame& frame = open.back();
-        if (frame.next + kPrefetchDistance < frame.count)
-            Prefetch(frame.node->mChildren.GetAt(frame.next + kPrefetchDistance));
+        PrefetchAhead(frame.node->mChildren, frame.next);
         node = static_cast<CXmlNode*>(frame.node->mChildren.GetAt(frame.next++));
+    }
+}
+
+void CXmlNode::PrefetchAhead(const CPointerList& list, int index)
+{
+    const int count = list.GetItemCount();
+    CXmlNode* const* children = reinterpret_cast<CXmlNode* const*>(list.GetItems());
+    if (index + kNodeAhead < count)
+        Prefetch(children[index + kNodeAhead]);
+    if (index + kListAhead < count)
+        __builtin_prefetch(children[index + kListAhead]->mChildren.GetItems());
+    if (index + kChildrenAhead < count) {
+        const CPointerList& grandchildren = children[index + kChildrenAhead]->mChildren;
+        const int asked = std::min(grandchildren.GetItemCount(), kChildrenAsked);
+        for (int i = 0; i < asked; ++i)
+            Prefetch(grandchildren.GetItems()[i]);
     }
 }
 

@@ -130,6 +130,8 @@ private:
     void CopyChildrenOf(const CXmlNode& other);
     // Writes this node's subtree in CXmlNode's text form.
     void WriteTree(CTextOut& out);
+    // Asks for the memory that a walk over list, now at index, will soon want.
+    static void PrefetchAhead(const CPointerList& list, int index);
 
     CXmlNode* mParent;
     CString mKey;

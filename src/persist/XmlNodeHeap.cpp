@@ -10,6 +10,8 @@ namespace {
 const size_t kChunkSize = 64 * 1024;
 const size_t kAlignment = 8;
 const size_t kLargestCut = 1024;
+// Up to 16 MiB of chunks whose nodes are all deleted wait for the next nodes.
+const int kSpareChunks = 256;
 
 size_t RoundUp(size_t size)
 {
@@ -23,10 +25,17 @@ struct UXmlNodeHeap::SChunk {
     std::atomic<long> references;
 };
 
+// What a spare chunk holds: the next spare one.
+struct UXmlNodeHeap::SSpare {
+    SSpare* next;
+};
+
 std::atomic<bool> UXmlNodeHeap::sLocked{ false };
 UXmlNodeHeap::SChunk* UXmlNodeHeap::sCurrent = nullptr;
 char* UXmlNodeHeap::sNext = nullptr;
 char* UXmlNodeHeap::sEnd = nullptr;
+UXmlNodeHeap::SSpare* UXmlNodeHeap::sSpare = nullptr;
+int UXmlNodeHeap::sSpareCount = 0;
 
 void UXmlNodeHeap::Lock()
 {
@@ -43,10 +52,17 @@ void UXmlNodeHeap::Unlock()
 
 void UXmlNodeHeap::Release(SChunk* chunk)
 {
-    if (chunk->references.fetch_sub(1, std::memory_order_acq_rel) == 1) {
-        chunk->~SChunk();
-        std::free(chunk);
+    if (chunk->references.fetch_sub(1, std::memory_order_acq_rel) != 1)
+        return;
+    chunk->~SChunk();
+    Lock();
+    if (sSpareCount < kSpareChunks) {
+        sSpare = new (chunk) SSpare{ sSpare };
+        ++sSpareCount;
+        chunk = nullptr;
     }
+    Unlock();
+    std::free(chunk);
 }
 
 void* UXmlNodeHeap::Allocate(size_t size)
@@ -58,7 +74,13 @@ void* UXmlNodeHeap::Allocate(size_t size)
     SChunk* retired = nullptr;
     Lock();
     if (!sCurrent || static_cast<size_t>(sEnd - sNext) < needed) {
-        void* memory = std::malloc(kChunkSize);
+        void* memory = sSpare;
+        if (sSpare) {
+            sSpare = sSpare->next;
+            --sSpareCount;
+        } else {
+            memory = std::malloc(kChunkSize);
+        }
         if (!memory) {
             Unlock();
             throw std::bad_alloc();

@@ -46,4 +46,7 @@ private:
     CString mFilePath;
     CXmlNode* mCurrentNode;
     bool mWriteFailed;
+    // No less than the bytes of the open document's text, so that the text is written
+    // into room made once.
+    unsigned long long mTextSize;
 };
