@@ -111,9 +111,9 @@ void AssignKey(CString& key, const char* begin, const char* end)
 } // namespace
 
 // The text of a subtree, written straight into the output handle in one walk over the
-// tree. The handle grows by doubling; when it cannot grow, the writing stops and the
-// handle is cut back to what it held before, so that a node writes all of itself or
-// nothing.
+// tree. The handle's room is used first and then doubles; when it cannot grow, the writing
+// stops and the handle is cut back to what it held before, so that a node writes all of
+// itself or nothing.
 class CXmlNode::CTextOut {
 public:
     explicit CTextOut(CHandle& out)
@@ -160,8 +160,10 @@ private:
             return false;
         const unsigned long long needed = mSize + count;
         if (needed > mOut.GetSize()) {
+            // Room made beforehand is taken first; beyond it the room doubles.
             const unsigned long long doubled = std::max<unsigned long long>(2ull * mOut.GetSize(), 4096);
-            const unsigned long long grown = std::min<unsigned long long>(std::max(needed, doubled), ULONG_MAX);
+            const unsigned long long room = needed <= mOut.GetCapacity() ? mOut.GetCapacity() : doubled;
+            const unsigned long long grown = std::min<unsigned long long>(std::max(needed, room), ULONG_MAX);
             // The handle's size is its room while writing, so that growing keeps what is
             // written; nothing is zeroed.
             mFailed = needed > ULONG_MAX || !mOut.Allocate(static_cast<unsigned long>(grown), true, false);
