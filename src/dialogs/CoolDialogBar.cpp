@@ -204,34 +204,32 @@ void CCoolDialogBar::PlaceFrameParts(const CSize& window)
 
 void CCoolDialogBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
 {
+    // What each side takes from the window: the gripper across the far end, the sizing
+    // edge towards the frame's centre and the gap elsewhere; the edge replaces a border.
+    struct SideFrame {
+        UINT side;
+        int left, top, right, bottom;
+        DWORD droppedBorder;
+    };
+    static const SideFrame kSideFrames[] = {
+        { AFX_IDW_DOCKBAR_TOP, kGripperWidth, kGap, kGap, kEdgeWidth, CBRS_BORDER_BOTTOM },
+        { AFX_IDW_DOCKBAR_LEFT, kGap, kGripperWidth, kEdgeWidth, kGap, CBRS_BORDER_RIGHT },
+        { AFX_IDW_DOCKBAR_RIGHT, kEdgeWidth, kGripperWidth, kGap, kGap, CBRS_BORDER_LEFT },
+        { AFX_IDW_DOCKBAR_BOTTOM, kGripperWidth, kEdgeWidth, kGap, kGap, CBRS_BORDER_TOP },
+    };
     m_dwStyle |= CBRS_BORDER_ANY;
     RECT& rect = lpncsp->rgrc[0];
     PlaceFrameParts(CSize(rect.right - rect.left, rect.bottom - rect.top));
-    int left = 0, top = 0, right = 0, bottom = 0;
-    switch (CurrentSide()) {
-    case AFX_IDW_DOCKBAR_TOP:
-        left = kGripperWidth, top = kGap, right = kGap, bottom = kEdgeWidth;
-        m_dwStyle &= ~CBRS_BORDER_BOTTOM;
-        break;
-    case AFX_IDW_DOCKBAR_LEFT:
-        left = kGap, top = kGripperWidth, right = kEdgeWidth, bottom = kGap;
-        m_dwStyle &= ~CBRS_BORDER_RIGHT;
-        break;
-    case AFX_IDW_DOCKBAR_RIGHT:
-        left = kEdgeWidth, top = kGripperWidth, right = kGap, bottom = kGap;
-        m_dwStyle &= ~CBRS_BORDER_LEFT;
-        break;
-    case AFX_IDW_DOCKBAR_BOTTOM:
-        left = kGripperWidth, top = kEdgeWidth, right = kGap, bottom = kGap;
-        m_dwStyle &= ~CBRS_BORDER_TOP;
-        break;
-    default:
-        return;
+    const UINT side = CurrentSide();
+    for (const SideFrame& frame : kSideFrames) {
+        if (frame.side != side)
+            continue;
+        m_dwStyle &= ~frame.droppedBorder;
+        rect.left += frame.left;
+        rect.top += frame.top;
+        rect.right = std::max(rect.left, rect.right - frame.right);
+        rect.bottom = std::max(rect.top, rect.bottom - frame.bottom);
     }
-    rect.left += left;
-    rect.top += top;
-    rect.right = std::max(rect.left, rect.right - right);
-    rect.bottom = std::max(rect.top, rect.bottom - bottom);
 }
 
 void CCoolDialogBar::OnWindowPosChanged(WINDOWPOS* lpwndpos)
