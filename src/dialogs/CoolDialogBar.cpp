@@ -26,7 +26,7 @@ CCoolDialogBar::CCoolDialogBar()
       mEdgeRect(0, 0, 0, 0), mTrackerRect(0, 0, 0, 0), mDockSide(0), mTrackStart(0, 0),
       mTracking(FALSE), mRepositioning(FALSE), mChild(nullptr), mFloatRect(0, 0, 0, 0),
       mCloseRect(0, 0, 0, 0), mGripperRect(0, 0, 0, 0), mMinFloatWidth(::GetSystemMetrics(SM_CXMIN)),
-      mMinFloatHeight(::GetSystemMetrics(SM_CYMIN)), mSmallCaption(::GetSystemMetrics(SM_CYSMCAPTION))
+      mMinFloatHeight(::GetSystemMetrics(SM_CYMIN))
 {
     mBrush.CreateSolidBrush(::GetSysColor(COLOR_BTNFACE));
 }
@@ -145,9 +145,13 @@ CSize CCoolDialogBar::CalcDynamicLayout(int nLength, DWORD dwMode)
         const CPoint opposite(hit == HTTOPLEFT || hit == HTBOTTOMLEFT ? frame.right : frame.left,
                               hit == HTTOPLEFT || hit == HTTOPRIGHT ? frame.bottom : frame.top);
         const CPoint mouse = m_pDockContext->m_ptLast;
-        mFloatSize.cx = std::max<LONG>(std::abs(mouse.x - opposite.x) - 2 * kFrameThickness, mMinFloatWidth);
-        mFloatSize.cy = std::max<LONG>(std::abs(mouse.y - opposite.y) - 2 * kFrameThickness - mSmallCaption,
-                                 mMinFloatHeight);
+        // The frame's own borders and caption, as it has them: the bar grows by exactly
+        // what the corner moved.
+        CRect bar;
+        GetWindowRect(&bar);
+        const CSize borders = frame.Size() - bar.Size();
+        mFloatSize.cx = std::max<LONG>(std::abs(mouse.x - opposite.x) - borders.cx, mMinFloatWidth);
+        mFloatSize.cy = std::max<LONG>(std::abs(mouse.y - opposite.y) - borders.cy, mMinFloatHeight);
         CRect drag(opposite, mouse);
         drag.NormalizeRect();
         m_pDockContext->m_rectFrameDragHorz = drag;

@@ -33,7 +33,9 @@
 //   which must not erase the tracker a second time.
 // - The hosted dialog's controls are updated from the frame's update handlers, and never
 //   disabled for want of one: the dialog handles its own buttons.
-// - Sizing a floating bar from a corner follows the dock context's last mouse point.
+// - Sizing a floating bar from a corner follows the dock context's last mouse point, less
+//   the borders and caption its floating frame really has (measured, not assumed), so the
+//   bar grows by exactly what the corner moved.
 class AFX_EXT_CLASS CCoolDialogBar : public CControlBar {
     DECLARE_DYNAMIC(CCoolDialogBar)
 public:
@@ -74,7 +76,6 @@ public:
     static const int kEdgeWidth = 6;
     static const int kGripperWidth = 20;
     static const int kGap = 3;
-    static const int kFrameThickness = 3;
 
 protected:
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
@@ -119,5 +120,4 @@ private:
     CRect mGripperRect;
     int mMinFloatWidth;
     int mMinFloatHeight;
-    int mSmallCaption;
 };

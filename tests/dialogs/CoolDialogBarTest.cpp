@@ -206,6 +206,21 @@ TEST_F(CoolDialogBarTest, ButtonsHideAndFloatAndSizesSurviveFloating)
     EXPECT_TRUE(bar.GetEdgeRect().IsRectEmpty());
     EXPECT_FALSE(floating->GetStyle() & MFS_4THICKFRAME) << "sized from its corners too";
 
+    // Its frame sizes it from a corner: the opposite corner stays, the bar follows.
+    CRect outer;
+    floating->GetWindowRect(&outer);
+    EXPECT_EQ(floating->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(outer.right - 1, outer.bottom - 1)), HTBOTTOMRIGHT);
+    CPoint to(outer.right + 40, outer.bottom + 30);
+    bar.ScreenToClient(&to);
+    bar.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(to.x, to.y));
+    bar.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+    bar.m_pDockContext->StartResize(HTBOTTOMRIGHT, outer.BottomRight());
+    EXPECT_EQ(BarRect().Size(), dialogSize + CSize(40, 30));
+    CRect now;
+    floating->GetWindowRect(&now);
+    EXPECT_EQ(now.TopLeft(), outer.TopLeft());
+    EXPECT_EQ(now.Size(), outer.Size() + CSize(40, 30));
+
     floating->SendMessage(WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
     ASSERT_FALSE(bar.IsFloating());
     EXPECT_EQ(bar.GetParent()->GetDlgCtrlID(), AFX_IDW_DOCKBAR_LEFT);
