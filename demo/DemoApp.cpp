@@ -1,6 +1,7 @@
 #include "ChecksumJob.h"
 #include "ControlsTour.h"
 #include "DemoSettings.h"
+#include "DockingTour.h"
 #include "FamilyTour.h"
 #include "JobReport.h"
 #include "MainFrame.h"
@@ -458,6 +459,10 @@ void CDemoApp::RunTour(bool takeScreenshots)
     tour.AddStep([frame](CTour& t) { SyncTour::SyncClip(t, frame); });
     tour.AddStep([frame](CTour& t) { RunScheduledRecording(t, frame); });
     tour.AddStep([frame](CTour& t) { BlinkStatusLine(t, frame); });
+    tour.AddStep([frame](CTour& t) { DockingTour::DockQueueLeft(t, frame); });
+    tour.AddStep(DockingTour::FloatQueue);
+    tour.AddStep(DockingTour::DockQueueBottom);
+    tour.AddStep(DockingTour::CloseQueue);
     tour.AddStep(ControlsTour::ShowControls);
     tour.AddStep(ControlsTour::ShowFontPicker);
     tour.AddStep(ControlsTour::AnchorLogPane);

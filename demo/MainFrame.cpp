@@ -3,6 +3,8 @@
 
 #include "afxres.h"
 
+#include <algorithm>
+
 namespace {
 
 const int kStatusHeight = 24;
@@ -14,7 +16,6 @@ const UINT kPictureId = 101;
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_WM_CREATE()
-    ON_WM_SIZE()
     ON_WM_PAINT()
     ON_WM_CLOSE()
     ON_COMMAND(ID_FILE_CONVERT, OnConvert)
@@ -33,21 +34,49 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     return 0;
 }
 
-CRect CMainFrame::PictureRect() const
+CRect CMainFrame::ContentRect() const
 {
-    CRect client;
-    GetClientRect(&client);
-    // The picture keeps the 4:3 proportions of the clip.
-    const int width = client.Width() / 2 - kMargin;
-    const int height = width * 3 / 4;
-    const int top = (client.Height() - kStatusHeight - height) / 2;
-    return CRect(client.Width() / 2, top, client.Width() / 2 + width, top + height);
+    CRect content;
+    GetClientRect(&content);
+    for (UINT id = AFX_IDW_DOCKBAR_TOP; id <= AFX_IDW_DOCKBAR_BOTTOM; ++id) {
+        CDockBar* edge = GetDockBar(id);
+        if (!edge)
+            continue;
+        CRect taken;
+        edge->GetWindowRect(&taken);
+        ScreenToClient(&taken);
+        if (id == AFX_IDW_DOCKBAR_TOP)
+            content.top = std::max(content.top, taken.bottom);
+        else if (id == AFX_IDW_DOCKBAR_BOTTOM)
+            content.bottom = std::min(content.bottom, taken.top);
+        else if (id == AFX_IDW_DOCKBAR_LEFT)
+            content.left = std::max(content.left, taken.right);
+        else
+            content.right = std::min(content.right, taken.left);
+    }
+    return content;
 }
 
-void CMainFrame::OnSize(UINT nType, int cx, int cy)
+CRect CMainFrame::PictureRect() const
 {
-    CFrameWnd::OnSize(nType, cx, cy);
-    mStatusLine.MoveWindow(0, cy - kStatusHeight, cx, kStatusHeight);
+    const CRect content = ContentRect();
+    // The picture keeps the 4:3 proportions of the clip.
+    const int width = content.Width() / 2 - kMargin;
+    const int height = width * 3 / 4;
+    const int top = content.top + (content.Height() - kStatusHeight - height) / 2;
+    const int left = content.left + content.Width() / 2;
+    return CRect(left, top, left + width, top + height);
+}
+
+void CMainFrame::RecalcLayout(BOOL bNotify)
+{
+    if (IsInRecalcLayout())
+        return;
+    CFrameWnd::RecalcLayout(bNotify);
+    if (!mStatusLine.m_hWnd || !mPicture.m_hWnd)
+        return;
+    const CRect content = ContentRect();
+    mStatusLine.MoveWindow(content.left, content.bottom - kStatusHeight, content.Width(), kStatusHeight);
     mPicture.MoveWindow(PictureRect());
     Invalidate();
 }
@@ -58,15 +87,16 @@ void CMainFrame::OnPaint()
     CFont* previousFont = dc.SelectObject(UDrawingUtils::GetCourier18Bold());
     dc.SetBkMode(TRANSPARENT);
     const CRect picture = PictureRect();
-    dc.TextOut(kMargin * 2, picture.top + picture.Height() / 2 - 30, "Converting clip 01");
+    const int left = ContentRect().left + kMargin * 2;
+    dc.TextOut(left, picture.top + picture.Height() / 2 - 30, "Converting clip 01");
     dc.SelectObject(UDrawingUtils::GetFont());
-    dc.TextOut(kMargin * 2, picture.top + picture.Height() / 2 - 4, "the picture of the source:");
+    dc.TextOut(left, picture.top + picture.Height() / 2 - 4, "the picture of the source:");
     dc.SelectObject(previousFont);
 
     CPen pen(PS_SOLID, 2, RGB(32, 48, 80));
     CPen* previousPen = dc.SelectObject(&pen);
     CBrush* previousBrush = dc.SelectObject(UDrawingUtils::GetLightBlueBrush());
-    const CPoint from(kMargin * 2 + 180, picture.top + picture.Height() / 2 + 4);
+    const CPoint from(left + 180, picture.top + picture.Height() / 2 + 4);
     const CPoint to(picture.left - 6, picture.top + picture.Height() / 2 + 4);
     UDrawingUtils::LineWithArrow(&dc, from, to, 14);
     dc.SelectObject(previousBrush);

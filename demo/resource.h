@@ -6,7 +6,9 @@
 #define IDI_RUN_1 132
 #define IDI_RUN_2 133
 #define IDI_RUN_3 134
+#define IDD_JOB_QUEUE 135
 #define IDC_TRAY_STATUS 1001
+#define IDC_JOB_QUEUE_LIST 1002
 #define ID_FILE_CONVERT 0x8100
 #define ID_TRAY_OPEN 0x8101
 // The range the application pool numbers the Download and Demo menu items from.

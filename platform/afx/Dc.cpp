@@ -2,6 +2,8 @@
 #include "afxhandlemap_.h"
 #include "afxtls_.h"
 
+#include <algorithm>
+
 IMPLEMENT_DYNCREATE(CDC, CObject)
 IMPLEMENT_DYNAMIC(CPaintDC, CDC)
 IMPLEMENT_DYNAMIC(CClientDC, CDC)
@@ -173,6 +175,55 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr)
 void CDC::DrawFocusRect(LPCRECT lpRect)
 {
     ::DrawFocusRect(m_hDC, lpRect);
+}
+
+BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop)
+{
+    return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop);
+}
+
+namespace {
+
+void InvertFrame(HDC dc, const RECT& rect, SIZE size, HBRUSH brush)
+{
+    const HGDIOBJ previous = ::SelectObject(dc, brush);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    const int cx = std::min<int>(size.cx, width);
+    const int cy = std::min<int>(size.cy, height);
+    ::PatBlt(dc, rect.left, rect.top, width, cy, PATINVERT);
+    ::PatBlt(dc, rect.left, rect.bottom - cy, width, cy, PATINVERT);
+    ::PatBlt(dc, rect.left, rect.top + cy, cx, height - 2 * cy, PATINVERT);
+    ::PatBlt(dc, rect.right - cx, rect.top + cy, cx, height - 2 * cy, PATINVERT);
+    ::SelectObject(dc, previous);
+}
+
+} // namespace
+
+void CDC::DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast,
+                       CBrush* pBrush, CBrush* pBrushLast)
+{
+    CBrush* halftone = GetHalftoneBrush();
+    if (lpRectLast)
+        InvertFrame(m_hDC, *lpRectLast, sizeLast, *(pBrushLast ? pBrushLast : pBrush ? pBrush : halftone));
+    if (lpRect)
+        InvertFrame(m_hDC, *lpRect, size, *(pBrush ? pBrush : halftone));
+}
+
+CBrush* PASCAL CDC::GetHalftoneBrush()
+{
+    // Made once and kept until the framework unloads, as every drag and tracker uses it.
+    static CBrush brush;
+    if (!brush.m_hObject) {
+        WORD pattern[8];
+        for (int i = 0; i < 8; ++i)
+            pattern[i] = static_cast<WORD>(0x5555 << (i & 1));
+        if (HBITMAP bitmap = ::CreateBitmap(8, 8, 1, 1, pattern)) {
+            brush.Attach(::CreatePatternBrush(bitmap));
+            ::DeleteObject(bitmap);
+        }
+    }
+    return &brush;
 }
 
 CPoint CDC::MoveTo(int x, int y)

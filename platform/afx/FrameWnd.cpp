@@ -1,4 +1,4 @@
-#include "afxwin.h"
+#include "afxext.h"
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
@@ -7,9 +7,15 @@ const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_INITMENUPOPUP()
     ON_WM_CLOSE()
+    ON_WM_SIZE()
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
-CFrameWnd::CFrameWnd() : m_bAutoMenuEnable(TRUE), m_hAccelTable(nullptr) {}
+CFrameWnd::CFrameWnd()
+    : m_bAutoMenuEnable(TRUE), m_pFloatingFrameClass(nullptr), m_hAccelTable(nullptr),
+      m_bInRecalcLayout(FALSE), m_bLayoutPending(FALSE)
+{
+}
 
 CFrameWnd::~CFrameWnd() = default;
 
@@ -109,4 +115,174 @@ void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT, BOOL bSysMenu)
 void CFrameWnd::OnClose()
 {
     DestroyWindow();
+}
+
+void CFrameWnd::OnSize(UINT nType, int, int)
+{
+    Default();
+    if (nType != SIZE_MINIMIZED)
+        RecalcLayout();
+}
+
+namespace {
+
+struct DockSide {
+    DWORD side;
+    UINT id;
+};
+
+// The order the edges take their slices in: top and bottom first, so they span the frame.
+const DockSide kDockSides[] = { { CBRS_ALIGN_TOP, AFX_IDW_DOCKBAR_TOP },
+                                { CBRS_ALIGN_BOTTOM, AFX_IDW_DOCKBAR_BOTTOM },
+                                { CBRS_ALIGN_LEFT, AFX_IDW_DOCKBAR_LEFT },
+                                { CBRS_ALIGN_RIGHT, AFX_IDW_DOCKBAR_RIGHT } };
+
+} // namespace
+
+void CFrameWnd::EnableDocking(DWORD dwDockStyle)
+{
+    if (!m_pFloatingFrameClass)
+        m_pFloatingFrameClass = RUNTIME_CLASS(CMiniDockFrameWnd);
+    for (const DockSide& side : kDockSides) {
+        if (!(dwDockStyle & side.side) || GetDockBar(side.id))
+            continue;
+        auto* dockBar = new CDockBar;
+        dockBar->m_bAutoDelete = TRUE;
+        if (!dockBar->Create(this, side.side, side.id))
+            delete dockBar;
+    }
+}
+
+CDockBar* CFrameWnd::GetDockBar(UINT nDockBarID) const
+{
+    CWnd* wnd = FromHandlePermanent(::GetDlgItem(m_hWnd, static_cast<int>(nDockBarID)));
+    return wnd && wnd->IsKindOf(RUNTIME_CLASS(CDockBar)) ? static_cast<CDockBar*>(wnd) : nullptr;
+}
+
+void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRect)
+{
+    CDockBar* dockBar = nDockBarID ? GetDockBar(nDockBarID) : nullptr;
+    for (int i = 0; !nDockBarID && !dockBar && i < 4; ++i) {
+        if (pBar->m_dwDockStyle & kDockSides[i].side)
+            dockBar = GetDockBar(kDockSides[i].id);
+    }
+    // A side that was never enabled has no dock bar: the bar stays where it is.
+    if (dockBar)
+        DockControlBar(pBar, dockBar, lpRect);
+}
+
+void CFrameWnd::DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect)
+{
+    if (!pBar || !pBar->m_hWnd || !pDockBar)
+        return;
+    if (!pBar->m_pDockSite) {
+        pBar->m_pDockSite = this;
+        m_listControlBars.AddTail(pBar);
+    }
+    pDockBar->DockControlBar(pBar, lpRect);
+    RecalcLayout();
+    if (CDockContext* context = pBar->m_pDockContext) {
+        context->m_uMRUDockID = static_cast<UINT>(pDockBar->GetDlgCtrlID());
+        pBar->GetWindowRect(&context->m_rectMRUDockPos);
+    }
+}
+
+void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
+{
+    if (!pBar || !pBar->m_hWnd)
+        return;
+    CMiniDockFrameWnd* frame = nullptr;
+    if (pBar->IsFloating()) {
+        frame = static_cast<CMiniDockFrameWnd*>(pBar->m_pDockBar->GetParent());
+    } else {
+        CObject* object = m_pFloatingFrameClass ? m_pFloatingFrameClass->CreateObject() : new CMiniDockFrameWnd;
+        if (!object)
+            return;
+        if (!object->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd))) {
+            delete object;
+            return;
+        }
+        frame = static_cast<CMiniDockFrameWnd*>(object);
+        if (!frame->Create(this, pBar->m_dwStyle)) {
+            // A frame whose window was never made does not free itself.
+            if (!frame->m_hWnd)
+                delete frame;
+            return;
+        }
+        CString title;
+        pBar->GetWindowText(title);
+        frame->SetWindowText(title);
+        pBar->m_dwStyle = (pBar->m_dwStyle & ~CBRS_ALIGN_ANY) | (dwStyle & CBRS_ALIGN_ANY ? dwStyle & CBRS_ALIGN_ANY : CBRS_ALIGN_TOP);
+        frame->m_wndDockBar.DockControlBar(pBar);
+    }
+    frame->RecalcLayout();
+    frame->SetWindowPos(nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (pBar->IsVisible())
+        frame->ShowWindow(SW_SHOWNA);
+    if (CDockContext* context = pBar->m_pDockContext) {
+        context->m_ptMRUFloatPos = point;
+        context->m_dwMRUFloatStyle = dwStyle;
+    }
+    RecalcLayout();
+}
+
+void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
+{
+    if (!pBar || !pBar->m_hWnd)
+        return;
+    pBar->ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
+    if (pBar->IsFloating()) {
+        CWnd* frame = pBar->m_pDockBar->GetParent();
+        if (bShow)
+            static_cast<CFrameWnd*>(frame)->RecalcLayout();
+        frame->ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
+    }
+    if (bDelay)
+        DelayRecalcLayout();
+    else
+        RecalcLayout();
+}
+
+CControlBar* CFrameWnd::GetControlBar(UINT nID)
+{
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos;) {
+        auto* bar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+        if (bar->m_hWnd && static_cast<UINT>(bar->GetDlgCtrlID()) == nID)
+            return bar;
+    }
+    return nullptr;
+}
+
+void CFrameWnd::RecalcLayout(BOOL)
+{
+    // A bar asked for its size may lay its frame out again: that inner call has nothing
+    // left to do that the running one will not.
+    if (m_bInRecalcLayout || !m_hWnd)
+        return;
+    m_bInRecalcLayout = TRUE;
+    m_bLayoutPending = FALSE;
+    RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
+    m_bInRecalcLayout = FALSE;
+}
+
+void CFrameWnd::DelayRecalcLayout(BOOL)
+{
+    if (m_bLayoutPending || !m_hWnd)
+        return;
+    m_bLayoutPending = TRUE;
+    // Done when the thread idles, or when this arrives, whichever comes first.
+    PostMessage(WM_IDLEUPDATECMDUI, FALSE);
+}
+
+LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
+{
+    if (m_bLayoutPending)
+        RecalcLayout();
+    // Floating bars live in frames of their own, outside this frame's descendants.
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos;) {
+        auto* bar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+        if (bar->IsFloating())
+            bar->SendMessage(WM_IDLEUPDATECMDUI, wParam);
+    }
+    return 0;
 }

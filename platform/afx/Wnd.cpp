@@ -2,6 +2,7 @@
 #include "afxhandlemap_.h"
 #include "afxtls_.h"
 
+#include <algorithm>
 #include <vector>
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
@@ -852,6 +853,85 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
 }
 
 void CWnd::DoDataExchange(CDataExchange*) {}
+
+void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
+{
+    CCmdUI state;
+    for (HWND child = ::GetTopWindow(m_hWnd); child; child = ::GetNextWindow(child, GW_HWNDNEXT)) {
+        const int id = ::GetDlgCtrlID(child);
+        if (id == 0 || id == -1 || id == 0xFFFF)
+            continue;
+        BOOL disable = bDisableIfNoHndler;
+        if (disable && (::SendMessageA(child, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON)) {
+            const DWORD type = static_cast<DWORD>(::GetWindowLongPtrA(child, GWL_STYLE)) & BS_TYPEMASK;
+            if (type == BS_AUTOCHECKBOX || type == BS_AUTO3STATE || type == BS_AUTORADIOBUTTON || type == BS_GROUPBOX)
+                disable = FALSE;
+        }
+        state.m_nID = static_cast<UINT>(id);
+        state.m_pOther = FromHandle(child);
+        state.DoUpdate(pTarget, disable);
+    }
+}
+
+void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag,
+                          LPRECT lpRectParam, LPCRECT lpRectClient, BOOL bStretch)
+{
+    AFX_SIZEPARENTPARAMS layout = {};
+    layout.bStretch = bStretch;
+    if (lpRectClient)
+        layout.rect = *lpRectClient;
+    else
+        ::GetClientRect(m_hWnd, &layout.rect);
+    if (nFlag != reposQuery)
+        layout.hDWP = ::BeginDeferWindowPos(8);
+
+    // Collected first: a bar that lays itself out may reorder its siblings.
+    std::vector<HWND> children;
+    for (HWND child = ::GetTopWindow(m_hWnd); child; child = ::GetNextWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    HWND leftOver = nullptr;
+    for (HWND child : children) {
+        const UINT id = static_cast<UINT>(::GetDlgCtrlID(child));
+        if (id == nIDLeftOver)
+            leftOver = child;
+        else if (id >= nIDFirst && id <= nIDLast && FromHandlePermanent(child))
+            ::SendMessageA(child, WM_SIZEPARENT, 0, reinterpret_cast<LPARAM>(&layout));
+    }
+
+    if (nFlag == reposQuery) {
+        if (lpRectParam) {
+            if (bStretch)
+                *lpRectParam = layout.rect;
+            else
+                ::SetRect(lpRectParam, 0, 0, layout.sizeTotal.cx, layout.sizeTotal.cy);
+        }
+        return;
+    }
+    if (nFlag == reposExtra && lpRectParam) {
+        layout.rect.left += lpRectParam->left;
+        layout.rect.top += lpRectParam->top;
+        layout.rect.right -= lpRectParam->right;
+        layout.rect.bottom -= lpRectParam->bottom;
+    }
+    if (leftOver && layout.hDWP) {
+        const RECT& r = layout.rect;
+        layout.hDWP = ::DeferWindowPos(layout.hDWP, leftOver, nullptr, r.left, r.top,
+                                       std::max<LONG>(0, r.right - r.left), std::max<LONG>(0, r.bottom - r.top),
+                                       SWP_NOACTIVATE | SWP_NOZORDER);
+    }
+    if (layout.hDWP)
+        ::EndDeferWindowPos(layout.hDWP);
+}
+
+CFrameWnd* CWnd::GetParentFrame() const
+{
+    for (HWND wnd = ::GetParent(m_hWnd); wnd; wnd = ::GetParent(wnd)) {
+        CWnd* parent = FromHandlePermanent(wnd);
+        if (parent && parent->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+            return static_cast<CFrameWnd*>(parent);
+    }
+    return nullptr;
+}
 
 int CWnd::RunModalLoop(DWORD)
 {

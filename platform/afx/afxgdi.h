@@ -181,6 +181,15 @@ public:
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF clr);
     // The dotted focus frame, drawn in XOR: drawing it twice leaves the picture as it was.
     void DrawFocusRect(LPCRECT lpRect);
+    BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
+    // The rubber band of a drag: erases the frame drawn last (lpRectLast, sizeLast: the
+    // thickness across and down) and draws the new one, both inverted through the brush
+    // (the halftone one when null), so that each is gone when drawn twice. Either may be
+    // null.
+    void DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast,
+                      CBrush* pBrush = nullptr, CBrush* pBrushLast = nullptr);
+    // A checkered grey brush for inverting feedback; shared, never deleted by the caller.
+    static CBrush* PASCAL GetHalftoneBrush();
     CPoint MoveTo(int x, int y);
     CPoint MoveTo(POINT point) { return MoveTo(point.x, point.y); }
     BOOL LineTo(int x, int y);

@@ -42,6 +42,7 @@ struct AFX_MSGMAP {
 };
 
 // Messages the framework sends itself.
+#define WM_SIZEPARENT 0x0361
 #define WM_IDLEUPDATECMDUI 0x0363
 #define WM_KICKIDLE 0x036A
 // Notifications a parent reflects back to the child control that sent them arrive at
@@ -149,6 +150,18 @@ protected:
 // The window that takes the mouse capture (null when nobody does).
 #define ON_WM_CAPTURECHANGED() AFX_WM_VOID(WM_CAPTURECHANGED, OnCaptureChanged(CWnd::FromHandle(reinterpret_cast<HWND>(_a.lParam))))
 #define ON_WM_CANCELMODE() AFX_WM_VOID(WM_CANCELMODE, OnCancelMode())
+// The non-client area: frames, borders, grippers and their buttons. Points arrive in screen
+// coordinates.
+#define ON_WM_NCCALCSIZE() AFX_WM_VOID(WM_NCCALCSIZE, OnNcCalcSize((BOOL)_a.wParam, reinterpret_cast<NCCALCSIZE_PARAMS*>(_a.lParam)))
+#define ON_WM_NCPAINT() AFX_WM_VOID(WM_NCPAINT, OnNcPaint())
+#define ON_WM_NCHITTEST() AFX_WM_RESULT(WM_NCHITTEST, OnNcHitTest(CPoint((short)LOWORD(_a.lParam), (short)HIWORD(_a.lParam))))
+#define AFX_WM_NCMOUSE(msg, fxn) \
+    AFX_WM_VOID(msg, fxn((UINT)_a.wParam, CPoint((short)LOWORD(_a.lParam), (short)HIWORD(_a.lParam))))
+#define ON_WM_NCLBUTTONDOWN() AFX_WM_NCMOUSE(WM_NCLBUTTONDOWN, OnNcLButtonDown)
+#define ON_WM_NCLBUTTONDBLCLK() AFX_WM_NCMOUSE(WM_NCLBUTTONDBLCLK, OnNcLButtonDblClk)
+#define ON_WM_SETCURSOR() AFX_WM_RESULT(WM_SETCURSOR, OnSetCursor(CWnd::FromHandle(reinterpret_cast<HWND>(_a.wParam)), LOWORD(_a.lParam), HIWORD(_a.lParam)))
+#define ON_WM_WINDOWPOSCHANGING() AFX_WM_VOID(WM_WINDOWPOSCHANGING, OnWindowPosChanging(reinterpret_cast<WINDOWPOS*>(_a.lParam)))
+#define ON_WM_WINDOWPOSCHANGED() AFX_WM_VOID(WM_WINDOWPOSCHANGED, OnWindowPosChanged(reinterpret_cast<WINDOWPOS*>(_a.lParam)))
 
 // Any message, handled as LRESULT handler(WPARAM, LPARAM).
 #define ON_MESSAGE(message, memberFxn) \

@@ -12,6 +12,9 @@ class CWinThread;
 class CWinApp;
 class CDataExchange;
 class CDC;
+class CFrameWnd;
+class CControlBar;
+class CDockBar;
 
 // What OnCmdMsg reports when asked only whether a handler exists.
 struct AFX_CMDHANDLERINFO {
@@ -269,6 +272,24 @@ public:
 
     // Moves data between controls and members: FALSE when a control held bad input.
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    // Asks pTarget's command route to update each child control whose id is a command:
+    // enabled, checked or renamed as the update handlers say. Controls without a handler
+    // are disabled when bDisableIfNoHndler is set, except buttons that check themselves,
+    // which work without one.
+    void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+
+    // Lays out the children with ids from nIDFirst to nIDLast inside the client area (or
+    // lpRectClient): each control bar among them takes its slice from an edge, in the
+    // children's order, and the child nIDLeftOver fills what remains. reposQuery only
+    // measures, leaving the remaining rectangle in lpRectParam; reposExtra shrinks the
+    // remaining area by the borders in lpRectParam first.
+    enum RepositionFlags { reposDefault = 0, reposQuery = 1, reposExtra = 2 };
+    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
+                        LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr,
+                        BOOL bStretch = TRUE);
+    // The frame this window lives in, found through its parents (a floating bar's frame
+    // is its floating frame), or null.
+    CFrameWnd* GetParentFrame() const;
 
     // Modal loops of dialogs and other windows that run one: runs while WF_CONTINUEMODAL,
     // which the caller sets, stays set.
@@ -330,6 +351,54 @@ AFX_CORE_CLASS LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wPara
 AFX_CORE_CLASS LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
                                                  HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
 
+// Control bar styles (CControlBar::m_dwStyle, never the window's own style bits).
+#define CBRS_ALIGN_LEFT 0x1000L
+#define CBRS_ALIGN_TOP 0x2000L
+#define CBRS_ALIGN_RIGHT 0x4000L
+#define CBRS_ALIGN_BOTTOM 0x8000L
+#define CBRS_ALIGN_ANY 0xF000L
+#define CBRS_BORDER_LEFT 0x0100L
+#define CBRS_BORDER_TOP 0x0200L
+#define CBRS_BORDER_RIGHT 0x0400L
+#define CBRS_BORDER_BOTTOM 0x0800L
+#define CBRS_BORDER_ANY 0x0F00L
+#define CBRS_TOOLTIPS 0x0010L
+#define CBRS_FLYBY 0x0020L
+#define CBRS_FLOAT_MULTI 0x0040L
+#define CBRS_BORDER_3D 0x0080L
+#define CBRS_HIDE_INPLACE 0x0008L
+#define CBRS_SIZE_DYNAMIC 0x0004L
+#define CBRS_SIZE_FIXED 0x0002L
+#define CBRS_FLOATING 0x0001L
+#define CBRS_GRIPPER 0x00400000L
+#define CBRS_ORIENT_HORZ (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)
+#define CBRS_ORIENT_VERT (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)
+#define CBRS_ORIENT_ANY (CBRS_ORIENT_HORZ | CBRS_ORIENT_VERT)
+#define CBRS_ALL 0x0040FFFFL
+#define CBRS_NOALIGN 0x00000000L
+#define CBRS_LEFT (CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT)
+#define CBRS_TOP (CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM)
+#define CBRS_RIGHT (CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT)
+#define CBRS_BOTTOM (CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP)
+
+// What CControlBar::CalcDynamicLayout is asked for.
+#define LM_STRETCH 0x01    // the bar may fill the whole length
+#define LM_HORZ 0x02       // horizontal, else vertical
+#define LM_MRUWIDTH 0x04   // the size it had when it last floated
+#define LM_HORZDOCK 0x08   // docked in a horizontal dock bar
+#define LM_VERTDOCK 0x10   // docked in a vertical dock bar
+#define LM_LENGTHY 0x20    // the length given is a height, else a width
+#define LM_COMMIT 0x40     // keep the size: the user finished sizing
+
+// What a parent's layout hands each child in WM_SIZEPARENT: the area still free, which
+// the child shrinks by what it takes, and the total size taken so far.
+struct AFX_SIZEPARENTPARAMS {
+    HDWP hDWP;
+    RECT rect;
+    SIZE sizeTotal;
+    BOOL bStretch;
+};
+
 // A top-level frame window. Frames are made with new and delete themselves when their
 // window is destroyed (PostNcDestroy), so their creator never deletes one; the application's
 // main frame, once in m_pMainWnd, ends the message loop when it is destroyed. Create makes
@@ -357,6 +426,36 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL m_bAutoMenuEnable;
 
+    // Docking. EnableDocking makes a dock bar along each edge named in dwDockStyle
+    // (CBRS_ALIGN_TOP, _BOTTOM, _LEFT, _RIGHT, in that order, so that the top and bottom
+    // bars span the whole width); bars that allow a side may then be docked there, dragged
+    // between sides and floated in a small frame of their own.
+    void EnableDocking(DWORD dwDockStyle);
+    // Docks the bar in the dock bar nDockBarID (0: the first side both allow), at lpRect
+    // (screen coordinates) when given, in a row of its own otherwise.
+    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+    void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr);
+    // Floats the bar in a floating frame whose top-left corner is at point (screen),
+    // laid out as dwStyle says (CBRS_ALIGN_TOP: horizontal, CBRS_ALIGN_LEFT: vertical).
+    void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
+    // Shows or hides a bar (with its floating frame) and lays the frame out again, at
+    // once or, with bDelay, when the thread next idles.
+    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+    CControlBar* GetControlBar(UINT nID);
+    // The frame's dock bar with that id, or null when that side is not enabled.
+    CDockBar* GetDockBar(UINT nDockBarID) const;
+    // The bars whose dock site this frame is, in the order they were created.
+    CPtrList m_listControlBars;
+
+    // Lays out the control bars and the view (AFX_IDW_PANE_FIRST). Calls made while a
+    // layout runs (a bar asked for its size may ask again) return at once.
+    virtual void RecalcLayout(BOOL bNotify = TRUE);
+    // Asks for a layout when the thread next idles or the posted request arrives; safe
+    // to call while painting or inside a layout.
+    void DelayRecalcLayout(BOOL bNotify = TRUE);
+    BOOL IsInRecalcLayout() const { return m_bInRecalcLayout; }
+    CRuntimeClass* m_pFloatingFrameClass;
+
 protected:
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     // Frames are created with new and free themselves.
@@ -364,9 +463,14 @@ protected:
 
     afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
     afx_msg void OnClose();
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnDelayedLayout(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     HACCEL m_hAccelTable;
+    BOOL m_bInRecalcLayout;
+    BOOL m_bLayoutPending;
 };
 
 // A dialog from a template, modal (DoModal) or modeless (Create). A modal dialog's object

@@ -1,9 +1,10 @@
 #pragma once
-// Dialogs and frames: the splash window, the error dialog, the plain frame, the windows
-// that live in the notification area, and the screen and window tools (the frozen-screen
-// area selection, the desktop rubber band, the window picker, the window locator, the
-// selection cursor and frame-to-bitmap capture).
+// Dialogs and frames: the splash window, the error dialog, the plain frame, the dockable
+// dialog bar, the windows that live in the notification area, and the screen and window
+// tools (the frozen-screen area selection, the desktop rubber band, the window picker, the
+// window locator, the selection cursor and frame-to-bitmap capture).
 #include "dialogs/PlainFrame.h"
+#include "dialogs/CoolDialogBar.h"
 #include "dialogs/SplashWindow.h"
 #include "dialogs/ErrorDialog.h"
 #include "dialogs/TaskBarIcon.h"
