@@ -73,8 +73,9 @@ TEST_F(FontComboTest, ListsEachInstalledFaceOncePerScriptInOrder)
         listed.emplace(entry->GetLogFont().lfFaceName, entry->GetLogFont().lfCharSet);
         scripts.insert(reinterpret_cast<const char*>(entry->GetFont().elfScript));
         EXPECT_EQ(entry->GetLogFont().lfHeight, 90) << "made at 9 points";
-        if (index > 0)
+        if (index > 0) {
             EXPECT_LE(fonts.GetEntry(index - 1)->GetFontName().Compare(entry->GetFontName()), 0) << index;
+        }
     }
     EXPECT_EQ(std::set<FaceAndScript>(listed.begin(), listed.end()), installed);
     EXPECT_EQ(listed.size(), installed.size()) << "no face and script twice";

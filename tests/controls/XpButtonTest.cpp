@@ -150,8 +150,9 @@ TEST_F(XpButtonTest, AButtonNarrowerThanTwoCornersShowsOnlyItsCorners)
     for (int y = 2; y < 6; ++y) {
         for (int x = 2; x < 6; ++x) {
             const COLORREF face = faces.Pixel(CXpButton::kFaceFocused, f - 6 + x, h - 6 + y);
-            if (face != faces.Key())
+            if (face != faces.Key()) {
                 EXPECT_EQ(canvas.Pixel(x, y), face) << x << "," << y;
+            }
         }
     }
 }

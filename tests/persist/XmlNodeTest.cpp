@@ -151,8 +151,9 @@ TEST(XmlNode, LookupsStayRightThroughManyKeyChanges)
         case 1: child->GetKey() = name().c_str(); break;
         default: children.push_back(node.AddValue(name().c_str(), "v")); break;
         }
-        if (step % 7 == 0)
+        if (step % 7 == 0) {
             ASSERT_TRUE(OrderedAndFound(node)) << "step " << step;
+        }
     }
     EXPECT_EQ(node.GetChildCount(), static_cast<int>(children.size()));
     EXPECT_TRUE(OrderedAndFound(node));

@@ -153,8 +153,9 @@ TEST(DeviceController, PassesDeviceInterfaceEventsOnOneByOneInOrder)
         EXPECT_EQ(recorder.heard[i].code, CDeviceController::kDeviceChanged);
         EXPECT_EQ(recorder.heard[i].event, events[i]);
         EXPECT_EQ(recorder.heard[i].name, names[i]);
-        if (i > 0)
+        if (i > 0) {
             EXPECT_GE(recorder.heard[i].tick - recorder.heard[i - 1].tick, 490u);
+        }
     }
 
     controller.Stop();
