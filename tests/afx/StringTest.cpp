@@ -28,6 +28,33 @@ TEST(String, GrowsThroughThousandsOfAppendsAndSelfAppends)
     EXPECT_STREQ(tail, "012345678956789");
 }
 
+TEST(String, ShortAndLongTextsSurviveCopiesMovesAndGrowth)
+{
+    // Texts on both sides of the length kept inside the object.
+    for (int length : { 0, 1, CString::kInlineLength, CString::kInlineLength + 1, 100 }) {
+        const std::string expected(length, 'q');
+        CString original(expected.c_str());
+        CString copy(original);
+        CString moved(std::move(copy));
+        EXPECT_TRUE(copy.IsEmpty()) << length;
+        EXPECT_EQ(std::string(moved), expected) << length;
+        CString shortTarget("s");
+        CString longTarget(CString('l', 60));
+        shortTarget = std::move(moved);
+        longTarget = static_cast<CString&&>(CString(original));
+        EXPECT_EQ(std::string(shortTarget), expected) << length;
+        EXPECT_EQ(std::string(longTarget), expected) << length;
+        // Assigning a part of itself, growing past the inline room and shrinking back.
+        longTarget = static_cast<LPCSTR>(longTarget) + length / 2;
+        EXPECT_EQ(std::string(longTarget), expected.substr(length / 2)) << length;
+        shortTarget += CString('x', 30);
+        EXPECT_EQ(std::string(shortTarget), expected + std::string(30, 'x')) << length;
+        shortTarget.Delete(length, 30);
+        shortTarget.FreeExtra();
+        EXPECT_EQ(std::string(shortTarget), expected) << length;
+    }
+}
+
 TEST(String, InsertDeleteAndReplaceKeepTheRestIntact)
 {
     CString text("hello");
