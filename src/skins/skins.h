@@ -5,3 +5,4 @@
 #include "skins/SkinLocation.h"
 #include "skins/SkinWindowLocation.h"
 #include "skins/SkinObject.h"
+#include "skins/SkinButton.h"
