@@ -45,7 +45,7 @@ void CSkinButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     const int width = static_cast<int>(mSkin.GetWidth());
     const int height = static_cast<int>(mSkin.GetHeight());
     CDC* target = CDC::FromHandle(lpDrawItemStruct->hDC);
-    target->BitBlt(0, 0, width, height, source, width * index, 0, SRCCOPY);
+    mSkin.TransparentBitBlt(target, 0, 0, width, height, source, width * index, 0);
 }
 
 BOOL CSkinButton::PreCreateWindow(CREATESTRUCTA& cs)

@@ -15,6 +15,8 @@
 //   for with BS_OWNERDRAW (a button subclassed from a dialog template needs the style
 //   there).
 // - The window gets a copy of the shape; the picture keeps its own for drawing.
+// - A frame is drawn through the shape too, so the cut-out pixels never show, even where
+//   the system does not clip an owner-drawn button's drawing to its window region.
 class AFX_EXT_CLASS CSkinButton : public CButton {
 public:
     enum EFrame { kFrameNormal = 0, kFrameSelected = 1, kFrameCaptured = 2, kFrameDisabled = 3 };

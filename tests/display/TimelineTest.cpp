@@ -240,10 +240,13 @@ TEST(TimelineTest, TheThumbMarksTheTimeAndDraggingItSetsTheTimeWithinTheRuler)
     timeline.SetTime(std::nan(""), false);
     EXPECT_EQ(watcher.set, 1);
     EXPECT_EQ(timeline.GetTime(), 3.0);
-    // A change of the text repaints.
+    // A change of the text repaints the whole window (moving the thumb alone would
+    // repaint only where it was).
     ::ValidateRect(timeline.m_hWnd, nullptr);
     timeline.SetTime(3.5, false);
-    EXPECT_TRUE(::GetUpdateRect(timeline.m_hWnd, nullptr, FALSE));
+    CRect update;
+    ::GetUpdateRect(timeline.m_hWnd, &update, FALSE);
+    EXPECT_EQ(update, CRect(0, 0, 300, 60));
     // A time far past any screen still places the thumb somewhere sane.
     timeline.SetTime(1e300, false);
     EXPECT_GT(ChildRect(thumb, timeline).left, 300);
