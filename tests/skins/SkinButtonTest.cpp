@@ -75,6 +75,17 @@ TEST(SkinObjectTest, CutsTheFirstFramesKeyPixelsAndKeepsTheBitmapForDrawing)
     canvas.Fill(kBackground);
     ASSERT_TRUE(other.TransparentBitBlt(&canvas.DC(), 0, 0, kFrame, kFrame, other.GetMemoryDC(), 2 * kFrame, 0));
     EXPECT_EQ(canvas.Pixel(5, 5), kFrameColours[2]);
+
+    // A monochrome picture is shaped by its key like any other, not cut out whole.
+    const WORD rows[8] = { 0xFF0F, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF };
+    CBitmap mono;
+    ASSERT_TRUE(mono.CreateBitmap(8, 8, 1, 1, rows));
+    CSkinObject monoSkin;
+    monoSkin.LoadImageA(mono);
+    ASSERT_TRUE(monoSkin.HasRegion());
+    EXPECT_FALSE(monoSkin.GetRegion().PtInRegion(3, 0));
+    EXPECT_TRUE(monoSkin.GetRegion().PtInRegion(4, 0));
+    EXPECT_TRUE(monoSkin.GetRegion().PtInRegion(0, 1));
 }
 
 TEST(SkinObjectTest, ChangingThePictureManyTimesGivesBackEveryGdiObject)
