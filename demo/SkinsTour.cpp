@@ -44,21 +44,36 @@ private:
 };
 
 // The skinned face of the main window: a dark panel over the client area with the
-// transport buttons and the timeline where the skin puts them.
+// transport buttons and the timeline where the skin puts them. The panel paints under
+// its children too, and gives the buttons its own colour, so that the dark face shows
+// around the round buttons however the system fills their cut-out corners.
 class CSkinPanel : public CWnd {
+public:
+    CSkinPanel() { mBackground.CreateSolidBrush(kSkinBackground); }
+
 protected:
     afx_msg BOOL OnEraseBkgnd(CDC* dc)
     {
         CRect client;
         GetClientRect(&client);
-        UDrawingUtils::FillRect(dc, &client, kSkinBackground);
+        dc->FillRect(&client, &mBackground);
         return TRUE;
     }
+    afx_msg HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT kind)
+    {
+        if (kind == CTLCOLOR_BTN)
+            return static_cast<HBRUSH>(mBackground.m_hObject);
+        return CWnd::OnCtlColor(dc, control, kind);
+    }
     DECLARE_MESSAGE_MAP()
+
+private:
+    CBrush mBackground;
 };
 
 BEGIN_MESSAGE_MAP(CSkinPanel, CWnd)
     ON_WM_ERASEBKGND()
+    ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
 // Everything the skin steps share, from SwitchToSkin to LeaveSkin.
@@ -120,7 +135,7 @@ void SwitchToSkin(CTour& tour, CMainFrame* frame)
     CRect client;
     frame->GetClientRect(&client);
     client.bottom -= kStatusHeight;
-    if (!skin.panel.Create(nullptr, "", WS_VISIBLE | WS_CLIPCHILDREN, client, frame, 105)) {
+    if (!skin.panel.Create(nullptr, "", WS_VISIBLE, client, frame, 105)) {
         tour.Say("the skin panel could not be created");
         return;
     }
