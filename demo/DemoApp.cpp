@@ -6,6 +6,7 @@
 #include "JobReport.h"
 #include "MainFrame.h"
 #include "NetworkTour.h"
+#include "SkinsTour.h"
 #include "SyncTour.h"
 #include "Tour.h"
 #include "TrayDialog.h"
@@ -469,6 +470,9 @@ void CDemoApp::RunTour(bool takeScreenshots)
     tour.AddStep(ControlsTour::PickWindow);
     tour.AddStep(ControlsTour::SelectScreenArea);
     tour.AddStep(ControlsTour::CloseControls);
+    tour.AddStep([frame](CTour& t) { SkinsTour::SwitchToSkin(t, frame); });
+    tour.AddStep(SkinsTour::EditClipOnTimeline);
+    tour.AddStep(SkinsTour::LeaveSkin);
     tour.AddStep(SaveReport);
     tour.AddStep([frame](CTour& t) {
         // As a user would move it, so that the next run shows it placed there.

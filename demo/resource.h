@@ -14,3 +14,8 @@
 // The range the application pool numbers the Download and Demo menu items from.
 #define ID_POOL_FIRST 0x9000
 #define ID_POOL_LAST 0x90FF
+// The sample skin's pictures (demo/skin, drawn by scripts/make-sample-skin).
+#define IDB_SKIN_PLAY 140
+#define IDB_SKIN_STOP 141
+#define IDB_SKIN_RECORD 142
+#define IDB_SKIN_THUMB 143

@@ -9,6 +9,7 @@
 #include "prompts/prompts.h"
 #include "controls/controls.h"
 #include "dialogs/dialogs.h"
+#include "skins/skins.h"
 #include "persist/persist.h"
 #include "display/display.h"
 #include "transfer/transfer.h"

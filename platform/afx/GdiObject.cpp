@@ -247,6 +247,21 @@ int CRgn::CopyRgn(CRgn* pRgnSrc)
                         RGN_COPY);
 }
 
+void CRgn::SetRectRgn(int x1, int y1, int x2, int y2)
+{
+    ::SetRectRgn(static_cast<HRGN>(m_hObject), x1, y1, x2, y2);
+}
+
+int CRgn::OffsetRgn(int x, int y)
+{
+    return ::OffsetRgn(static_cast<HRGN>(m_hObject), x, y);
+}
+
+BOOL CRgn::EqualRgn(CRgn* pRgn) const
+{
+    return ::EqualRgn(static_cast<HRGN>(m_hObject), static_cast<HRGN>(pRgn->GetSafeHandle()));
+}
+
 BOOL CRgn::PtInRegion(int x, int y) const
 {
     return ::PtInRegion(static_cast<HRGN>(m_hObject), x, y);

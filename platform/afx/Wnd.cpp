@@ -358,6 +358,15 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         if (const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(message, 0, 0)) {
             AFX_DISPATCH_ARGS args = { wParam, lParam, nullptr, &result, 0 };
             handled = entry->pfnDispatch(this, args);
+        } else if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
+            // One entry serves every kind; the kinds follow one another in the same order
+            // as their CTLCOLOR_xxx types.
+            if (const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(WM_CTLCOLOR, 0, 0)) {
+                AFX_CTLCOLOR color = { reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam),
+                                       message - WM_CTLCOLORMSGBOX };
+                AFX_DISPATCH_ARGS args = { wParam, reinterpret_cast<LPARAM>(&color), nullptr, &result, 0 };
+                handled = entry->pfnDispatch(this, args);
+            }
         }
     }
     if (handled && pResult)
@@ -996,5 +1005,6 @@ void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
 void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
 void CWnd::OnMouseHover(UINT, CPoint) { Default(); }
 BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) { return reinterpret_cast<HBRUSH>(Default()); }
 void CWnd::OnCaptureChanged(CWnd*) { Default(); }
 void CWnd::OnCancelMode() { Default(); }

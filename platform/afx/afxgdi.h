@@ -125,6 +125,10 @@ public:
     // RGN_COPY); the region must exist already. Returns the kind of the result, or ERROR.
     int CombineRgn(CRgn* pRgn1, CRgn* pRgn2, int nCombineMode);
     int CopyRgn(CRgn* pRgnSrc);
+    // Makes the existing region the rectangle.
+    void SetRectRgn(int x1, int y1, int x2, int y2);
+    int OffsetRgn(int x, int y);
+    BOOL EqualRgn(CRgn* pRgn) const;
     BOOL PtInRegion(int x, int y) const;
     int GetRgnBox(LPRECT lpRect) const;
 };

@@ -147,6 +147,15 @@ protected:
 // Asked for with TrackMouseEvent (TME_HOVER).
 #define ON_WM_MOUSEHOVER() AFX_WM_MOUSE(WM_MOUSEHOVER, OnMouseHover)
 #define ON_WM_ERASEBKGND() AFX_WM_RESULT(WM_ERASEBKGND, OnEraseBkgnd(CDC::FromHandle(reinterpret_cast<HDC>(_a.wParam))))
+// The colours of a child control about to draw: HBRUSH handler(CDC*, CWnd* control,
+// UINT kind), kind one of CTLCOLOR_xxx. Every WM_CTLCOLORxxx the control does not answer
+// itself (ON_WM_CTLCOLOR_REFLECT) comes here.
+#define ON_WM_CTLCOLOR() \
+    AFX_MSG_ENTRY(WM_CTLCOLOR, 0, 0, 0, { \
+        const AFX_CTLCOLOR* _c = reinterpret_cast<const AFX_CTLCOLOR*>(_a.lParam); \
+        *_a.pResult = reinterpret_cast<LRESULT>( \
+            _p->OnCtlColor(CDC::FromHandle(_c->hDC), CWnd::FromHandle(_c->hWnd), _c->nCtlType)); \
+        return TRUE; })
 // The window that takes the mouse capture (null when nobody does).
 #define ON_WM_CAPTURECHANGED() AFX_WM_VOID(WM_CAPTURECHANGED, OnCaptureChanged(CWnd::FromHandle(reinterpret_cast<HWND>(_a.lParam))))
 #define ON_WM_CANCELMODE() AFX_WM_VOID(WM_CANCELMODE, OnCancelMode())

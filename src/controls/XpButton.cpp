@@ -2,6 +2,7 @@
 
 #include "core/LibraryModule.h"
 #include "res/resource.h"
+#include "util/DrawingUtils.h"
 
 #include "tnwwndut.h"
 
@@ -131,13 +132,7 @@ void CXpButton::DiscardDisabledIcon()
 
 int CXpButton::GetPixelSize(int bitsPerPixel)
 {
-    switch (bitsPerPixel) {
-    case 8: return 1;
-    case 15: case 16: return 2;
-    case 24: return 3;
-    case 32: return 4;
-    default: return 0;
-    }
+    return UDrawingUtils::GetPixelSize(bitsPerPixel);
 }
 
 int CXpButton::GetDrawIndex(bool pressed, bool focused, bool disabled, bool isDefault)

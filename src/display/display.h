@@ -1,5 +1,5 @@
 #pragma once
-// Object display controls: lists, reports, trees, combo boxes and node windows of
+// Object display controls: lists, reports, trees, combo boxes, node windows and timelines of
 // persistent objects, and dragging them.
 #include "display/TypedSort.h"
 #include "display/ReportCellEditor.h"
@@ -22,3 +22,7 @@
 #include "display/ObjectComboBox.h"
 #include "display/ObjectNode.h"
 #include "display/ObjectNodeWindow.h"
+#include "display/Duration.h"
+#include "display/DurationNode.h"
+#include "display/TimelineThumb.h"
+#include "display/TimelineWindow.h"

@@ -1,5 +1,6 @@
 #include "util/DrawingUtils.h"
 
+#include <climits>
 #include <cmath>
 
 bool UDrawingUtils::sInitialized = false;
@@ -163,6 +164,29 @@ RealPoint UDrawingUtils::TranslatePoint(const POINT& point)
 bool UDrawingUtils::Equal(const RealPoint& first, const RealPoint& second)
 {
     return first.x == second.x && first.y == second.y;
+}
+
+int UDrawingUtils::RoundToPixel(double value)
+{
+    const double pixel = value + 0.5;
+    if (std::isnan(pixel))
+        return 0;
+    if (pixel <= static_cast<double>(INT_MIN))
+        return INT_MIN;
+    if (pixel >= static_cast<double>(INT_MAX))
+        return INT_MAX;
+    return static_cast<int>(pixel);
+}
+
+int UDrawingUtils::GetPixelSize(int bitsPerPixel)
+{
+    switch (bitsPerPixel) {
+    case 8: return 1;
+    case 15: case 16: return 2;
+    case 24: return 3;
+    case 32: return 4;
+    default: return 0;
+    }
 }
 
 void UDrawingUtils::DrawBitmap(CDC* dc, CBitmap* bitmap, short x, short y)

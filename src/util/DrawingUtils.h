@@ -58,6 +58,14 @@ public:
     static RealPoint TranslatePoint(const POINT& point);
     static bool Equal(const RealPoint& first, const RealPoint& second);
 
+    // A position in pixels: value + 0.5 truncated toward zero, held within the range of
+    // an int, so that no real number (NaN gives 0, huge values the nearest end) reaches an
+    // undefined conversion.
+    static int RoundToPixel(double value);
+    // Bytes per pixel of a colour depth: 8 gives 1, 15 or 16 give 2, 24 gives 3, 32 gives
+    // 4, anything else 0.
+    static int GetPixelSize(int bitsPerPixel);
+
     // Copies the bitmap with its centre at (x, y); odd halves round down.
     static void DrawBitmap(CDC* dc, CBitmap* bitmap, short x, short y);
 

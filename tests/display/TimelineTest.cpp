@@ -1,0 +1,291 @@
+#include "display/TimelineWindow.h"
+
+#include "MemoryCanvas.h"
+#include "MessagePump.h"
+#include "resource.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Records the property notices of a duration.
+class CNoticeLog : public CListener {
+public:
+    std::vector<long> codes;
+    bool Respond(long code, CBroadcaster*, long, long) override
+    {
+        codes.push_back(code);
+        return true;
+    }
+};
+
+// Hands out whatever doubles a test puts in, as a damaged file would.
+class CDoubleStorage : public CPersistStorage {
+public:
+    using CPersistStorage::Load;
+    std::map<std::string, double> values;
+    void Load(const char* name, double& value) override { value = values[name]; }
+};
+
+// A timeline laid out as an application lays out its own: the ruler 20 pixels in from
+// each side, 10 pixels from the top.
+class CTestTimeline : public CTimelineWindow {
+public:
+    CTestTimeline(int xOrigin = 20)
+    {
+        mXOrigin = xOrigin;
+        mYOrigin = 10;
+        SetThumbBitmapId(IDB_THUMB);
+    }
+    CString GetTimeText() override { return UTimecodeUtils::Format(GetTime()); }
+};
+
+// Records the spans its nodes are asked to draw.
+class CSpanTimeline : public CTestTimeline {
+public:
+    class CSpanNode : public CDurationNode {
+    public:
+        CSpanNode(CObjectDisplay* parent, std::vector<std::pair<int, int>>& spans) : CDurationNode(parent), mSpans(spans) {}
+        void DrawDuration(CDC*, int startX, int endX, int, int) override { mSpans.emplace_back(startX, endX); }
+
+    private:
+        std::vector<std::pair<int, int>>& mSpans;
+    };
+    std::vector<std::pair<int, int>> spans;
+    CObjectDisplay* CreateChildDisplay(CPersistObject* object) override
+    {
+        return object ? new CSpanNode(this, spans) : nullptr;
+    }
+};
+
+class CTimeWatcher : public CListener {
+public:
+    int set = 0;
+    int dragged = 0;
+    bool ListenToMessage(long code, const void*, const void*) override
+    {
+        set += code == CTimelineWindow::kTimeSet;
+        dragged += code == CTimelineWindow::kTimeDragged;
+        return true;
+    }
+};
+
+CRect ChildRect(CWnd& child, CWnd& parent)
+{
+    CRect rect;
+    child.GetWindowRect(&rect);
+    parent.ScreenToClient(&rect);
+    return rect;
+}
+
+} // namespace
+
+TEST(DurationTest, KeepsStartAndEndInOrderWithinTheMaximumAndTellsOnlyRealChanges)
+{
+    CDuration fresh;
+    CNoticeLog log;
+    fresh.AddListener(&log);
+    EXPECT_FALSE(fresh.SetStart(5)) << "no start before an end";
+    EXPECT_TRUE(log.codes.empty());
+    EXPECT_TRUE(fresh.SetMax(60));
+    EXPECT_EQ(fresh.GetEnd(), 60.0);
+    EXPECT_EQ(log.codes, (std::vector<long>{ CDuration::kMaxChanged, CDuration::kEndChanged }));
+    EXPECT_TRUE(fresh.SetStart(5));
+    EXPECT_FALSE(fresh.SetStart(5));
+    EXPECT_FALSE(fresh.SetMax(-1));
+    EXPECT_FALSE(fresh.SetMax(std::nan("")));
+    EXPECT_EQ(fresh.GetMax(), 60.0);
+
+    EXPECT_TRUE(fresh.SetEnd(30));
+    EXPECT_TRUE(fresh.SetEnd(90));
+    EXPECT_EQ(fresh.GetEnd(), 60.0);
+    EXPECT_TRUE(fresh.SetStart(70));
+    EXPECT_EQ(fresh.GetStart(), 0.0) << "a start past the maximum is reset, not clamped";
+
+    CDuration span;
+    span.SetMax(100);
+    span.SetEnd(20);
+    span.SetStart(10);
+    EXPECT_FALSE(span.SetEnd(5));
+    EXPECT_EQ(span.GetEnd(), 20.0);
+    EXPECT_FALSE(span.SetStart(30));
+    EXPECT_EQ(span.GetStart(), 10.0);
+    EXPECT_FALSE(span.SetEnd(std::nan("")));
+    EXPECT_TRUE(span.SetDuration(15));
+    EXPECT_EQ(span.GetEnd(), 25.0);
+    EXPECT_EQ(span.GetDuration(), 15.0);
+
+    // Unlimited, then a maximum below both ends.
+    CDuration clip;
+    clip.SetEnd(55);
+    clip.SetStart(50);
+    clip.SetMax(40);
+    EXPECT_EQ(clip.GetStart(), 0.0);
+    EXPECT_EQ(clip.GetEnd(), 40.0);
+
+    // Saved and loaded back as it was, without notices.
+    CPersistStorage storage;
+    clip.Save("clip", storage);
+    unsigned long size = 0;
+    unsigned char* image = storage.GetData(size);
+    storage.SetData(image, size);
+    CDuration loaded;
+    loaded.AddListener(&log);
+    log.codes.clear();
+    loaded.Load("clip", storage);
+    EXPECT_EQ(loaded.GetMax(), 40.0);
+    EXPECT_EQ(loaded.GetEnd(), 40.0);
+    EXPECT_TRUE(log.codes.empty());
+    EXPECT_TRUE(CDuration::sInitialized);
+    CPersistObject* created = CMetaClass::CreateObject('dura');
+    ASSERT_NE(created, nullptr);
+    EXPECT_TRUE(created->IsInstanceOf(CDuration::kDurationType));
+    delete created;
+
+    // A damaged file: nothing that is not a number, nothing out of order, gets in.
+    CDoubleStorage damaged;
+    damaged.values = { { CDuration::kMaxTag, -5.0 },
+                       { CDuration::kStartTag, std::numeric_limits<double>::quiet_NaN() },
+                       { CDuration::kEndTag, 1e300 } };
+    CDuration repaired;
+    repaired.LoadSelf("clip", damaged);
+    EXPECT_EQ(repaired.GetMax(), 0.0);
+    EXPECT_EQ(repaired.GetStart(), 0.0);
+    EXPECT_EQ(repaired.GetEnd(), 1e300);
+    damaged.values = { { CDuration::kMaxTag, 30.0 }, { CDuration::kStartTag, 45.0 }, { CDuration::kEndTag, 10.0 } };
+    repaired.LoadSelf("clip", damaged);
+    EXPECT_EQ(repaired.GetStart(), 30.0);
+    EXPECT_EQ(repaired.GetEnd(), 30.0);
+}
+
+TEST(TimelineTest, DrawsTheRulerAndEachSpanOfAtLeastAPixel)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "timeline parent", WS_POPUP | WS_VISIBLE, 0, 0, 320, 100, nullptr, nullptr));
+    CSpanTimeline timeline;
+    ASSERT_TRUE(timeline.Create(WS_VISIBLE, CRect(0, 0, 300, 60), &parent, 5));
+
+    CMemoryCanvas canvas(300, 60, RGB(0, 0, 0));
+    timeline.DrawBackground(&canvas.DC());
+    // The ruler box, grown by a pixel: x 19..280, y 9..24; shadow top and left, light
+    // bottom and right, white inside and around it.
+    EXPECT_EQ(canvas.Pixel(100, 9), CTimelineWindow::kRulerShadow);
+    EXPECT_EQ(canvas.Pixel(19, 15), CTimelineWindow::kRulerShadow);
+    EXPECT_EQ(canvas.Pixel(100, 24), CTimelineWindow::kRulerLight);
+    EXPECT_EQ(canvas.Pixel(280, 15), CTimelineWindow::kRulerLight);
+    EXPECT_EQ(canvas.Pixel(100, 15), RGB(255, 255, 255));
+    EXPECT_EQ(canvas.Pixel(100, 40), RGB(255, 255, 255));
+    EXPECT_EQ(canvas.Pixel(18, 15), RGB(255, 255, 255));
+
+    CPersistList clips(true);
+    auto* tiny = new CDuration;
+    tiny->SetEnd(1.02);
+    tiny->SetStart(1.0);
+    auto* clip = new CDuration;
+    clip->SetEnd(12.0);
+    clip->SetStart(2.0);
+    auto* distant = new CDuration;
+    distant->SetEnd(8000.0);
+    distant->SetStart(7000.0);
+    clips.Add(tiny);
+    clips.Add(clip);
+    clips.Add(distant);
+    timeline.SetObject(&clips);
+    timeline.Draw(&canvas.DC());
+    // At 10 pixels per second; the tiny span gives 10 and 10 and is not drawn, the distant
+    // one lies past 65535 pixels and is drawn where it is.
+    EXPECT_EQ(timeline.spans, (std::vector<std::pair<int, int>>{ { 20, 120 }, { 70000, 80000 } }));
+
+    // A change of the span repaints the window.
+    ::ValidateRect(timeline.m_hWnd, nullptr);
+    clip->SetEnd(13.0);
+    EXPECT_TRUE(::GetUpdateRect(timeline.m_hWnd, nullptr, FALSE));
+    timeline.SetObject(nullptr);
+    parent.DestroyWindow();
+}
+
+TEST(TimelineTest, TheThumbMarksTheTimeAndDraggingItSetsTheTimeWithinTheRuler)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "timeline parent", WS_POPUP | WS_VISIBLE, 0, 0, 320, 100, nullptr, nullptr));
+    CTestTimeline timeline;
+    ASSERT_TRUE(timeline.Create(WS_VISIBLE, CRect(0, 0, 300, 60), &parent, 5));
+    CTimeWatcher watcher;
+    timeline.AddListener(&watcher);
+    CTimelineThumb& thumb = timeline.GetThumb();
+    ASSERT_TRUE(thumb.m_hWnd);
+    ASSERT_EQ(thumb.GetImage().GetWidth(), 13u);
+
+    // The time text sits at the right below the ruler and follows the right edge.
+    CStatic& text = timeline.GetTimeTextControl();
+    EXPECT_EQ(ChildRect(text, timeline), CRect(140, 25, 280, 59));
+    timeline.SetTime(3.0, false);
+    EXPECT_EQ(watcher.set, 1);
+    CRect at = ChildRect(thumb, timeline);
+    EXPECT_EQ((at.left + at.right) / 2, 50);
+    EXPECT_EQ(at.top, 8);
+    EXPECT_EQ(at.Size(), CSize(13, 9));
+    CString shown;
+    text.GetWindowText(shown);
+    EXPECT_EQ(shown, "0:03.0");
+
+    // The same time, or no number, is no change.
+    timeline.SetTime(3.0, false);
+    timeline.SetTime(std::nan(""), false);
+    EXPECT_EQ(watcher.set, 1);
+    EXPECT_EQ(timeline.GetTime(), 3.0);
+    // A change of the text repaints the whole window (moving the thumb alone would
+    // repaint only where it was).
+    ::ValidateRect(timeline.m_hWnd, nullptr);
+    timeline.SetTime(3.5, false);
+    CRect update;
+    ::GetUpdateRect(timeline.m_hWnd, &update, FALSE);
+    EXPECT_EQ(update, CRect(0, 0, 300, 60));
+    // A time far past any screen still places the thumb somewhere sane.
+    timeline.SetTime(1e300, false);
+    EXPECT_GT(ChildRect(thumb, timeline).left, 300);
+
+    timeline.MoveWindow(0, 0, 320, 60);
+    EXPECT_EQ(ChildRect(text, timeline), CRect(160, 25, 300, 59));
+
+    // A press on the thumb captures the mouse for it; the drag holds the thumb within the
+    // ruler and takes the time from its centre.
+    thumb.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    ASSERT_TRUE(timeline.IsDragging());
+    EXPECT_EQ(::GetCapture(), thumb.m_hWnd);
+    CPoint point(-500, 30);
+    timeline.ClientToScreen(&point);
+    timeline.DragThumb(point);
+    EXPECT_EQ(timeline.GetTime(), 0.0);
+    point = CPoint(5000, 30);
+    timeline.ClientToScreen(&point);
+    timeline.DragThumb(point);
+    EXPECT_EQ(timeline.GetTime(), (320 - 2 * 20) / 10.0);
+    EXPECT_EQ(ChildRect(thumb, timeline).top, 8);
+    point = CPoint(95, 30);
+    timeline.ClientToScreen(&point);
+    timeline.DragThumb(point);
+    EXPECT_EQ(timeline.GetTime(), 7.5);
+    EXPECT_EQ(watcher.dragged, 3);
+    ::SetCursorPos(point.x, point.y);
+    thumb.SendMessage(WM_LBUTTONUP, 0, 0);
+    EXPECT_FALSE(timeline.IsDragging());
+    EXPECT_NE(::GetCapture(), thumb.m_hWnd);
+
+    // A window narrower than both margins holds the thumb at the origin.
+    timeline.MoveWindow(0, 0, 30, 60);
+    timeline.StartDragging();
+    timeline.DragThumb(point);
+    EXPECT_EQ(timeline.GetTime(), 0.0);
+    timeline.StopDragging();
+
+    timeline.RemoveListener(&watcher);
+    parent.DestroyWindow();
+    EXPECT_FALSE(thumb.m_hWnd);
+}
