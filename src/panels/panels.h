@@ -1,0 +1,10 @@
+#pragma once
+// Panels: settings windows built of small dialogs. Panels and their groups, the managers
+// that stack expandable panels like an accordion, the container panel, the expandable
+// panel, and the formatted-text editors as a pane and as a panel.
+#include "panels/Panel.h"
+#include "panels/PanelInfo.h"
+#include "panels/PanelManager.h"
+#include "panels/ContainerPanel.h"
+#include "panels/ExpandPanel.h"
+#include "panels/Pane.h"
