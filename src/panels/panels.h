@@ -8,3 +8,7 @@
 #include "panels/ContainerPanel.h"
 #include "panels/ExpandPanel.h"
 #include "panels/Pane.h"
+#include "panels/TextEditorControls.h"
+#include "panels/TextEditor.h"
+#include "panels/EditPane.h"
+#include "panels/EditPanel.h"
