@@ -12,3 +12,8 @@
 #include "panels/TextEditor.h"
 #include "panels/EditPane.h"
 #include "panels/EditPanel.h"
+#include "panels/StackPanelInfo.h"
+#include "panels/PanelStack.h"
+#include "panels/StackHost.h"
+#include "panels/StackSettingsPanel.h"
+#include "panels/StackExportDialog.h"
