@@ -12,3 +12,14 @@
 // The range the application pool numbers the Download and Demo menu items from.
 #define ID_POOL_FIRST 0x9000
 #define ID_POOL_LAST 0x90FF
+// The settings window built of panels and the export wizard's pages.
+#define IDD_DEMO_SETTINGS 140
+#define IDD_DEMO_VIDEO 141
+#define IDD_DEMO_AUDIO 142
+#define IDD_DEMO_OUTPUT 143
+#define IDD_DEMO_PAGE 144
+#define IDC_DEMO_FRAME_SIZE 1010
+#define IDC_DEMO_FRAME_RATE 1011
+#define IDC_DEMO_SAMPLE_RATE 1012
+#define IDC_DEMO_FOLDER 1013
+#define IDC_DEMO_PAGE_TEXT 1014

@@ -21,6 +21,7 @@
 // - Start again while the window exists only changes the title and resumes polling;
 //   after End it makes the window anew.
 // - Without an action there is nothing to show: polling draws nothing.
+// - The dialogs open in the middle of the screen (their templates are centred).
 class AFX_EXT_CLASS CProgressWindow : public CDialog, public CBroadcaster, public CListener {
     DECLARE_DYNAMIC(CProgressWindow)
 public:
