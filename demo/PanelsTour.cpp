@@ -243,7 +243,9 @@ void ShowSettingsWindow(CTour& tour)
     text.Append(kTitle, sizeof kTitle - 1);
     title.Expand();
     titlePanel.SetData(text);
-    titlePanel.SelectAll();
+    // The text takes the format the editors used last, which the editor keeps.
+    titlePanel.GetDefault();
+    titlePanel.UpdateControls();
     tour.Say("Title text opened: the formatted-text editor, a panel like any other");
     tour.Pump(300);
     tour.Screenshot("settings-title-editor");
