@@ -5,6 +5,9 @@
 // common control classes, so DDX_Control can bind them like any standard control.
 #include "afxwin.h"
 
+// The trackbar as a window object. Positions, range and steps are the control's own: the
+// object keeps nothing, so a slider made by a dialog template and bound with DDX_Control
+// reads exactly what the user set.
 class AFX_CORE_CLASS CSliderCtrl : public CWnd {
     DECLARE_DYNAMIC(CSliderCtrl)
 public:
@@ -26,6 +29,9 @@ public:
     void SetTicFreq(int nFreq);
 };
 
+// The IPv4 address control as a window object. An address travels as one 32-bit number in
+// host order, first field in the top byte, which is how the library's address prompter
+// stores it; a field the user left blank counts as 0 and is not counted by GetAddress.
 class AFX_CORE_CLASS CIPAddressCtrl : public CWnd {
     DECLARE_DYNAMIC(CIPAddressCtrl)
 public:

@@ -2,6 +2,8 @@
 // The standard controls: static texts and buttons, and the button drawn from bitmaps.
 #include "afxwin.h"
 
+// A static text, picture or frame as a window object. Its id defaults to 0xffff
+// (IDC_STATIC), the id that dialog templates give statics nobody addresses.
 class AFX_CORE_CLASS CStatic : public CWnd {
     DECLARE_DYNAMIC(CStatic)
 public:
@@ -11,6 +13,9 @@ public:
                 UINT nID = 0xffff);
 };
 
+// A push button, check box or radio button as a window object. An owner-draw button gets
+// its WM_DRAWITEM back from the parent by reflection and draws itself in DrawItem, so that
+// a derived button needs no help from the dialog that holds it.
 class AFX_CORE_CLASS CButton : public CWnd {
     DECLARE_DYNAMIC(CButton)
 public:

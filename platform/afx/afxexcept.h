@@ -16,6 +16,10 @@
 [[noreturn]] AFX_CORE_CLASS void AFXAPI AfxThrowFileException(int cause, LONG lOsError = -1,
                                                               LPCSTR lpszFileName = nullptr);
 
+// The base of the framework's exceptions. Thrown by pointer and ended with Delete() by the
+// code that catches it (see afxexcept.h); m_bAutoDelete tells Delete whether the object is a heap
+// object it may free. Catch it where files and network are touched and turn it into a
+// result: the library lets none of them reach an application.
 class AFX_CORE_CLASS CException : public CObject {
     DECLARE_DYNAMIC(CException)
 public:
@@ -51,6 +55,8 @@ protected:
     virtual LPCSTR GetDescription() const;
 };
 
+// Out of memory. The framework throws its one lasting instance, so that reporting the
+// shortage never needs memory itself.
 class AFX_CORE_CLASS CMemoryException : public CSimpleException {
     DECLARE_DYNAMIC(CMemoryException)
 public:
@@ -70,6 +76,8 @@ public:
     explicit CUserException(BOOL bAutoDelete);
 };
 
+// A file operation that failed: the cause (one of the enumeration, portable across
+// systems), the system's own error code and the file's name, which the message names.
 class AFX_CORE_CLASS CFileException : public CException {
     DECLARE_DYNAMIC(CFileException)
 public:

@@ -25,6 +25,8 @@
 
 #include <cstdio>
 
+// What CFile::GetStatus reports of a file: its three times, its 64-bit size, its attributes
+// and its full path.
 struct CFileStatus {
     CTime m_ctime;        // creation
     CTime m_mtime;        // last write
@@ -35,6 +37,9 @@ struct CFileStatus {
     char m_szFullName[MAX_PATH];
 };
 
+// A file on a Win32 handle, with 64-bit positions and lengths so that recordings beyond
+// 4 GiB are read and written whole. The object owns the handle it opened and closes it when
+// destroyed; a handle given to the constructor stays the caller's.
 class AFX_CORE_CLASS CFile : public CObject {
     DECLARE_DYNAMIC(CFile)
 public:
@@ -115,6 +120,8 @@ protected:
     CString m_strFileName;
 };
 
+// A file on a C run-time stream, for texts read and written line by line. It keeps the
+// stream's own buffering, so mixing its calls with direct handle calls is not supported.
 class AFX_CORE_CLASS CStdioFile : public CFile {
     DECLARE_DYNAMIC(CStdioFile)
 public:
@@ -150,6 +157,8 @@ private:
     void ThrowIfNoStream() const;
 };
 
+// A file in memory: a buffer of its own that grows as it is written, or the caller's buffer
+// (see Attach), for code that wants a file where no disk is needed.
 class AFX_CORE_CLASS CMemFile : public CFile {
     DECLARE_DYNAMIC(CMemFile)
 public:

@@ -16,6 +16,9 @@
 class CDC;
 class CWnd;
 
+// The base of the drawing objects: one GDI handle, owned by the object unless it came from
+// FromHandle or was detached. GetSafeHandle may be called through a null pointer, as
+// framework code has always done, and gives null then.
 class AFX_CORE_CLASS CGdiObject : public CObject {
     DECLARE_DYNAMIC(CGdiObject)
 public:
@@ -43,6 +46,7 @@ protected:
     BOOL AttachCreated(HGDIOBJ hObject);
 };
 
+// A pen: a line style, width and colour.
 class AFX_CORE_CLASS CPen : public CGdiObject {
     DECLARE_DYNAMIC(CPen)
 public:
@@ -54,6 +58,7 @@ public:
     BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor);
 };
 
+// A brush that fills areas with one colour.
 class AFX_CORE_CLASS CBrush : public CGdiObject {
     DECLARE_DYNAMIC(CBrush)
 public:
@@ -65,6 +70,7 @@ public:
     BOOL CreateSolidBrush(COLORREF crColor);
 };
 
+// A font, made from a LOGFONT or from a face name and a size in points.
 class AFX_CORE_CLASS CFont : public CGdiObject {
     DECLARE_DYNAMIC(CFont)
 public:
@@ -84,6 +90,8 @@ public:
     int GetLogFont(LOGFONTA* pLogFont) const;
 };
 
+// A device-dependent bitmap: loaded from the resources of the module chain, made compatible
+// with a device context, or built from raw rows.
 class AFX_CORE_CLASS CBitmap : public CGdiObject {
     DECLARE_DYNAMIC(CBitmap)
 public:
@@ -103,6 +111,7 @@ public:
     int GetBitmap(BITMAP* pBitMap) const;
 };
 
+// A region, for shaped windows and hit tests.
 class AFX_CORE_CLASS CRgn : public CGdiObject {
     DECLARE_DYNAMIC(CRgn)
 public:
@@ -120,6 +129,9 @@ public:
     int GetRgnBox(LPRECT lpRect) const;
 };
 
+// A device context and the drawing calls on it. Objects selected into it are the caller's
+// to select out again before they are destroyed; the paint and window kinds (CPaintDC,
+// CClientDC, CWindowDC) borrow their context from a window for their own lifetime.
 class AFX_CORE_CLASS CDC : public CObject {
     DECLARE_DYNCREATE(CDC)
 public:

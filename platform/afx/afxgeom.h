@@ -11,6 +11,7 @@
 class CSize;
 class CRect;
 
+// A point (x, y).
 class AFX_CORE_CLASS CPoint : public tagPOINT {
 public:
     CPoint() { x = y = 0; }
@@ -40,6 +41,7 @@ public:
     CRect operator-(const RECT* lpRect) const;
 };
 
+// A size (cx, cy), also the difference of two points.
 class AFX_CORE_CLASS CSize : public tagSIZE {
 public:
     CSize() { cx = cy = 0; }
@@ -62,6 +64,8 @@ public:
     CRect operator-(const RECT* lpRect) const;
 };
 
+// A rectangle with its right and bottom edges outside (see afxgeom.h). Normalize it before
+// asking about a rectangle whose edges may be crossed.
 class AFX_CORE_CLASS CRect : public tagRECT {
 public:
     CRect() { left = top = right = bottom = 0; }

@@ -4,6 +4,10 @@
 // thread next idles.
 #include <unordered_map>
 
+// The map of one thread from handles of one kind (windows, menus, image lists) to their
+// objects. A handle has at most one permanent object, which its owner attached and
+// detaches; FromHandle of any other handle makes a temporary object that DeleteTemp frees
+// when the thread idles. The map never owns the permanent objects.
 template <class TObject, class THandle, THandle TObject::*HandleMember>
 class CHandleMap {
 public:

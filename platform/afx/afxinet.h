@@ -49,6 +49,8 @@ class CHttpFile;
 [[noreturn]] AFX_CORE_CLASS void AFXAPI AfxThrowInternetException(DWORD_PTR dwContext,
                                                                   DWORD dwError = 0);
 
+// A WinInet operation that failed: the WinInet error code, the caller's context and, where
+// the server gave one, its last reply. Catch it around every transfer.
 class AFX_CORE_CLASS CInternetException : public CException {
     DECLARE_DYNAMIC(CInternetException)
 public:
@@ -63,6 +65,9 @@ public:
     CString m_strServerReply;
 };
 
+// One WinInet session: the agent name, the access type and the timeouts that every
+// connection and file opened through it inherits (see afxinet.h). Connections and files it
+// hands out are the caller's to close and delete before the session goes.
 class AFX_CORE_CLASS CInternetSession : public CObject {
     DECLARE_DYNAMIC(CInternetSession)
 public:
@@ -116,6 +121,8 @@ private:
     DWORD m_timeouts[kTimeoutKinds];
 };
 
+// A connection to one server, opened through a session. Closing or deleting it ends the
+// connection; files opened through it must be closed first.
 class AFX_CORE_CLASS CInternetConnection : public CObject {
     DECLARE_DYNAMIC(CInternetConnection)
 public:
@@ -145,6 +152,7 @@ protected:
     INTERNET_PORT m_nPort;
 };
 
+// A logged-in FTP connection: files to read or write and folders to create on the server.
 class AFX_CORE_CLASS CFtpConnection : public CInternetConnection {
     DECLARE_DYNAMIC(CFtpConnection)
 public:
@@ -160,6 +168,8 @@ public:
     BOOL CreateDirectory(LPCSTR pstrDirName);
 };
 
+// An HTTP connection to one server and port; requests are opened on it and sent from the
+// CHttpFile they give.
 class AFX_CORE_CLASS CHttpConnection : public CInternetConnection {
     DECLARE_DYNAMIC(CHttpConnection)
 public:
@@ -174,6 +184,8 @@ public:
                            DWORD dwFlags = INTERNET_FLAG_EXISTING_CONNECT);
 };
 
+// A file on a server, read or written as a stream: no seeking, and an early end of the data
+// is an error rather than a short file (see afxinet.h).
 class AFX_CORE_CLASS CInternetFile : public CStdioFile {
     DECLARE_DYNAMIC(CInternetFile)
 public:
@@ -225,6 +237,9 @@ private:
     size_t m_lineStart;
 };
 
+// One HTTP request and its reply: send it with headers and a body, then read the status,
+// the headers and the body. A status of 404 or 500 is a reply like any other; the caller
+// reads QueryInfoStatusCode before trusting the body.
 class AFX_CORE_CLASS CHttpFile : public CInternetFile {
     DECLARE_DYNAMIC(CHttpFile)
 public:

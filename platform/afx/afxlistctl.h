@@ -20,6 +20,8 @@
 
 #include <commctrl.h>
 
+// An image list. The object destroys the list it holds unless it was detached; controls
+// that show a list do not own it, so the owner keeps it alive while they do.
 class AFX_CORE_CLASS CImageList : public CObject {
     DECLARE_DYNCREATE(CImageList)
 public:
@@ -66,6 +68,7 @@ public:
     BOOL Copy(int iDst, int iSrc, UINT uFlags = ILCF_MOVE);
 };
 
+// The header control of a list view, or one of its own: columns, their order and widths.
 class AFX_CORE_CLASS CHeaderCtrl : public CWnd {
     DECLARE_DYNAMIC(CHeaderCtrl)
 public:
@@ -92,6 +95,8 @@ public:
     CImageList* CreateDragImage(int nIndex);
 };
 
+// A tool-tip control owned by a window. Tools are windows or rectangles of a window; their
+// text is given, or asked for with LPSTR_TEXTCALLBACK when the tip shows.
 class AFX_CORE_CLASS CToolTipCtrl : public CWnd {
     DECLARE_DYNAMIC(CToolTipCtrl)
 public:
@@ -132,6 +137,8 @@ protected:
     void FillInToolInfo(TOOLINFOA& ti, CWnd* pWnd, UINT_PTR nIDTool) const;
 };
 
+// The list view as a window object, with pointer-sized item data (see afxlistctl.h). The library's
+// object list and report controls derive from it.
 class AFX_CORE_CLASS CListCtrl : public CWnd {
     DECLARE_DYNAMIC(CListCtrl)
 public:

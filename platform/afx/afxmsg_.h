@@ -24,6 +24,8 @@ struct AFX_NOTIFY {
 
 typedef BOOL (*AFX_DISPATCH)(CCmdTarget* pTarget, AFX_DISPATCH_ARGS& args);
 
+// One entry of a message map: which message, code and id range it answers, and the
+// dispatcher that calls its handler. The ON_ macros below write them.
 struct AFX_MSGMAP_ENTRY {
     UINT nMessage;  // window message, or WM_COMMAND / WM_NOTIFY for routed entries
     UINT nCode;     // control notification or command code
@@ -32,6 +34,8 @@ struct AFX_MSGMAP_ENTRY {
     AFX_DISPATCH pfnDispatch;
 };
 
+// A class's message map: its entries, ended by an empty one, and the way to its base
+// class's map, which is searched next.
 struct AFX_MSGMAP {
     const AFX_MSGMAP* (PASCAL* pfnGetBaseMap)();
     const AFX_MSGMAP_ENTRY* lpEntries;
@@ -47,6 +51,7 @@ struct AFX_MSGMAP {
 // that tells the kind (CTLCOLOR_xxx).
 #define WM_CTLCOLOR 0x0019
 
+// What WM_CTLCOLOR carries to a control that colours itself.
 struct AFX_CTLCOLOR {
     HWND hWnd;      // the control
     HDC hDC;        // the device context it is about to draw with

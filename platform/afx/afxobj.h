@@ -4,6 +4,9 @@
 
 class CObject;
 
+// What a class declared with DECLARE_DYNAMIC or DECLARE_DYNCREATE knows of itself: its name,
+// its size, its base and, for creatable classes, a function that makes a new object. The
+// dispatcher windows and frames made by CreateObject rely on it.
 struct AFX_CORE_CLASS CRuntimeClass {
     LPCSTR m_lpszClassName;
     int m_nObjectSize;
@@ -28,6 +31,8 @@ struct AFX_CORE_CLASS AFX_CLASSINIT {
     explicit AFX_CLASSINIT(CRuntimeClass* pNewClass);
 };
 
+// The root of the framework's classes: run-time class information (IsKindOf,
+// RUNTIME_CLASS) and a virtual destructor. Objects are not copyable unless a class says so.
 class AFX_CORE_CLASS CObject {
 public:
     virtual CRuntimeClass* GetRuntimeClass() const;

@@ -8,6 +8,8 @@
 // FALSE when the library is missing.
 AFX_CORE_CLASS BOOL AFXAPI AfxInitRichEdit();
 
+// The rich edit control as a window object. Call AfxInitRichEdit before a dialog template
+// or Create makes one; the library's styled edit builds on it.
 class AFX_CORE_CLASS CRichEditCtrl : public CWnd {
     DECLARE_DYNAMIC(CRichEditCtrl)
 public:

@@ -4,6 +4,7 @@
 // control's own message, so a wrapper adds no state of its own.
 #include "afxwin.h"
 
+// An edit control as a window object.
 class AFX_CORE_CLASS CEdit : public CWnd {
     DECLARE_DYNAMIC(CEdit)
 public:
@@ -24,6 +25,7 @@ public:
     int GetLineCount() const;
 };
 
+// A list box as a window object, with pointer-sized item data.
 class AFX_CORE_CLASS CListBox : public CWnd {
     DECLARE_DYNAMIC(CListBox)
 public:
@@ -55,6 +57,7 @@ public:
     int SelectString(int nStartAfter, LPCSTR lpszItem);
 };
 
+// A combo box as a window object, with pointer-sized item data.
 class AFX_CORE_CLASS CComboBox : public CWnd {
     DECLARE_DYNAMIC(CComboBox)
 public:

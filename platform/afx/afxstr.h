@@ -10,6 +10,10 @@
 
 #include <cstdarg>
 
+// A byte string in the ANSI code page that owns its buffer. It converts to a const char*
+// that stays valid until the string next changes, which is how texts cross the library's
+// interfaces; Format follows printf. A wide text given to the constructor is converted to
+// the ANSI code page.
 class AFX_CORE_CLASS CString {
 public:
     static constexpr int kInlineLength = 23;

@@ -60,6 +60,8 @@ inline UINT AFXAPI HashKey<const CString&>(const CString& key)
     return HashKey<LPCSTR>(key);
 }
 
+// A growable array of TYPE, passed in as ARG_TYPE. Indexes outside the array throw
+// std::out_of_range (see afxtempl.h).
 template <class TYPE, class ARG_TYPE = const TYPE&>
 class CArray : public CObject {
 public:
@@ -152,6 +154,8 @@ private:
     std::vector<TYPE> m_data;
 };
 
+// A doubly linked list of TYPE, walked with POSITION values that stay valid until their
+// own element is removed.
 template <class TYPE, class ARG_TYPE = const TYPE&>
 class CList : public CObject {
 protected:
@@ -284,6 +288,7 @@ protected:
     INT_PTR m_nCount = 0;
 };
 
+// A hash map from KEY to VALUE; CompareElements and HashKey say how keys compare and hash.
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 class CMap : public CObject {
 protected:

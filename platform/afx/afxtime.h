@@ -37,6 +37,7 @@
 #undef GetCurrentTime
 #endif
 
+// A signed number of seconds between two CTime values.
 class AFX_CORE_CLASS CTimeSpan {
 public:
     CTimeSpan() : m_timeSpan(0) {}
@@ -69,6 +70,8 @@ private:
     __time64_t m_timeSpan;
 };
 
+// An instant to the second, kept in 64 bits and shown in the local time zone (see afxtime.h
+// for invalid values and Format).
 class AFX_CORE_CLASS CTime {
 public:
     static CTime PASCAL GetCurrentTime();
@@ -122,6 +125,8 @@ private:
 
 class COleDateTimeSpan;
 
+// An OLE date and time with a status (valid, invalid or null), as Automation servers hand
+// them out; see afxtime.h for arithmetic and Format with bad values.
 class AFX_CORE_CLASS COleDateTime {
 public:
     enum DateTimeStatus { valid = 0, invalid = 1, null = 2 };
@@ -196,6 +201,7 @@ public:
     DateTimeStatus m_status;
 };
 
+// A span of OLE time in days, with a status.
 class AFX_CORE_CLASS COleDateTimeSpan {
 public:
     enum DateTimeSpanStatus { valid = 0, invalid = 1, null = 2 };

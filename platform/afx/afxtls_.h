@@ -6,6 +6,8 @@
 // when the thread ends.
 #include "afxver_.h"
 
+// One object of TYPE per thread, made on the thread's first GetData and deleted when the
+// thread ends (see afxtls_.h for why the system's fiber-local slots hold it).
 template <class TYPE>
 class CThreadLocal {
 public:

@@ -12,6 +12,8 @@
 
 #include <commctrl.h>
 
+// The tree view as a window object (see afxtreectl.h). The library's object tree control derives
+// from it.
 class AFX_CORE_CLASS CTreeCtrl : public CWnd {
     DECLARE_DYNAMIC(CTreeCtrl)
 public:

@@ -3,6 +3,9 @@
 // an object that implements one interface, deleted when its last reference goes.
 #include <objbase.h>
 
+// A COM object that implements TInterface: QueryInterface for it and IUnknown, a
+// thread-safe reference count that starts at 1 for the creator, and deletion with the last
+// Release. Delete it only through Release.
 template <class TInterface>
 class CUnknownImpl : public TInterface {
 public:

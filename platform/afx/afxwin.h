@@ -19,6 +19,9 @@ struct AFX_CMDHANDLERINFO {
     const AFX_MSGMAP_ENTRY* pEntry;
 };
 
+// The base of everything that has a message map: command routing (OnCmdMsg) finds the
+// handler of a command, update request or notification in the class's map and then in its
+// bases' maps.
 class AFX_CORE_CLASS CCmdTarget : public CObject {
     DECLARE_DYNAMIC(CCmdTarget)
 public:
@@ -72,6 +75,8 @@ public:
     BOOL DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
 };
 
+// A menu. A menu attached to an object is destroyed with the object unless detached;
+// FromHandle of another menu gives a temporary object that lives until the thread idles.
 class AFX_CORE_CLASS CMenu : public CObject {
     DECLARE_DYNAMIC(CMenu)
 public:
@@ -113,6 +118,12 @@ public:
 #define WF_MODALLOOP 0x0002
 #define WF_TOOLTIPS 0x0004
 
+// A window and its framework object. The object is attached to the handle while the window
+// lives (FromHandlePermanent finds it); messages reach its message map through the
+// framework's window procedure, and a parent reflects notifications back to the child that
+// sent them. GetSafeHwnd may be called through a null pointer and gives null then.
+// Windows the framework makes on demand for foreign handles (FromHandle) are temporary and
+// must not be kept.
 class AFX_CORE_CLASS CWnd : public CCmdTarget {
     DECLARE_DYNCREATE(CWnd)
 public:
@@ -319,6 +330,11 @@ AFX_CORE_CLASS LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wPara
 AFX_CORE_CLASS LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
                                                  HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
 
+// A top-level frame window. Frames are made with new and delete themselves when their
+// window is destroyed (PostNcDestroy), so their creator never deletes one; the application's
+// main frame, once in m_pMainWnd, ends the message loop when it is destroyed. Create makes
+// a frame without any resource; LoadFrame takes menu, icon, accelerators and title from one
+// resource id.
 class AFX_CORE_CLASS CFrameWnd : public CWnd {
     DECLARE_DYNCREATE(CFrameWnd)
 public:
@@ -353,6 +369,10 @@ protected:
     HACCEL m_hAccelTable;
 };
 
+// A dialog from a template, modal (DoModal) or modeless (Create). A modal dialog's object
+// lives on the caller's stack; a modeless one is destroyed by its owner with
+// DestroyWindow. Tests answer modal dialogs with the dialog driver rather than leaving them
+// waiting.
 class AFX_CORE_CLASS CDialog : public CWnd {
     DECLARE_DYNAMIC(CDialog)
 public:
@@ -423,6 +443,8 @@ AFX_CORE_CLASS void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value);
 AFX_CORE_CLASS void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, UINT& value);
 AFX_CORE_CLASS void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value);
 
+// A thread with a message loop. The application object is the main thread's; it idles the
+// framework's temporary objects away between messages.
 class AFX_CORE_CLASS CWinThread : public CCmdTarget {
     DECLARE_DYNAMIC(CWinThread)
 public:
@@ -450,6 +472,10 @@ protected:
     MSG m_msgCur;
 };
 
+// The application object: exactly one, defined as a global of the program. WinMain
+// (tnwmfcut::afxmain) starts the framework, runs InitInstance and the message loop, and ends
+// with ExitInstance; InitInstance returning FALSE ends the program at once. Every prompt of
+// the framework goes through DoMessageBox, which tests override to answer.
 class AFX_CORE_CLASS CWinApp : public CWinThread {
     DECLARE_DYNAMIC(CWinApp)
 public:

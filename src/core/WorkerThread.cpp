@@ -63,8 +63,11 @@ void CWorkerThread::FinishSelf()
     mThreadId = 0;
     if (thread)
         ::CloseHandle(thread);
+    // The owner of a kept job may delete it while hearing that it finished: nothing of the
+    // object is read after the broadcast.
+    const bool autoDelete = mAutoDelete;
     Broadcast(kThreadFinished, this, nullptr);
-    if (mAutoDelete)
+    if (autoDelete)
         delete this;
 }
 

@@ -20,6 +20,8 @@
 //   broadcast, exactly as when PrepareSelf refuses: no start is announced that would never
 //   end, and the caller still owns the object (an auto-deleting job is not deleted).
 // - FinishSelf closes the thread's handle when it clears it.
+// - The owner of a job that does not delete itself may delete it from inside the finished
+//   broadcast: the job does not touch itself after that broadcast.
 // - Execute does not touch the object after the thread starts unless it is broadcasting:
 //   a silent auto-deleting job may finish, and delete itself, on its own thread at once.
 class AFX_EXT_CLASS CWorkerThread : public CBroadcaster, public CWindowsProgressAction {

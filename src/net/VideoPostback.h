@@ -18,6 +18,8 @@ inline constexpr IID IID_IVideoPostbackHandler = {
     0x8BE58398, 0x96E2, 0x4DBA, { 0x92, 0xA8, 0x75, 0x94, 0x5A, 0x1B, 0x65, 0x16 }
 };
 
+// Implemented by whoever wants the frames of a video source: the library's FTP image
+// handler is one. ProcessImage runs on the source's thread and must not block it for long.
 struct IVideoPostbackHandler : public IUnknown {
     // One raw frame: size bytes at data, rows of bufferWidth pixels (bufferHeight rows), of
     // which imageWidth x imageHeight is the picture. The data is the source's: copy it.
@@ -28,6 +30,8 @@ struct IVideoPostbackHandler : public IUnknown {
                                                    unsigned short bufferHeight) = 0;
 };
 
+// Offered by a video source of the media engine: it delivers frames to the handler it was
+// given and encodes raw frames into still images.
 struct IVideoPostback : public IUnknown {
     // Sets the one handler that receives frames; null removes it. Once the call returns,
     // the handler it replaced receives no further frame.

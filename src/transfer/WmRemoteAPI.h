@@ -8,6 +8,8 @@ struct RAPIINIT {
     HRESULT hrRapiInit; // the attempt's result, valid once the event is signalled
 };
 
+// A file or folder on the device as the API reports it; the name is UTF-16, as every
+// device path is.
 struct CE_FIND_DATA {
     DWORD dwFileAttributes;
     FILETIME ftCreationTime;
@@ -19,6 +21,7 @@ struct CE_FIND_DATA {
     WCHAR cFileName[MAX_PATH];
 };
 
+// The device's operating-system version as the API reports it.
 struct CEOSVERSIONINFO {
     DWORD dwOSVersionInfoSize;
     DWORD dwMajorVersion;

@@ -34,6 +34,8 @@ const IID IID_IITFileOrCDTrack = { 0x00D7FE99, 0x7868, 0x4CC7, { 0xAD, 0x9E, 0xA
 #define TNW_IT_UNUSED(name, ...) \
     virtual HRESULT STDMETHODCALLTYPE name(__VA_ARGS__) { return E_NOTIMPL; }
 
+// The iTunes application object, through which the library reaches the library source, its
+// playlists and the library playlist that takes new files.
 struct IiTunes : public IDispatch {
     TNW_IT_UNUSED(BackTrack)
     TNW_IT_UNUSED(FastForward)
@@ -92,6 +94,7 @@ struct IiTunes : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE get_LibraryPlaylist(IITLibraryPlaylist** playlist) = 0;
 };
 
+// What every iTunes object has: its name and the ids that place it in the database.
 struct IITObject : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE GetITObjectIDs(long* sourceID, long* playlistID, long* trackID,
                                                      long* databaseID) = 0;
@@ -104,6 +107,7 @@ struct IITObject : public IDispatch {
     TNW_IT_UNUSED(get_TrackDatabaseID, long*)
 };
 
+// A source of iTunes (the library, a player, a disc) and its playlists.
 struct IITSource : public IITObject {
     TNW_IT_UNUSED(get_Kind, ITSourceKind*)
     TNW_IT_UNUSED(get_Capacity, double*)
@@ -111,6 +115,7 @@ struct IITSource : public IITObject {
     virtual HRESULT STDMETHODCALLTYPE get_Playlists(IITPlaylistCollection** playlists) = 0;
 };
 
+// A playlist of iTunes: its kind and its tracks.
 struct IITPlaylist : public IITObject {
     TNW_IT_UNUSED(Delete)
     TNW_IT_UNUSED(PlayFirstTrack)
@@ -137,6 +142,7 @@ struct IITLibraryPlaylist : public IITPlaylist {
     TNW_IT_UNUSED(AddTrack, VARIANT*, IITTrack**)
 };
 
+// A playlist the user made; files are added to it as to the library.
 struct IITUserPlaylist : public IITPlaylist {
     virtual HRESULT STDMETHODCALLTYPE AddFile(BSTR filePath, IITOperationStatus** status) = 0;
     TNW_IT_UNUSED(AddFiles, VARIANT*, IITOperationStatus**)
@@ -144,6 +150,7 @@ struct IITUserPlaylist : public IITPlaylist {
     TNW_IT_UNUSED(AddTrack, VARIANT*, IITTrack**)
 };
 
+// The playlists of a source, by index (from 1) or by name.
 struct IITPlaylistCollection : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE get_Count(long* count) = 0;
     virtual HRESULT STDMETHODCALLTYPE get_Item(long index, IITPlaylist** playlist) = 0;
@@ -152,6 +159,8 @@ struct IITPlaylistCollection : public IDispatch {
     TNW_IT_UNUSED(get_ItemByPersistentID, long, long, IITPlaylist**)
 };
 
+// A track of iTunes: what the library shows of it (name, album, artist, genre, duration)
+// and Delete, which takes it out of iTunes.
 struct IITTrack : public IITObject {
     virtual HRESULT STDMETHODCALLTYPE Delete() = 0;
     TNW_IT_UNUSED(Play)
@@ -213,11 +222,13 @@ struct IITTrack : public IITObject {
     TNW_IT_UNUSED(get_Artwork, IDispatch**)
 };
 
+// A track backed by a file, which tells where that file is.
 struct IITFileOrCDTrack : public IITTrack {
     virtual HRESULT STDMETHODCALLTYPE get_Location(BSTR* location) = 0;
     TNW_IT_UNUSED(UpdateInfoFromFile)
 };
 
+// The tracks of a playlist, by index (from 1) or by name.
 struct IITTrackCollection : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE get_Count(long* count) = 0;
     // From 1.
@@ -228,6 +239,8 @@ struct IITTrackCollection : public IDispatch {
     TNW_IT_UNUSED(get_ItemByPersistentID, long, long, IITTrack**)
 };
 
+// The progress of an AddFile, which iTunes may finish after the call returns: whether it
+// is still going and the tracks it made.
 struct IITOperationStatus : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE get_InProgress(VARIANT_BOOL* inProgress) = 0;
     virtual HRESULT STDMETHODCALLTYPE get_Tracks(IITTrackCollection** tracks) = 0;

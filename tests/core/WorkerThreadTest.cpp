@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -154,6 +155,53 @@ TEST(WorkerThread, AutoDeletingJobIsGoneAfterItsEndNotice)
     ASSERT_TRUE(job->Execute(0));
     ASSERT_TRUE(PumpMessagesUntil([&] { return destroyed; }));
     EXPECT_TRUE(recorder.Heard(CWorkerThread::kThreadFinished)) << "destroyed after its end notice";
+}
+
+// The job's memory stays mapped after the delete with every byte set to 1, so that a
+// flag read afterwards reads true and a second delete calls through a broken table.
+class CPoisonedJob : public CProbeJob {
+public:
+    using CProbeJob::CProbeJob;
+    static void operator delete(void* memory, size_t size)
+    {
+        std::memset(memory, 1, size);
+        sMemory = memory;
+    }
+    static void* sMemory;
+};
+void* CPoisonedJob::sMemory = nullptr;
+
+// A fault inside a window procedure called by SendMessage is swallowed on the way back, so
+// the test counts faults as they are raised.
+std::atomic<int> sAccessViolations{ 0 };
+LONG CALLBACK CountAccessViolation(EXCEPTION_POINTERS* exception)
+{
+    if (exception->ExceptionRecord->ExceptionCode == EXCEPTION_ACCESS_VIOLATION)
+        ++sAccessViolations;
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+TEST(WorkerThread, KeptJobMayBeDeletedByTheListenerThatHearsItsEnd)
+{
+    // A listener that deletes the job it hears finish, as owners of kept jobs do.
+    class CDeleter : public CListener {
+    public:
+        bool ListenToMessage(long code, const void* sender, const void*) override
+        {
+            if (code == CWorkerThread::kThreadFinished)
+                delete static_cast<const CWorkerThread*>(sender);
+            return true;
+        }
+    } deleter;
+    void* watch = ::AddVectoredExceptionHandler(1, CountAccessViolation);
+    auto* job = new CPoisonedJob;
+    job->SetAutoDelete(false);
+    job->AddListener(&deleter);
+    ASSERT_TRUE(job->Execute(0));
+    EXPECT_TRUE(PumpMessagesUntil([&] { return CPoisonedJob::sMemory != nullptr; }));
+    ::RemoveVectoredExceptionHandler(watch);
+    ::operator delete(CPoisonedJob::sMemory);
+    EXPECT_EQ(sAccessViolations.load(), 0) << "the job touched itself after its owner deleted it";
 }
 
 TEST(WorkerThread, DispatcherLivesFromTheFirstWorkerObjectToTheLast)
