@@ -52,6 +52,8 @@ public:
     void SetFieldRange(int nField, BYTE nLower, BYTE nUpper);
 };
 
+// The tab control: a row of named tabs above a display area where the selected tab's page
+// goes.
 class AFX_CORE_CLASS CTabCtrl : public CWnd {
     DECLARE_DYNAMIC(CTabCtrl)
 public:
@@ -72,7 +74,8 @@ public:
     void AdjustRect(BOOL bLarger, LPRECT lpRect);
 };
 
-// Positions are clamped to the range by the control itself.
+// The progress bar: a position within a range, which the control itself keeps the position
+// inside.
 class AFX_CORE_CLASS CProgressCtrl : public CWnd {
     DECLARE_DYNAMIC(CProgressCtrl)
 public:
