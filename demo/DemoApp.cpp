@@ -7,6 +7,7 @@
 #include "MainFrame.h"
 #include "NetworkTour.h"
 #include "SkinsTour.h"
+#include "PanelsTour.h"
 #include "SyncTour.h"
 #include "Tour.h"
 #include "TrayDialog.h"
@@ -144,9 +145,9 @@ bool MakeSample(const CString& path, ULONGLONG size)
     }
 }
 
-// Copies two sample recordings on the copy thread and shows, as a progress dialog would
-// (it polls), what is being copied and how far the run has come. The samples and their
-// copies are removed afterwards.
+// Copies two sample recordings on the copy thread under the progress dialog, which polls
+// what is being copied and how far the run has come. The samples and their copies are
+// removed afterwards.
 void RunCopyJob(CTour& tour, CMainFrame* frame)
 {
     char temp[MAX_PATH];
@@ -168,14 +169,23 @@ void RunCopyJob(CTour& tour, CMainFrame* frame)
         tour.Say("copy thread could not start");
         return;
     }
+    CProgressDialog progress(250);
+    progress.SetAction(&copier, false);
+    progress.Start("Copying recordings");
+    bool shot = false;
     const ULONGLONG deadline = ::GetTickCount64() + 60000;
     while (!watcher.finished && ::GetTickCount64() < deadline) {
         CString line;
         line.Format("%s %3.0f%%", copier.GetText(), copier.GetProgress() * 100);
         tour.Say(line);
         frame->SetStatus(line);
+        if (!shot && copier.GetProgress() > 0.3) {
+            tour.Screenshot("file-copy-progress");
+            shot = true;
+        }
         tour.Pump(100);
     }
+    progress.End();
     CString line;
     line.Format("copy finished: %3.0f%%, %s", copier.GetProgress() * 100,
                 copier.GetJob(0)->HadError() || copier.GetJob(1)->HadError() ? "with errors" : "both files complete");
@@ -454,6 +464,7 @@ void CDemoApp::RunTour(bool takeScreenshots)
     tour.AddStep([frame](CTour& t) { TreesTour::ShowScheduleAsNodes(t, frame); });
     tour.AddStep([](CTour& t) { TreesTour::InspectSettings(t); });
     tour.AddStep([frame](CTour& t) { RunCopyJob(t, frame); });
+    tour.AddStep(PanelsTour::CancelChecksumJob);
     tour.AddStep([frame](CTour& t) { NetworkTour::DownloadUpdate(t, frame); });
     tour.AddStep([frame](CTour& t) { NetworkTour::UploadSnapshots(t, frame); });
     tour.AddStep([frame](CTour& t) { NetworkTour::ShowDownloadDialog(t, frame); });
@@ -473,6 +484,8 @@ void CDemoApp::RunTour(bool takeScreenshots)
     tour.AddStep([frame](CTour& t) { SkinsTour::SwitchToSkin(t, frame); });
     tour.AddStep(SkinsTour::EditClipOnTimeline);
     tour.AddStep(SkinsTour::LeaveSkin);
+    tour.AddStep(PanelsTour::ShowSettingsWindow);
+    tour.AddStep(PanelsTour::ShowExportWizard);
     tour.AddStep(SaveReport);
     tour.AddStep([frame](CTour& t) {
         // As a user would move it, so that the next run shows it placed there.

@@ -44,13 +44,17 @@ const char* ResultText(CHttpDownloadThread::EResult result)
     }
 }
 
-// Runs a download to its end, showing its progress in the status line.
+// Runs a download to its end under a progress dialog, with its progress in the status line
+// too.
 void RunDownload(CTour& tour, CMainFrame* frame, CHttpDownloadThread& thread, bool screenshot)
 {
     if (!thread.Execute(0)) {
         tour.Say("the download did not start");
         return;
     }
+    CProgressDialog2 progress(200);
+    progress.SetAction(&thread, false);
+    progress.Start("Downloading");
     bool shot = !screenshot;
     const ULONGLONG deadline = ::GetTickCount64() + 60000;
     while (thread.IsRunning() && ::GetTickCount64() < deadline) {
@@ -64,6 +68,7 @@ void RunDownload(CTour& tour, CMainFrame* frame, CHttpDownloadThread& thread, bo
         }
         tour.Pump(100);
     }
+    progress.End();
 }
 
 // The names and sizes of the files in an FTP folder, through the server's own listing.

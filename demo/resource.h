@@ -19,3 +19,14 @@
 #define IDB_SKIN_STOP 141
 #define IDB_SKIN_RECORD 142
 #define IDB_SKIN_THUMB 143
+// The settings window built of panels and the export wizard's pages.
+#define IDD_DEMO_SETTINGS 150
+#define IDD_DEMO_VIDEO 151
+#define IDD_DEMO_AUDIO 152
+#define IDD_DEMO_OUTPUT 153
+#define IDD_DEMO_PAGE 154
+#define IDC_DEMO_FRAME_SIZE 1010
+#define IDC_DEMO_FRAME_RATE 1011
+#define IDC_DEMO_SAMPLE_RATE 1012
+#define IDC_DEMO_FOLDER 1013
+#define IDC_DEMO_PAGE_TEXT 1014

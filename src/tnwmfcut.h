@@ -14,4 +14,5 @@
 #include "display/display.h"
 #include "transfer/transfer.h"
 #include "net/net.h"
+#include "panels/panels.h"
 #include "app/app.h"

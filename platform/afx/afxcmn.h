@@ -1,5 +1,6 @@
 #pragma once
-// Common controls as window objects: the slider (trackbar) and the IPv4 address control.
+// Common controls as window objects: the slider (trackbar), the IPv4 address control, the
+// tab control and the progress bar.
 // Dialog templates that hold them are created after the framework has registered the
 // common control classes, so DDX_Control can bind them like any standard control.
 #include "afxwin.h"
@@ -49,6 +50,46 @@ public:
     BOOL IsBlank() const;
     void SetFieldFocus(WORD nField);
     void SetFieldRange(int nField, BYTE nLower, BYTE nUpper);
+};
+
+// The tab control: a row of named tabs above a display area where the selected tab's page
+// goes.
+class AFX_CORE_CLASS CTabCtrl : public CWnd {
+    DECLARE_DYNAMIC(CTabCtrl)
+public:
+    CTabCtrl();
+    ~CTabCtrl() override;
+
+    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    // The index the tab went to, or -1.
+    LONG InsertItem(int nItem, LPCSTR lpszItem);
+    BOOL DeleteAllItems();
+    int GetItemCount() const;
+    // -1 when no tab is selected; SetCurSel returns the tab selected before.
+    int GetCurSel() const;
+    int SetCurSel(int nItem);
+    // bLarger FALSE turns the control's window rectangle into its display area (where a
+    // tab's page goes); TRUE turns a display area into the window rectangle it needs.
+    void AdjustRect(BOOL bLarger, LPRECT lpRect);
+};
+
+// The progress bar: a position within a range, which the control itself keeps the position
+// inside.
+class AFX_CORE_CLASS CProgressCtrl : public CWnd {
+    DECLARE_DYNAMIC(CProgressCtrl)
+public:
+    CProgressCtrl();
+    ~CProgressCtrl() override;
+
+    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    // 16-bit ends, as PBM_SETRANGE takes them.
+    void SetRange(short nLower, short nUpper);
+    void GetRange(int& nLower, int& nUpper) const;
+    // Returns the position before.
+    int SetPos(int nPos);
+    int GetPos() const;
 };
 
 // The list-view family: list controls, headers, image lists and tool tips.

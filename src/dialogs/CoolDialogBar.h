@@ -1,6 +1,8 @@
 #pragma once
 #include "afxext.h"
 
+class CPanel;
+
 // A control bar that hosts one dialog in a frame window: docked at any edge it draws its
 // own frame (a gripper with a close and a float button, and a sizing edge on the side that
 // faces the frame's centre, by which the user makes it wider or narrower); it can be
@@ -13,7 +15,8 @@
 // three sizes: the height along a horizontal edge, the width along a vertical edge and the
 // floating size, so floating and docking again give back what the user chose.
 //
-// The panels layer adds the Create that hosts a CPanel with the panel's own template.
+// The Create that hosts a CPanel takes the panel's own template; the panels layer, above
+// this one, defines it beside the panel.
 //
 // Decisions of this library:
 // - The window style given to Create loses the bar bits (CBRS_ALL), which keep their
@@ -45,6 +48,9 @@ public:
     // Creates the bar in pParentWnd (a frame) with the title, and the dialog as its child
     // from the template templateId (low 16 bits). Nonzero on success.
     virtual BOOL Create(CWnd* pParentWnd, CDialog* pDialog, LPCSTR pTitle, UINT templateId,
+                        DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_LEFT);
+    // The same for a panel, from the panel's own template (CPanel::GetId).
+    virtual BOOL Create(CWnd* pParentWnd, CPanel* pPanel, LPCSTR pTitle,
                         DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_LEFT);
 
     // Docked at the top or the bottom.

@@ -55,3 +55,61 @@
 #define IDD_TNW_DESKTOP 10002
 #define IDI_TNW_WINDOW_PICKER 10083
 #define IDC_TNW_WINDOW_PICKER 10085
+
+// Panels: the expandable panel's header (expand button, caption, and the hidden line whose
+// top is the header's height) with the button's pictures, and the empty container panel.
+#define IDD_TNW_EXPAND_PANEL 10011
+#define IDC_TNW_EXPAND_CAPTION 10027
+#define IDC_TNW_EXPAND_DETAILS 10028
+#define IDC_TNW_EXPAND_BUTTON 10077
+#define IDB_TNW_EXPAND_UP 10060
+#define IDB_TNW_EXPAND_DOWN 10061
+#define IDB_TNW_EXPAND_FOCUS 10062
+#define IDB_TNW_EXPAND_DISABLED 10063
+#define IDB_TNW_EXPAND_CHECKED 10064
+#define IDD_TNW_CONTAINER_PANEL 10090
+
+// The formatted-text editors: the pane makes its controls, the panel has them in its
+// template (10012); the font and size lists differ, the buttons and the text box do not.
+// Each button has an up, a down and a checked picture.
+#define IDD_TNW_EDIT_PANEL 10012
+#define IDC_TNW_PANE_FONTS 10065
+#define IDC_TNW_PANE_SIZES 10066
+#define IDC_TNW_PANEL_FONTS 10067
+#define IDC_TNW_PANEL_SIZES 10068
+#define IDC_TNW_BOLD 10069
+#define IDC_TNW_ITALIC 10070
+#define IDC_TNW_UNDERLINE 10071
+#define IDC_TNW_ALIGN_LEFT 10072
+#define IDC_TNW_ALIGN_CENTER 10073
+#define IDC_TNW_ALIGN_RIGHT 10074
+#define IDC_TNW_TEXT 10078
+#define IDB_TNW_BOLD 10040
+#define IDB_TNW_ITALIC 10043
+#define IDB_TNW_UNDERLINE 10046
+#define IDB_TNW_ALIGN_LEFT 10049
+#define IDB_TNW_ALIGN_CENTER 10052
+#define IDB_TNW_ALIGN_RIGHT 10055
+
+// The panel stack on a panel (11033) and on the export dialog (11028).
+#define IDD_TNW_STACK_PANEL 11033
+#define IDD_TNW_STACK_EXPORT 11028
+#define IDC_TNW_STACK_PAGES 11103
+#define IDC_TNW_STACK_PREVIOUS 11104
+#define IDC_TNW_STACK_NEXT 11105
+#define IDC_TNW_STACK_PLACE 11106
+
+// The progress dialog (10008), the progress panel (11030) and the dialog around it (11031).
+#define IDD_TNW_PROGRESS 10008
+#define IDD_TNW_PROGRESS_PANEL 11030
+#define IDD_TNW_PROGRESS2 11031
+#define IDC_TNW_PROGRESS_SKIP 7
+#define IDC_TNW_PROGRESS_TEXT 10021
+#define IDC_TNW_PROGRESS_DETAIL 10026
+#define IDC_TNW_PROGRESS_ELAPSED 10031
+#define IDC_TNW_PROGRESS_DETAIL_ELAPSED 10032
+#define IDC_TNW_PROGRESS_LEFT 10035
+#define IDC_TNW_PROGRESS_DETAIL_LEFT 10036
+#define IDC_TNW_PROGRESS_BAR 10080
+#define IDC_TNW_PROGRESS_DETAIL_BAR 10081
+#define IDC_TNW_PROGRESS_PLACE 10091

@@ -1,6 +1,9 @@
 #pragma once
 #include "afxwin.h"
 
+// The panels sit above the utilities in the library's layers: known here by name only.
+class CPanel;
+
 enum EAlignWindow {
     kAlignLeft = 1,
     kAlignRight = 2,
@@ -21,8 +24,6 @@ enum EAlignWindow {
 // rectangle in screen coordinates; it serves the application's main window. Only a window
 // in its normal state is stored or placed, so a minimised or maximised window keeps its
 // last normal position. A stored left and top of 0 both count as nothing stored.
-//
-// Decision of this library: the panel operation EnablePanel comes with the panel classes.
 class AFX_EXT_CLASS UWindowsUtils {
 public:
     // The window's rectangle in its parent's client coordinates, or in screen coordinates
@@ -61,6 +62,10 @@ public:
     // A window that is not in its normal state, or with nothing stored, stays where it is,
     // so a caller places it first the way it would without a record.
     static void PlaceWindow(CWnd* window, bool withSize);
+
+    // CPanel::SetEnable; defined with the panels (panels/Panel.cpp), which this layer
+    // cannot include.
+    static void EnablePanel(CPanel* panel, bool enable);
 
 private:
     static void Replace(CWnd* window, CWnd* other, bool centered);

@@ -88,3 +88,33 @@ TEST_F(ControlHost, SliderRangesBeyondSixteenBitsAndAddressBytesInOrder)
     address.ClearAddress();
     EXPECT_TRUE(address.IsBlank());
 }
+
+TEST_F(ControlHost, TabAreaLiesInsideItsWindowAndProgressStaysInItsRange)
+{
+    CTabCtrl tab;
+    ASSERT_TRUE(tab.Create(WS_CHILD | WS_VISIBLE, area, &host, 20));
+    EXPECT_EQ(tab.GetCurSel(), -1);
+    EXPECT_EQ(tab.InsertItem(0, "Video"), 0);
+    EXPECT_EQ(tab.InsertItem(5, "Audio"), 1) << "an index past the end appends";
+    EXPECT_EQ(tab.SetCurSel(1), 0);
+    EXPECT_EQ(tab.GetCurSel(), 1);
+    CRect display = area;
+    tab.AdjustRect(FALSE, &display);
+    EXPECT_GT(display.top, area.top) << "the tabs take the top of the window";
+    EXPECT_TRUE(CRect().IntersectRect(&display, &area) && display.Width() < area.Width());
+    tab.AdjustRect(TRUE, &display);
+    EXPECT_EQ(display, area);
+    EXPECT_TRUE(tab.DeleteAllItems());
+    EXPECT_EQ(tab.GetItemCount(), 0);
+
+    CProgressCtrl bar;
+    ASSERT_TRUE(bar.Create(WS_CHILD, area, &host, 21));
+    bar.SetRange(0, 100);
+    int lower = -1, upper = -1;
+    bar.GetRange(lower, upper);
+    EXPECT_EQ(lower, 0);
+    EXPECT_EQ(upper, 100);
+    bar.SetPos(40);
+    EXPECT_EQ(bar.SetPos(250), 40);
+    EXPECT_EQ(bar.GetPos(), 100);
+}

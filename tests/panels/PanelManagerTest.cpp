@@ -1,0 +1,318 @@
+#include "dialogs/CoolDialogBar.h"
+#include "panels/panels.h"
+
+#include "res/resource.h"
+#include "resource.h"
+#include "util/WindowsUtils.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+// A panel whose summary and problem the test chooses.
+class CSummaryPanel : public CPanel {
+public:
+    CSummaryPanel() : CPanel(IDD_TEST_PANEL) {}
+
+    CString GetDetailedText(bool& ok) override
+    {
+        ok = mOk;
+        return mDetail;
+    }
+
+    CString mDetail;
+    bool mOk = true;
+};
+
+class CHeard : public CListener {
+public:
+    bool ListenToMessage(long code, const void* sender, const void* extra) override
+    {
+        mCodes.push_back(code);
+        if (code == CContainerPanel::kSizeRequest)
+            mSize = *static_cast<const CRect*>(extra);
+        (void)sender;
+        return true;
+    }
+    int Count(long code) const
+    {
+        int count = 0;
+        for (long heard : mCodes)
+            count += heard == code;
+        return count;
+    }
+
+    std::vector<long> mCodes;
+    CRect mSize;
+};
+
+// Shown by its own style: the hosts of these tests stay hidden.
+bool Shown(CWnd& window)
+{
+    return (window.GetStyle() & WS_VISIBLE) != 0;
+}
+
+int TopOf(CWnd& window)
+{
+    CRect rect;
+    UWindowsUtils::GetInParentRect(&window, &rect);
+    return rect.top;
+}
+
+int ClientHeight(CWnd& window)
+{
+    CRect client;
+    window.GetClientRect(&client);
+    return client.Height();
+}
+
+// A top-level dialog with a line of its own controls and three expandable panels of one
+// panel each stacked below them, all closed.
+class DialogStackTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(host.Create(IDD_TEST_HOST));
+        manager.SetParent(&host);
+        top = manager.GetTopLine();
+        ASSERT_GT(top, 0);
+        const char* titles[] = {"Video", "Audio", "Output"};
+        for (int i = 0; i < 3; ++i) {
+            manager.AddPanel(&expanders[i], &panels[i], titles[i]);
+            ASSERT_TRUE(expanders[i].Contains(&panels[i]));
+        }
+        manager.Arrange();
+        header = expanders[0].GetHeaderHeight();
+        ASSERT_GT(header, 0);
+    }
+
+    CDialog host{IDD_TEST_HOST};
+    CExpandPanel expanders[3];
+    CSummaryPanel panels[3];
+    CDialogPanelManager manager;
+    int top = 0;
+    int header = 0;
+};
+
+} // namespace
+
+TEST_F(DialogStackTest, StacksClosedHeadersAndHidesGroupsWithoutEnabledPanels)
+{
+    // Three headers and two gaps of 2 pixels below the dialog's own controls.
+    EXPECT_EQ(ClientHeight(host), top + 3 * header + 2 * 2);
+    EXPECT_EQ(TopOf(expanders[1]), top + header + 2);
+    for (CExpandPanel& expander : expanders) {
+        EXPECT_FALSE(expander.IsExpanded());
+        EXPECT_TRUE(Shown(expander));
+    }
+
+    // The middle group loses its only enabled panel: it is hidden and the last moves up.
+    panels[1].SetEnable(false);
+    EXPECT_FALSE(Shown(expanders[1]));
+    EXPECT_EQ(TopOf(expanders[2]), top + header + 2);
+    EXPECT_EQ(ClientHeight(host), top + 2 * header + 2);
+
+    // With nothing left to show the dialog keeps its own controls and nothing below them.
+    panels[0].SetEnable(false);
+    panels[2].SetEnable(false);
+    EXPECT_EQ(ClientHeight(host), top);
+
+    // Live arrange off: a panel enabled again moves nothing; switching it on arranges once.
+    manager.SetLiveArrange(false);
+    panels[1].SetEnable(true);
+    EXPECT_FALSE(Shown(expanders[1]));
+    EXPECT_EQ(ClientHeight(host), top);
+    manager.SetLiveArrange(true);
+    EXPECT_TRUE(Shown(expanders[1]));
+    EXPECT_EQ(TopOf(expanders[1]), top);
+    EXPECT_EQ(ClientHeight(host), top + header);
+}
+
+TEST_F(DialogStackTest, OpensOneGroupAtATimeWithItsPanelsSpacedBelowTheHeader)
+{
+    CSummaryPanel second;
+    manager.AttachChildPanel(&expanders[0], &second);
+
+    expanders[0].Expand();
+    EXPECT_TRUE(expanders[0].IsExpanded());
+    EXPECT_TRUE(Shown(panels[0]));
+    EXPECT_TRUE(Shown(second));
+    const int panelHeight = panels[0].GetNativeRect().Height();
+    EXPECT_EQ(TopOf(panels[0]), header);
+    EXPECT_EQ(TopOf(second), header + panelHeight + 3);
+    const int open = expanders[0].GetExpanderRect(true).Height();
+    EXPECT_EQ(open, header + 2 * panelHeight + 3 + 4);
+    EXPECT_EQ(TopOf(expanders[1]), top + open + 2);
+    EXPECT_EQ(ClientHeight(host), top + open + 2 * header + 2 * 2);
+
+    // Opening another closes the first; asking the open one to close leaves all closed.
+    expanders[2].Expand();
+    EXPECT_FALSE(expanders[0].IsExpanded());
+    EXPECT_FALSE(Shown(panels[0]));
+    EXPECT_TRUE(expanders[2].IsExpanded());
+    expanders[2].Collaps();
+    for (CExpandPanel& expander : expanders)
+        EXPECT_FALSE(expander.IsExpanded());
+    EXPECT_EQ(ClientHeight(host), top + 3 * header + 2 * 2);
+
+    // Requests from anything that is not one of the manager's expandable panels are not
+    // its business, even when the sender is an expandable panel of another stack.
+    CExpandPanel stranger;
+    EXPECT_FALSE(manager.ListenToMessage(CPanel::kOpenMe, &stranger, nullptr));
+    EXPECT_FALSE(manager.ListenToMessage(CPanel::kCloseMe, &host, nullptr));
+    EXPECT_FALSE(stranger.IsExpanded());
+}
+
+TEST_F(DialogStackTest, ClosedCaptionsSumUpThePanelsAndTurnRedOnAProblem)
+{
+    CSummaryPanel second;
+    manager.AttachChildPanel(&expanders[0], &second);
+    CWnd* caption = expanders[0].GetDlgItem(IDC_TNW_EXPAND_CAPTION);
+    ASSERT_NE(caption, nullptr);
+    auto captionText = [caption] {
+        CString text;
+        caption->GetWindowText(text);
+        return text;
+    };
+    auto captionColor = [&] {
+        return static_cast<CColorStatic*>(CWnd::FromHandlePermanent(caption->m_hWnd))->GetTextColor();
+    };
+
+    EXPECT_STREQ(captionText(), "Video ");
+    panels[0].mDetail = "640x480";
+    second.mDetail = "30 fps";
+    panels[0].Broadcast(CPanel::kSummaryChanged, nullptr, nullptr);
+    EXPECT_STREQ(captionText(), "Video 640x480, 30 fps");
+    EXPECT_EQ(captionColor(), RGB(0, 0, 0));
+
+    second.mOk = false;
+    second.mDetail.Empty();
+    second.Broadcast(CPanel::kSummaryChanged, nullptr, nullptr);
+    EXPECT_STREQ(captionText(), "Video 640x480");
+    EXPECT_EQ(captionColor(), RGB(255, 0, 0));
+
+    // A disabled panel neither adds to the summary nor counts as a problem.
+    second.SetEnable(false);
+    EXPECT_EQ(captionColor(), RGB(0, 0, 0));
+    second.SetEnable(true);
+
+    expanders[0].Expand();
+    EXPECT_STREQ(captionText(), "Video");
+    EXPECT_EQ(captionColor(), RGB(0, 0, 0));
+}
+
+TEST(PanelTest, EnablingBroadcastsOnlyChangesAndEnterOrEscapeNeverEndsAPanel)
+{
+    CDialog host(IDD_TEST_HOST);
+    ASSERT_TRUE(host.Create(IDD_TEST_HOST));
+    CSummaryPanel panel;
+    ASSERT_TRUE(panel.CreateInWindow(&host, true));
+    CRect client, fitted;
+    host.GetClientRect(&client);
+    UWindowsUtils::GetInParentRect(&panel, &fitted);
+    EXPECT_EQ(fitted, client);
+    EXPECT_FALSE(panel.CreateInWindow(&host, true));
+
+    CTabCtrl tab;
+    ASSERT_TRUE(tab.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 120), &host, 1));
+    tab.InsertItem(0, "Video");
+    CSummaryPanel page;
+    ASSERT_TRUE(page.CreateInWindow(&tab));
+    CRect area(0, 0, 200, 120);
+    tab.AdjustRect(FALSE, &area);
+    UWindowsUtils::GetInParentRect(&page, &fitted);
+    EXPECT_EQ(fitted, area);
+
+    CHeard heard;
+    panel.AddListener(&heard);
+    panel.SetEnable(true);
+    EXPECT_TRUE(heard.mCodes.empty());
+    panel.SetEnable(false);
+    UWindowsUtils::EnablePanel(&panel, true);
+    EXPECT_EQ(heard.Count(CPanel::kEnabledChanged), 2);
+
+    panel.ShowWindow(SW_SHOW);
+    panel.SendMessage(WM_COMMAND, IDOK);
+    panel.SendMessage(WM_COMMAND, IDCANCEL);
+    EXPECT_TRUE(::IsWindow(panel.m_hWnd));
+    EXPECT_TRUE(Shown(panel));
+}
+
+TEST(PanelTest, ManagersGroupsAndPanelsMayBeDestroyedInAnyOrder)
+{
+    CDialog host(IDD_TEST_HOST);
+    ASSERT_TRUE(host.Create(IDD_TEST_HOST));
+
+    // The expandable panel and its panel go first: the manager forgets them.
+    auto manager = std::make_unique<CDialogPanelManager>();
+    manager->SetParent(&host);
+    const int top = manager->GetTopLine();
+    auto expander = std::make_unique<CExpandPanel>();
+    auto panel = std::make_unique<CSummaryPanel>();
+    manager->AddPanel(expander.get(), panel.get(), "Gone");
+    EXPECT_EQ(manager->GetExpanderCount(), 1);
+    panel.reset();
+    expander.reset();
+    EXPECT_EQ(manager->GetExpanderCount(), 0);
+    manager->Arrange();
+    EXPECT_EQ(ClientHeight(host), top);
+
+    // The manager goes first: the expandable panel's requests reach no one.
+    expander = std::make_unique<CExpandPanel>();
+    panel = std::make_unique<CSummaryPanel>();
+    manager->AddPanel(expander.get(), panel.get(), "Stays");
+    manager.reset();
+    EXPECT_EQ(expander->GetListenerCount(), 0);
+    expander->Expand();
+    panel->SetEnable(false);
+    EXPECT_FALSE(expander->IsExpanded());
+}
+
+TEST(ContainerPanelTest, AsksItsListenersForTheSizeOfItsStack)
+{
+    CDialog host(IDD_TEST_HOST);
+    ASSERT_TRUE(host.Create(IDD_TEST_HOST));
+    CContainerPanel container;
+    ASSERT_TRUE(container.CreateInWindow(&host, true));
+    CHeard heard;
+    container.AddListener(&heard);
+    CExpandPanel expanders[2];
+    CSummaryPanel panels[2];
+    for (int i = 0; i < 2; ++i)
+        container.AddPanel(&expanders[i], &panels[i], "Group");
+    container.Arrange();
+
+    ASSERT_EQ(heard.Count(CContainerPanel::kSizeRequest), 1);
+    CRect client;
+    host.GetClientRect(&client);
+    const int header = expanders[0].GetHeaderHeight();
+    EXPECT_EQ(heard.mSize.Width(), client.Width());
+    EXPECT_EQ(heard.mSize.Height(), 2 * header + 2);
+    // The container leaves its size to whoever listens.
+    CRect own;
+    container.GetClientRect(&own);
+    EXPECT_EQ(own.Height(), client.Height());
+
+    container.ArrangeToWidth(150);
+    EXPECT_EQ(heard.mSize.Width(), 150);
+    CRect rect;
+    UWindowsUtils::GetInParentRect(&expanders[1], &rect);
+    EXPECT_EQ(rect.Width(), 150);
+}
+
+TEST(PanelTest, CoolDialogBarHostsAPanelFromThePanelsOwnTemplate)
+{
+    CFrameWnd* frame = new CFrameWnd;
+    ASSERT_TRUE(frame->Create(nullptr, "panel bar", WS_OVERLAPPEDWINDOW, CRect(40, 40, 500, 400)));
+    frame->EnableDocking(CBRS_ALIGN_ANY);
+    CCoolDialogBar bar;
+    EXPECT_FALSE(bar.Create(frame, static_cast<CPanel*>(nullptr), "None"));
+    CSummaryPanel panel;
+    ASSERT_TRUE(bar.Create(frame, &panel, "Panel"));
+    EXPECT_EQ(bar.GetDlgCtrlID(), IDD_TEST_PANEL);
+    EXPECT_EQ(panel.GetParent(), &bar);
+    frame->DestroyWindow();
+}
