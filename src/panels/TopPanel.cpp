@@ -69,6 +69,7 @@ void CTopPanel::OnFileNew()
     if (CPersistObject* object = GetObjectA())
         object->Clear();
     mFilePath.Empty();
+    Refresh();
     Broadcast(kDocumentChanged, this, nullptr);
 }
 

@@ -21,6 +21,8 @@
 //   panel's own file, the panel forgets that path, so the next Save asks where to save
 //   instead of writing over a file that could not be read.
 // - A failed Save As keeps the path the panel had and broadcasts nothing.
+// - New refreshes the panel, as opening does, so that its controls never show a document
+//   that was cleared.
 class AFX_EXT_CLASS CTopPanel : public CPanel {
     DECLARE_DYNAMIC(CTopPanel)
 public:
