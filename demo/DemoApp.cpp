@@ -1,5 +1,6 @@
 #include "ChecksumJob.h"
 #include "ControlsTour.h"
+#include "DocumentTour.h"
 #include "DemoSettings.h"
 #include "FamilyTour.h"
 #include "JobReport.h"
@@ -458,6 +459,8 @@ void CDemoApp::RunTour(bool takeScreenshots)
     tour.AddStep([frame](CTour& t) { SyncTour::SyncClip(t, frame); });
     tour.AddStep([frame](CTour& t) { RunScheduledRecording(t, frame); });
     tour.AddStep([frame](CTour& t) { BlinkStatusLine(t, frame); });
+    tour.AddStep([frame](CTour& t) { DocumentTour::OpenJobFile(t, frame); });
+    tour.AddStep(DocumentTour::EditAndSaveJobFile);
     tour.AddStep(ControlsTour::ShowControls);
     tour.AddStep(ControlsTour::ShowFontPicker);
     tour.AddStep(ControlsTour::AnchorLogPane);
