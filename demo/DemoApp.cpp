@@ -2,6 +2,7 @@
 #include "ControlsTour.h"
 #include "DemoSettings.h"
 #include "DockingTour.h"
+#include "DocumentTour.h"
 #include "FamilyTour.h"
 #include "JobReport.h"
 #include "MainFrame.h"
@@ -475,6 +476,8 @@ void CDemoApp::RunTour(bool takeScreenshots)
     tour.AddStep(DockingTour::FloatQueue);
     tour.AddStep(DockingTour::DockQueueBottom);
     tour.AddStep(DockingTour::CloseQueue);
+    tour.AddStep([frame](CTour& t) { DocumentTour::OpenJobFile(t, frame); });
+    tour.AddStep(DocumentTour::EditAndSaveJobFile);
     tour.AddStep(ControlsTour::ShowControls);
     tour.AddStep(ControlsTour::ShowFontPicker);
     tour.AddStep(ControlsTour::AnchorLogPane);

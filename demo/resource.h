@@ -9,6 +9,11 @@
 #define IDD_JOB_QUEUE 135
 #define IDC_TRAY_STATUS 1001
 #define IDC_JOB_QUEUE_LIST 1002
+// The document panel of a job file.
+#define IDD_JOB_PANEL 160
+#define IDC_JOB_SOURCE 1020
+#define IDC_JOB_QUALITY 1021
+#define IDC_JOB_FILE 1022
 #define ID_FILE_CONVERT 0x8100
 #define ID_TRAY_OPEN 0x8101
 // The range the application pool numbers the Download and Demo menu items from.

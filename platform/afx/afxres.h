@@ -2,6 +2,11 @@
 // The framework's standard command ids, shared by code and resource scripts (plain
 // defines only, so that the resource compiler reads this file too).
 
+#define ID_FILE_NEW 0xE100
+#define ID_FILE_OPEN 0xE101
+#define ID_FILE_SAVE 0xE103
+#define ID_FILE_SAVE_AS 0xE104
+
 #define ID_EDIT_CLEAR 0xE120
 #define ID_EDIT_COPY 0xE122
 #define ID_EDIT_CUT 0xE123

@@ -9,6 +9,7 @@
 #include "Listener.h"
 #include "LookupList.h"
 #include "MetaClass.h"
+#include "ObjectController2.h"
 #include "ObjectDisplay.h"
 #include "PersistClass.h"
 #include "PersistHandle.h"

@@ -1,7 +1,8 @@
 #pragma once
 // Panels: settings windows built of small dialogs. Panels and their groups, the managers
 // that stack expandable panels like an accordion, the container panel, the expandable
-// panel, and the formatted-text editors as a pane and as a panel.
+// panel, the formatted-text editors as a pane and as a panel, the panel stack, and the
+// panels that own a document, a settings object or an object's controllers.
 #include "panels/Panel.h"
 #include "panels/PanelInfo.h"
 #include "panels/PanelManager.h"
@@ -17,3 +18,7 @@
 #include "panels/StackHost.h"
 #include "panels/StackSettingsPanel.h"
 #include "panels/StackExportDialog.h"
+#include "panels/TopPanel.h"
+#include "panels/MainPanel.h"
+#include "panels/ObjectPanel.h"
+#include "panels/ObjectEditDialog.h"

@@ -99,6 +99,9 @@
 #define IDC_TNW_STACK_NEXT 11105
 #define IDC_TNW_STACK_PLACE 11106
 
+// The object edit dialog (11032), whose stack goes in the placeholder 11106.
+#define IDD_TNW_OBJECT_EDIT 11032
+
 // The progress dialog (10008), the progress panel (11030) and the dialog around it (11031).
 #define IDD_TNW_PROGRESS 10008
 #define IDD_TNW_PROGRESS_PANEL 11030

@@ -1,0 +1,311 @@
+#include "panels/panels.h"
+#include "persist/PersistUtils.h"
+
+#include "DialogDriver.h"
+#include "PreservedFile.h"
+#include "ScratchFolder.h"
+#include "ScratchSettings.h"
+#include "TestApp.h"
+#include "resource.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class CJob : public CPersistObject {
+public:
+    long mValue = 0;
+    void Clear() override { mValue = 0; }
+    void SaveSelf(const char*, CPersistStorage& storage) override { storage.Save("Value", mValue); }
+    void LoadSelf(const char*, CPersistStorage& storage) override { storage.Load("Value", mValue); }
+};
+
+class CHeard : public CListener {
+public:
+    bool ListenToMessage(long code, const void* sender, const void*) override
+    {
+        mCodes.push_back(code);
+        mSenders.push_back(sender);
+        return true;
+    }
+    std::vector<long> mCodes;
+    std::vector<const void*> mSenders;
+};
+
+// A document panel whose document the test may take away.
+class CJobPanel : public CTopPanel {
+public:
+    CJobPanel() : CTopPanel(IDD_TEST_PANEL) {}
+    CPersistObject* GetObjectA() override { return mHasJob ? &mJob : nullptr; }
+    void Command(UINT id) { SendMessage(WM_COMMAND, id); }
+    void Refresh() override { ++mRefreshed; }
+    CJob mJob;
+    int mRefreshed = 0;
+    bool mHasJob = true;
+};
+
+class CSettingsPanel : public CMainPanel {
+public:
+    explicit CSettingsPanel(CJob& settings) : CMainPanel(IDD_TEST_PANEL) { mObject = &settings; }
+};
+
+const int kFileNameBox = 0x47C;
+
+CDialogDriver AnswerFileDialog(const char* title, const std::string& path, int button)
+{
+    return CDialogDriver(title, [path, button](HWND dialog) {
+        CDialogDriver::Type(dialog, kFileNameBox, path.c_str());
+        CDialogDriver::Press(dialog, button);
+    }, 15000);
+}
+
+// Holds a file open so that nobody else may open it, as another program might.
+class StLockedFile {
+public:
+    explicit StLockedFile(const std::string& path)
+        : mHandle(::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+    ~StLockedFile() { ::CloseHandle(mHandle); }
+
+private:
+    HANDLE mHandle;
+};
+
+class CCountingController : public CObjectController2 {
+public:
+    explicit CCountingController(const char* summary) : mSummary(summary) {}
+    void Refresh() override { ++mRefreshed; }
+    char* GetSummaryText() override { return UStringBuffer::Text(mSummary); }
+    bool IsValid() override { return mValid; }
+    void AskToBeShown() { RequestShow(); }
+    const char* mSummary;
+    bool mValid = true;
+    int mRefreshed = 0;
+};
+
+class CJobObjectPanel : public CObjectPanel {
+public:
+    CJobObjectPanel() : CObjectPanel(IDD_TEST_PANEL) {}
+    void SetupControls() override {}
+};
+
+class CJobEditDialog : public CObjectEditDialog {
+public:
+    void SetupPanels() override
+    {
+        mStack.AddPanel(&mPages[0], &mPanels[0], "General");
+        mStack.AddPanel(&mPages[1], &mPanels[1], "Output");
+    }
+    CStackPanelInfo mPages[2];
+    CPanel mPanels[2] = {CPanel(IDD_TEST_PANEL), CPanel(IDD_TEST_PANEL)};
+};
+
+} // namespace
+
+TEST(DocumentPanelTest, FileCommandsGoThroughTheDialogsAndAnnounceEveryNewDocument)
+{
+    ScratchSettings store;
+    ScratchFolder folder;
+    const std::string path = folder.File("job.tst");
+    CDialog host(IDD_TEST_HOST);
+    ASSERT_TRUE(host.Create(IDD_TEST_HOST));
+    CJobPanel panel;
+    ASSERT_TRUE(panel.CreateInWindow(&host, true));
+    CHeard heard;
+    panel.AddListener(&heard);
+    panel.mJob.mValue = 7;
+    TestApp().ForgetMessageBoxes();
+
+    {
+        CDialogDriver cancel = AnswerFileDialog("Save File", path, IDCANCEL);
+        panel.Command(ID_FILE_SAVE);
+        EXPECT_TRUE(cancel.Acted()) << "a document without a file asks where to go";
+    }
+    EXPECT_FALSE(UFileUtils::FileExist(path.c_str()));
+    EXPECT_TRUE(heard.mCodes.empty());
+    {
+        CDialogDriver save = AnswerFileDialog("Save File", path, IDOK);
+        panel.Command(ID_FILE_SAVE);
+        EXPECT_TRUE(save.Acted());
+    }
+    EXPECT_EQ(std::string(panel.GetFilePath()), path);
+    EXPECT_EQ(heard.mCodes, std::vector<long>{CTopPanel::kDocumentChanged});
+    EXPECT_EQ(heard.mSenders[0], &panel);
+
+    panel.Command(ID_FILE_NEW);
+    EXPECT_EQ(panel.mJob.mValue, 0);
+    EXPECT_EQ(panel.mRefreshed, 1) << "the controls show the cleared document";
+    EXPECT_TRUE(panel.GetFilePath().IsEmpty());
+    {
+        CDialogDriver open = AnswerFileDialog("Open File", path, IDOK);
+        panel.Command(ID_FILE_OPEN);
+        EXPECT_TRUE(open.Acted());
+    }
+    EXPECT_EQ(panel.mJob.mValue, 7);
+    EXPECT_EQ(std::string(panel.GetFilePath()), path);
+    EXPECT_EQ(heard.mCodes.size(), 3u);
+
+    panel.mHasJob = false;
+    panel.Command(ID_FILE_NEW);
+    EXPECT_TRUE(panel.GetFilePath().IsEmpty());
+    EXPECT_EQ(heard.mCodes.size(), 4u) << "a new document is announced even without an object";
+    EXPECT_TRUE(TestApp().MessageBoxes().empty());
+}
+
+TEST(DocumentPanelTest, AFileThatCannotBeReadOrWrittenIsReportedAndNeverCostsTheDocument)
+{
+    ScratchSettings store;
+    ScratchFolder folder;
+    const std::string first = folder.File("first.tst");
+    const std::string second = folder.File("second.tst");
+    CJob job;
+    job.mValue = 1;
+    ASSERT_TRUE(UPersistUtils::Save(first.c_str(), job));
+    job.mValue = 2;
+    ASSERT_TRUE(UPersistUtils::Save(second.c_str(), job));
+
+    CDialog host(IDD_TEST_HOST);
+    ASSERT_TRUE(host.Create(IDD_TEST_HOST));
+    CJobPanel panel;
+    ASSERT_TRUE(panel.CreateInWindow(&host, true));
+    ASSERT_TRUE(panel.LoadData(first.c_str()));
+    CHeard heard;
+    panel.AddListener(&heard);
+    TestApp().ForgetMessageBoxes();
+
+    {
+        StLockedFile locked(second);
+        EXPECT_FALSE(panel.LoadData(second.c_str()));
+    }
+    EXPECT_EQ(std::string(panel.GetFilePath()), first);
+    EXPECT_EQ(panel.mJob.mValue, 1);
+    EXPECT_TRUE(heard.mCodes.empty());
+    ASSERT_EQ(TestApp().MessageBoxes().size(), 1u);
+    EXPECT_EQ(TestApp().MessageBoxes()[0], "Error. Unable to open " + second + ".");
+
+    // The panel's own file failing: the next Save asks rather than writing over it.
+    {
+        StLockedFile locked(first);
+        EXPECT_FALSE(panel.LoadData(first.c_str()));
+    }
+    EXPECT_TRUE(panel.GetFilePath().IsEmpty());
+    panel.mJob.mValue = 3;
+    {
+        CDialogDriver cancel = AnswerFileDialog("Save File", first, IDCANCEL);
+        panel.Command(ID_FILE_SAVE);
+        EXPECT_TRUE(cancel.Acted());
+    }
+    CJob reread;
+    EXPECT_TRUE(UPersistUtils::Load(first.c_str(), reread));
+    EXPECT_EQ(reread.mValue, 1);
+
+    // Saves that cannot write are told and change nothing: a folder stands where the new
+    // image would be written first.
+    ASSERT_TRUE(panel.LoadData(first.c_str()));
+    const std::string third = folder.File("third.tst");
+    ASSERT_TRUE(::CreateDirectoryA((first + ".new").c_str(), nullptr));
+    ASSERT_TRUE(::CreateDirectoryA((third + ".new").c_str(), nullptr));
+    heard.mCodes.clear();
+    TestApp().ForgetMessageBoxes();
+    panel.Command(ID_FILE_SAVE);
+    {
+        CDialogDriver save = AnswerFileDialog("Save File", third, IDOK);
+        panel.Command(ID_FILE_SAVE_AS);
+        EXPECT_TRUE(save.Acted());
+    }
+    EXPECT_EQ(TestApp().MessageBoxes(), (std::vector<std::string>{"Error. Unable to save " + first + ".",
+                                                                   "Error. Unable to save " + third + "."}));
+    EXPECT_EQ(std::string(panel.GetFilePath()), first);
+    EXPECT_TRUE(heard.mCodes.empty());
+    EXPECT_TRUE(UPersistUtils::Load(first.c_str(), reread));
+    EXPECT_EQ(reread.mValue, 1);
+    TestApp().ForgetMessageBoxes();
+}
+
+TEST(DocumentPanelTest, MainPanelLoadsTheDefaultSettingsWhenMadeAndSavesThemWhenItsWindowGoes)
+{
+    ScratchSettings store;
+    PreservedFile data(UDirectoryUtils::GetUserAppDataDirectory() + "Data.xml");
+    CJob settings;
+    {
+        CDialog host(IDD_TEST_HOST);
+        ASSERT_TRUE(host.Create(IDD_TEST_HOST));
+        CSettingsPanel panel(settings);
+        ASSERT_TRUE(panel.CreateInWindow(&host, true));
+        settings.mValue = 12;
+        host.DestroyWindow();
+    }
+    settings.mValue = 0;
+    CDialog host(IDD_TEST_HOST);
+    ASSERT_TRUE(host.Create(IDD_TEST_HOST));
+    CSettingsPanel panel(settings);
+    ASSERT_TRUE(panel.CreateInWindow(&host, true));
+    EXPECT_EQ(settings.mValue, 12);
+}
+
+TEST(DocumentPanelTest, ObjectPanelFollowsItsControllersAndShowsOnlyWithAnObject)
+{
+    CCountingController first("H.264"), second("AAC"), other("MP3");
+    CJobObjectPanel panel;
+    CHeard heard;
+    panel.AddListener(&heard);
+    panel.SetController(&first);
+    panel.SetController(&first);
+    EXPECT_EQ(first.GetListenerCount(), 1);
+    panel.SetController2(&other);
+    panel.SetController2(&second);
+    EXPECT_EQ(other.GetListenerCount(), 0);
+    EXPECT_EQ(second.GetListenerCount(), 1);
+
+    bool ok = false;
+    first.mValid = false;
+    EXPECT_EQ(std::string(panel.GetDetailedText(ok)), "H.264, AAC");
+    EXPECT_FALSE(ok);
+
+    panel.SetAutoShow(true);
+    EXPECT_FALSE(panel.IsEnabled()) << "nothing to edit";
+    CJob job;
+    heard.mCodes.clear();
+    panel.SetObject(&job);
+    EXPECT_TRUE(panel.IsEnabled());
+    EXPECT_EQ(panel.GetObjectA(), &job);
+    EXPECT_EQ(first.mRefreshed, 1);
+    EXPECT_EQ(heard.mCodes, (std::vector<long>{CPanel::kEnabledChanged, CPanel::kSummaryChanged}));
+
+    heard.mCodes.clear();
+    job.Notify('valu', 0, 0);
+    first.AskToBeShown();
+    EXPECT_EQ(heard.mCodes, (std::vector<long>{CPanel::kSummaryChanged, CPanel::kOpenMe}));
+    EXPECT_EQ(heard.mSenders.back(), &panel);
+
+    panel.SetObject(nullptr);
+    EXPECT_FALSE(panel.IsEnabled());
+
+    // A controller destroyed first is let go of, not reached.
+    {
+        CCountingController shortLived("x");
+        panel.SetController(&shortLived);
+        panel.SetObject(&job);
+    }
+    EXPECT_EQ(panel.GetObjectA(), nullptr);
+    panel.Refresh();
+    EXPECT_EQ(second.mRefreshed, 1);
+}
+
+TEST(DocumentPanelTest, EditDialogShowsTheFirstPageOnlyAndEndsWithOk)
+{
+    CJobEditDialog dialog;
+    bool firstShown = false;
+    bool secondShown = true;
+    CDialogDriver driver("Edit", [&](HWND window) {
+        firstShown = ::IsWindowVisible(dialog.mPanels[0].m_hWnd) != FALSE;
+        secondShown = ::IsWindowVisible(dialog.mPanels[1].m_hWnd) != FALSE;
+        CDialogDriver::Press(window, IDOK);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_TRUE(driver.Acted());
+    EXPECT_TRUE(firstShown);
+    EXPECT_FALSE(secondShown);
+}
