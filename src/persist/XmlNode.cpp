@@ -284,8 +284,8 @@ CString CXmlNode::MakeXmlKey(const char* name)
 
 void CXmlNode::Reset()
 {
-    if (!mKey.IsEmpty())
-        KeyMayChange();
+    // Even an empty key: assignment and parsing give the node its new key after this.
+    KeyMayChange();
     mKey.Empty();
     mValue.Empty();
     DeleteChildren();

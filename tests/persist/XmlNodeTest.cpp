@@ -122,6 +122,12 @@ TEST(XmlNode, AChildWhoseKeyChangesIsFoundUnderItsNewKeyOnly)
     EXPECT_EQ(node.FindChild("e", false), m);
     z->Reset();
     EXPECT_EQ(node.FindChild("c", false), nullptr);
+    CXmlNode* nameless = new CXmlNode;
+    node.AddElement(nameless);
+    EXPECT_EQ(node.GetChildAt(1), nameless) << "after the reset child of the same empty key";
+    nameless->Parse("zz>6</zz>");
+    EXPECT_EQ(node.FindChild("zz", false), nameless) << "a first key given by parsing";
+    EXPECT_TRUE(OrderedAndFound(node));
 
     // A child taken out or deleted leaves nothing of itself behind.
     z->SetKey("zz");
@@ -129,6 +135,7 @@ TEST(XmlNode, AChildWhoseKeyChangesIsFoundUnderItsNewKeyOnly)
     EXPECT_EQ(z->GetParent(), nullptr);
     delete z;
     delete m;
+    delete nameless;
     EXPECT_EQ(Keys(node), "d=1;y=4;");
     CXmlNode stranger;
     node.RemoveElement(&stranger);
