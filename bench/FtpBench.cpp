@@ -7,16 +7,18 @@
 // Both sides use passive mode: under Wine, a second active-mode login that starts while
 // another is busy stops getting replies after a while, whoever makes the calls.
 //
-// 200 uploads each by default; --full makes it 1000.
+// 200 uploads each by default; --long makes it 1000.
 #include "LocalServer.h"
 #include "StandInVideoSource.h"
 
 #include "tnwmfcut.h"
 
+#include "BenchRun.h"
+#include "Stopwatch.h"
+
 #include <wininet.h>
 
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -25,14 +27,6 @@
 namespace {
 
 const int kTurn = 20;
-
-double Now()
-{
-    LARGE_INTEGER frequency, now;
-    ::QueryPerformanceFrequency(&frequency);
-    ::QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // One frame of the stand-in source, encoded as the image handler has it encoded.
 CHandle Snapshot()
@@ -69,7 +63,8 @@ bool BareUpload(HINTERNET connection, const CHandle& picture)
 
 int main(int argc, char** argv)
 {
-    const int uploads = argc > 1 && std::strcmp(argv[1], "--full") == 0 ? 1000 : 200;
+    const CBenchRun run(argc, argv);
+    const int uploads = run.IsLong() ? 1000 : 200;
     char temp[MAX_PATH];
     ::GetTempPathA(MAX_PATH, temp);
     const std::string root = std::string(temp) + "tnwftpbench\\";
@@ -101,16 +96,16 @@ int main(int argc, char** argv)
     bool uploaderOk = true;
     bool bareOk = connection != nullptr;
     for (int done = 0; done < uploads; done += kTurn) {
-        double start = Now();
+        CStopwatch watch;
         for (int i = 0; i < kTurn && bareOk; ++i)
             bareOk = BareUpload(connection, picture);
-        bareSeconds += Now() - start;
-        start = Now();
+        bareSeconds += watch.Seconds();
+        watch.Restart();
         for (int i = 0; i < kTurn && uploaderOk; ++i) {
             uploader.SetLastUploadTime(0);
             uploaderOk = uploader.WriteData(picture.GetBuffer(), picture.GetSize());
         }
-        uploaderSeconds += Now() - start;
+        uploaderSeconds += watch.Seconds();
     }
     const std::string expected(reinterpret_cast<const char*>(picture.GetBuffer()), picture.GetSize());
     uploaderOk = uploaderOk && ReadFile(root + "uploader\\live.jpg") == expected;
@@ -125,7 +120,6 @@ int main(int argc, char** argv)
     std::printf("uploader:  %s, %.1f uploads/s\n", uploaderOk ? "arrived" : static_cast<LPCSTR>("FAILED: " + uploader.GetStatus()),
                 uploads / uploaderSeconds);
     std::printf("bare loop: %s, %.1f uploads/s\n", bareOk ? "arrived" : "FAILED", uploads / bareSeconds);
-    const double ratio = bareSeconds / uploaderSeconds;
-    std::printf("ratio %.2f (goal >= 0.90): %s\n", ratio, ratio >= 0.9 ? "met" : "missed");
+    CBenchRun::PrintRatio("uploader / bare loop rate", bareSeconds / uploaderSeconds, 0.9);
     return uploaderOk && bareOk ? 0 : 1;
 }

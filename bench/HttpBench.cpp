@@ -5,11 +5,14 @@
 // the thread reaches at least 0.9 of the bare loop.
 //
 // By default the file is 16 MiB, so that the run ends within a minute even where Wine's
-// WinInet is slow; --full downloads the 256 MiB file of the goal.
+// WinInet is slow; --long downloads the 256 MiB file of the goal.
 #include "LocalServer.h"
 #include "MessagePump.h"
 
 #include "tnwmfcut.h"
+
+#include "BenchRun.h"
+#include "Stopwatch.h"
 
 #include <wininet.h>
 
@@ -22,20 +25,6 @@
 namespace {
 
 const int kRounds = 5;
-
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
-{
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Now()
-{
-    LARGE_INTEGER zero = {}, now;
-    ::QueryPerformanceCounter(&now);
-    return Seconds(zero, now);
-}
 
 bool MakeFile(const std::string& path, ULONGLONG size)
 {
@@ -115,8 +104,8 @@ bool ThreadDownload(const std::string& url, const std::string& path)
 
 int main(int argc, char** argv)
 {
-    const bool full = argc > 1 && std::strcmp(argv[1], "--full") == 0;
-    const ULONGLONG size = (full ? 256ULL : 16ULL) << 20;
+    const CBenchRun run(argc, argv);
+    const ULONGLONG size = (run.IsLong() ? 256ULL : 16ULL) << 20;
 
     char temp[MAX_PATH];
     ::GetTempPathA(MAX_PATH, temp);
@@ -142,13 +131,13 @@ int main(int argc, char** argv)
     bool threadWhole = true;
     bool bareWhole = true;
     for (int round = 0; round < kRounds; ++round) {
-        double start = Now();
+        CStopwatch watch;
         bareWhole = BareDownload(url, byBareLoop) && bareWhole;
-        bareSeconds = std::min(bareSeconds, Now() - start);
+        bareSeconds = std::min(bareSeconds, watch.Seconds());
 
-        start = Now();
+        watch.Restart();
         threadWhole = ThreadDownload(url, byThread) && threadWhole;
-        threadSeconds = std::min(threadSeconds, Now() - start);
+        threadSeconds = std::min(threadSeconds, watch.Seconds());
     }
     threadWhole = threadWhole && SameFiles(source, byThread);
     bareWhole = bareWhole && SameFiles(source, byBareLoop);
@@ -161,7 +150,6 @@ int main(int argc, char** argv)
     std::printf("file: %.0f MiB, best of %d rounds each\n", mebibytes, kRounds);
     std::printf("download thread: %s, %.1f MiB/s\n", threadWhole ? "whole" : "NOT WHOLE", mebibytes / threadSeconds);
     std::printf("bare loop:       %s, %.1f MiB/s\n", bareWhole ? "whole" : "NOT WHOLE", mebibytes / bareSeconds);
-    const double ratio = bareSeconds / threadSeconds;
-    std::printf("ratio %.2f (goal >= 0.90): %s\n", ratio, ratio >= 0.9 ? "met" : "missed");
+    CBenchRun::PrintRatio("download thread / bare loop rate", bareSeconds / threadSeconds, 0.9);
     return threadWhole && bareWhole ? 0 : 1;
 }

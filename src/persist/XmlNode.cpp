@@ -27,7 +27,7 @@ namespace {
 // A list of children starts with room for this many, which most objects of a settings
 // file stay within.
 const int kFirstRoom = 8;
-// Up to this many children are sorted in place.
+// Up to this many children are sorted in place and found by binary search alone.
 const int kFewChildren = 32;
 
 // The bytes the parse reacts to; runs of other bytes are skipped in one go.
@@ -63,6 +63,15 @@ int CompareKeys(const char* key1, const char* key2)
         ++key2;
     }
     return static_cast<unsigned char>(*key1) - static_cast<unsigned char>(*key2);
+}
+
+// FNV-1a over the bytes of a key.
+unsigned KeyHash(const char* key)
+{
+    unsigned hash = 2166136261u;
+    for (; *key; ++key)
+        hash = (hash ^ static_cast<unsigned char>(*key)) * 16777619u;
+    return hash;
 }
 
 // Walks over a large tree wait for memory more than they compute. A node, its list of
@@ -109,6 +118,17 @@ void AssignKey(CString& key, const char* begin, const char* end)
 }
 
 } // namespace
+
+// Open addressing over a power-of-two table kept at most half full; a slot without a child
+// is free. Each key is there once, with the first child of that key in the list's order.
+struct CXmlNode::SChildIndex {
+    struct SSlot {
+        unsigned hash;
+        CXmlNode* child;
+    };
+    std::vector<SSlot> slots;
+    size_t used = 0;
+};
 
 // The text of a subtree, written straight into the output handle in one walk over the
 // tree. The handle's room is used first and then doubles; when it cannot grow, the writing
@@ -264,8 +284,8 @@ CString CXmlNode::MakeXmlKey(const char* name)
 
 void CXmlNode::Reset()
 {
-    if (!mKey.IsEmpty())
-        KeyMayChange();
+    // Even an empty key: assignment and parsing give the node its new key after this.
+    KeyMayChange();
     mKey.Empty();
     mValue.Empty();
     DeleteChildren();
@@ -274,6 +294,7 @@ void CXmlNode::Reset()
 void CXmlNode::DeleteChildren()
 {
     mWatchedKeys.reset();
+    mIndex.reset();
     mChildrenUnsorted = false;
     if (mChildren.GetItemCount() == 0)
         return;
@@ -323,6 +344,7 @@ void CXmlNode::HandOverChildren(std::vector<CXmlNode*>& handed)
     }
     mChildren.RemoveAll();
     mChildrenUnsorted = false;
+    mIndex.reset();
 }
 
 void CXmlNode::CopyChildrenOf(const CXmlNode& other)
@@ -445,6 +467,10 @@ void CXmlNode::AppendChild(CXmlNode* child)
     if (mWatchedKeys || (count > 0 && CompareNodes(mChildren.GetAt(count - 1), child) > 0))
         mChildrenUnsorted = true;
     mChildren.InsertAt(count, child);
+    // The children before it, of an equal key or not, stay before it once sorted, so the
+    // index stays right: a child whose key has changed meanwhile drops it when settled.
+    if (mIndex)
+        IndexChild(child);
 }
 
 void CXmlNode::AdoptChildren(std::vector<CXmlNode*>& children, size_t first)
@@ -463,6 +489,7 @@ void CXmlNode::RemoveElement(CXmlNode* child)
     if (!child || !mChildren.Remove(child))
         return;
     child->mParent = nullptr;
+    mIndex.reset();
     if (child->mKeyWatched) {
         child->mKeyWatched = false;
         for (size_t i = 0; i < mWatchedKeys->size(); ++i) {
@@ -499,6 +526,8 @@ void CXmlNode::SettleChildren() const
         }
         mWatchedKeys.reset();
     }
+    if (!moved.empty())
+        mIndex.reset();
     if (mChildrenUnsorted)
         SortChildren();
     mChildrenUnsorted = false;
@@ -576,10 +605,60 @@ CXmlNode* CXmlNode::FindChild(const char* name, bool create)
         keyForm = MakeXmlKey(name);
         key = keyForm;
     }
-    CXmlNode* found = static_cast<CXmlNode*>(mChildren.GetAt(LowerBound(key)));
-    if (found && CompareKeys(found->mKey, key) == 0)
-        return found;
-    return create ? AddNode(key) : nullptr;
+    SettleChildren();
+    CXmlNode* found = nullptr;
+    if (mChildren.GetItemCount() > kFewChildren) {
+        found = FindIndexed(key);
+    } else {
+        found = static_cast<CXmlNode*>(mChildren.GetAt(LowerBound(key)));
+        if (found && CompareKeys(found->mKey, key) != 0)
+            found = nullptr;
+    }
+    return found || !create ? found : AddNode(key);
+}
+
+CXmlNode* CXmlNode::FindIndexed(const char* key) const
+{
+    if (!mIndex) {
+        const int count = mChildren.GetItemCount();
+        size_t size = 64;
+        while (size < 2 * static_cast<size_t>(count) + 2)
+            size *= 2;
+        mIndex.reset(new SChildIndex);
+        mIndex->slots.assign(size, SChildIndex::SSlot{ 0, nullptr });
+        for (int i = 0; i < count; ++i)
+            IndexChild(static_cast<CXmlNode*>(mChildren.GetAt(i)));
+    }
+    const std::vector<SChildIndex::SSlot>& slots = mIndex->slots;
+    const unsigned hash = KeyHash(key);
+    const size_t mask = slots.size() - 1;
+    for (size_t at = hash & mask; slots[at].child; at = (at + 1) & mask) {
+        if (slots[at].hash == hash && CompareKeys(slots[at].child->mKey, key) == 0)
+            return slots[at].child;
+    }
+    return nullptr;
+}
+
+void CXmlNode::IndexChild(CXmlNode* child) const
+{
+    SChildIndex& index = *mIndex;
+    if (2 * (index.used + 1) > index.slots.size()) {
+        // Full: the next lookup makes a larger one.
+        mIndex.reset();
+        return;
+    }
+    const unsigned hash = KeyHash(child->mKey);
+    const size_t mask = index.slots.size() - 1;
+    for (size_t at = hash & mask;; at = (at + 1) & mask) {
+        SChildIndex::SSlot& slot = index.slots[at];
+        if (!slot.child) {
+            slot = { hash, child };
+            ++index.used;
+            return;
+        }
+        if (slot.hash == hash && CompareKeys(slot.child->mKey, child->mKey) == 0)
+            return;
+    }
 }
 
 CXmlNode* CXmlNode::AddValue(const char* name, const char* text)

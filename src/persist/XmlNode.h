@@ -44,6 +44,11 @@
 //   that arrives out of order is appended and the list is sorted (stably) when it is next
 //   looked at, so n children in any order cost one sort instead of n insertions into the
 //   middle of the list. A child whose key changed costs one move within the list.
+// - A list of more than 32 children is also indexed by a hash of the key (made at its
+//   first lookup, then kept up to date as children are added): a lookup then reads one
+//   slot of the index and one child rather than a child at every step of a binary search,
+//   each somewhere else in memory. A child removed, or one whose key changed, drops the
+//   index, and the next lookup makes it anew.
 // - Nodes live in UXmlNodeHeap: a document's nodes cost no system heap call each, and a
 //   large list of children is sorted on copies of its keys rather than on the nodes.
 // - Write writes all of the node or, when its text does not fit in memory, nothing: the
@@ -123,6 +128,10 @@ private:
     void SortChildren() const;
     // The index of the first child whose key is not less than key.
     int LowerBound(const char* key) const;
+    // The first child of the key through the hash index, which is made when missing.
+    CXmlNode* FindIndexed(const char* key) const;
+    // Enters child in the hash index unless a child of its key is there already.
+    void IndexChild(CXmlNode* child) const;
     // Moves the children into handed and empties the list, for deletion without recursion
     // or for another parent; the children still name this node as their parent.
     void HandOverChildren(std::vector<CXmlNode*>& handed);
@@ -148,4 +157,7 @@ private:
         CString key;
     };
     mutable std::unique_ptr<std::vector<SKeyWatch>> mWatchedKeys;
+    // The hash index of a large list of children, while it is up to date.
+    struct SChildIndex;
+    mutable std::unique_ptr<SChildIndex> mIndex;
 };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <random>
 #include <string>
@@ -121,6 +122,11 @@ TEST(XmlNode, AChildWhoseKeyChangesIsFoundUnderItsNewKeyOnly)
     EXPECT_EQ(node.FindChild("e", false), m);
     z->Reset();
     EXPECT_EQ(node.FindChild("c", false), nullptr);
+    CXmlNode* nameless = new CXmlNode;
+    node.AddElement(nameless);
+    EXPECT_EQ(node.GetChildAt(1), nameless) << "after the reset child of the same empty key";
+    nameless->Parse("zz>6</zz>");
+    EXPECT_EQ(node.FindChild("zz", false), nameless) << "a first key given by parsing";
     EXPECT_TRUE(OrderedAndFound(node));
 
     // A child taken out or deleted leaves nothing of itself behind.
@@ -129,6 +135,7 @@ TEST(XmlNode, AChildWhoseKeyChangesIsFoundUnderItsNewKeyOnly)
     EXPECT_EQ(z->GetParent(), nullptr);
     delete z;
     delete m;
+    delete nameless;
     EXPECT_EQ(Keys(node), "d=1;y=4;");
     CXmlNode stranger;
     node.RemoveElement(&stranger);
@@ -146,9 +153,13 @@ TEST(XmlNode, LookupsStayRightThroughManyKeyChanges)
         children.push_back(node.AddValue(name().c_str(), "v"));
     for (int step = 0; step < 3000; ++step) {
         CXmlNode* child = children[random() % children.size()];
-        switch (random() % 3) {
+        switch (random() % 4) {
         case 0: child->SetKey(name().c_str()); break;
         case 1: child->GetKey() = name().c_str(); break;
+        case 2:
+            children.erase(std::find(children.begin(), children.end(), child));
+            delete child;
+            break;
         default: children.push_back(node.AddValue(name().c_str(), "v")); break;
         }
         if (step % 7 == 0) {

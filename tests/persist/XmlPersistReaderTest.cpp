@@ -186,28 +186,6 @@ TEST(XmlPersistReader, MissingAndExtraElementsLoadAsDefaultsAndAreIgnored)
     EXPECT_EQ(loaded.Describe(), expected.Describe());
 }
 
-TEST(XmlPersistReader, WithoutADocumentEveryValueLoadsAsMissing)
-{
-    ScratchFolder folder;
-    ASSERT_TRUE(WriteWholeFile(folder.File("not xml.xml"), "Title=abc\r\n"));
-    for (const std::string& path : { folder.File("missing.xml"), folder.File("not xml.xml"), folder.Path() }) {
-        CXmlPersistReader reader("Settings", path.c_str());
-        EXPECT_FALSE(reader.HasData()) << path;
-        CAllValues loaded;
-        loaded.mTitle = "kept";
-        loaded.mSigned32 = 5;
-        loaded.Load("Settings", reader);
-        CAllValues expected;
-        expected.mTitle = "kept";
-        EXPECT_EQ(loaded.Describe(), expected.Describe()) << path;
-    }
-    CXmlPersistReader noText(static_cast<const char*>(nullptr));
-    EXPECT_FALSE(noText.HasData());
-    unsigned long size = 77;
-    EXPECT_EQ(noText.GetData(size), nullptr);
-    EXPECT_EQ(size, 77u);
-}
-
 TEST(XmlPersistReader, ReadsATreeItIsGivenOrAReaderItTakesOver)
 {
     CXmlNode top;

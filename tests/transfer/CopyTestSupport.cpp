@@ -129,6 +129,22 @@ void CFailingFile::ReopenReadOnly()
     CFile::Open(path, modeRead | shareDenyNone);
 }
 
+bool CRunRecorder::ListenToMessage(long code, const void* sender, const void* extra)
+{
+    if (code == CWorkerThread::kThreadStarted) {
+        std::vector<std::string> targets;
+        for (int i = 0; i < mThread.GetJobCount(); ++i)
+            targets.push_back(UFileUtils::GetFileNameOnly(mThread.GetJob(i)->GetToFilePath()));
+        runs.push_back(targets);
+        return true;
+    }
+    if (code == CWorkerThread::kThreadFinished) {
+        ++finished;
+        return true;
+    }
+    return CListener::ListenToMessage(code, sender, extra);
+}
+
 CReplaceAnswerer::CReplaceAnswerer(std::vector<SAnswer> answers, unsigned timeoutMs)
     : mThread(&CReplaceAnswerer::Run, this, std::move(answers), timeoutMs)
 {

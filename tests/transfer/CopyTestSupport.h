@@ -52,6 +52,20 @@ protected:
     CFile* CreateTargetFile() override { return makeFile ? makeFile() : CFileCopyJob::CreateTargetFile(); }
 };
 
+// Listens to a copy thread: records, at every start, which files the run is about to
+// copy, and counts the runs finished.
+class CRunRecorder : public CListener {
+public:
+    explicit CRunRecorder(CFileCopyThread& thread) : mThread(thread) { mThread.AddListener(this); }
+    bool ListenToMessage(long code, const void* sender, const void* extra) override;
+
+    std::vector<std::vector<std::string>> runs;
+    int finished = 0;
+
+private:
+    CFileCopyThread& mThread;
+};
+
 // Answers replace questions (dialogs with the "Apply to All" box, on any thread of the
 // process) from a thread of its own, the way a person would: ticks the box when told to,
 // then presses Yes or No. Each answer is used once, in order; the answerer stops when all

@@ -45,68 +45,46 @@ TEST(FileCopyJob, CopiesInChunksOfTwoMebibytes)
     }
 }
 
-TEST(FileCopyJob, CopiesARangeAcrossThePartsOfASource)
+TEST(FileCopyJob, CopiesARangeAcrossThePartsOfASourceBeyondFourGibibytes)
 {
     ScratchFolder folder;
-    const std::string parts[] = { PatternBytes(1000, 1), PatternBytes(kChunk + 4000, 2), PatternBytes(700, 3) };
+    // The middle part is larger than 4 GiB and takes no room; its bytes near the 4 GiB mark
+    // and the other parts' bytes must arrive in their places.
+    const __int64 bigSize = kFourGiB + 3 * 1024 * 1024;
+    const std::string head = PatternBytes(1000, 1), mark = PatternBytes(100, 2), tail = PatternBytes(700, 3);
     CFileCopyJob job;
-    std::string whole;
     for (int i = 0; i < 3; ++i) {
         const std::string path = folder.File("part" + std::to_string(i) + ".mpg");
-        ASSERT_TRUE(WriteWholeFile(path, parts[i]));
+        ASSERT_TRUE(i == 1 ? MakeSparseFile(path, bigSize) && WriteAt(path, kFourGiB - 50, mark)
+                           : WriteWholeFile(path, i == 0 ? head : tail));
         job.GetFromFile().AddFile(path.c_str());
-        whole += parts[i];
     }
-    const __int64 start = 600;
-    const __int64 end = static_cast<__int64>(whole.size()) - 300;
+    EXPECT_EQ(std::string(job.GetText()), "Copying part0.mpg and 2 more...");
+    const __int64 start = 1000 + kFourGiB - 1024 * 1024;
+    const __int64 end = 1000 + bigSize + 300;
     job.SetStart(start);
     job.SetEnd(end);
+    EXPECT_EQ(job.GetLength(), end - start);
     const std::string target = folder.File("out\\deeper\\joined.mpg");
     job.SetToFilePath(target.c_str());
-    EXPECT_EQ(job.GetLength(), end - start);
-    EXPECT_EQ(std::string(job.GetText()), "Copying part0.mpg and 2 more...");
 
     job.Copy(nullptr);
 
     EXPECT_FALSE(job.HadError());
     EXPECT_EQ(job.GetDone(), end - start);
-    EXPECT_TRUE(ReadWholeFile(target) == whole.substr(start, end - start)) << "the target folders are made, too";
+    const std::string copied = ReadWholeFile(target);
+    ASSERT_EQ(static_cast<__int64>(copied.size()), end - start) << "the target folders are made, too";
+    EXPECT_EQ(copied.substr(1000 + kFourGiB - 50 - start, 100), mark);
+    EXPECT_EQ(copied.substr(copied.size() - 300), tail.substr(0, 300));
 
-    // A copy of the job has the same parts and range.
+    // A copy of the job has the same parts and range; a single file is taken whole.
     CFileCopyJob copy(job);
     copy.SetToFilePath(folder.File("again.mpg").c_str());
     copy.Copy(nullptr);
-    EXPECT_FALSE(copy.HadError());
-    EXPECT_TRUE(ReadWholeFile(folder.File("again.mpg")) == whole.substr(start, end - start));
-}
-
-TEST(FileCopyJob, PositionsBeyondFourGibibytesStayWhole)
-{
-    ScratchFolder folder;
-    const std::string source = folder.File("big.avi");
-    const __int64 size = kFourGiB + 3 * 1024 * 1024;
-    ASSERT_TRUE(MakeSparseFile(source, size));
-    const std::string before = PatternBytes(100, 7);
-    const std::string after = PatternBytes(100, 8);
-    ASSERT_TRUE(WriteAt(source, kFourGiB - 50, before));
-    ASSERT_TRUE(WriteAt(source, kFourGiB + 2 * 1024 * 1024, after));
-
-    CFileCopyJob job;
-    job.SetFromFilePath(source.c_str());
-    EXPECT_EQ(job.GetEnd(), size);
-    EXPECT_EQ(job.GetLength(), size);
-    const __int64 start = kFourGiB - 1024 * 1024;
-    job.SetStart(start);
-    job.SetEnd(kFourGiB + 2 * 1024 * 1024 + 100);
-    const std::string target = folder.File("tail.avi");
-    job.SetToFilePath(target.c_str());
-    job.Copy(nullptr);
-
-    EXPECT_FALSE(job.HadError());
-    EXPECT_EQ(UFileUtils::GetFileSize(target.c_str()), 3 * 1024 * 1024 + 100);
-    const std::string copied = ReadWholeFile(target);
-    EXPECT_EQ(copied.substr(kFourGiB - 50 - start, 100), before);
-    EXPECT_EQ(copied.substr(kFourGiB + 2 * 1024 * 1024 - start, 100), after);
+    EXPECT_TRUE(ReadWholeFile(folder.File("again.mpg")) == copied);
+    copy.SetFromFilePath(folder.File("part1.mpg").c_str());
+    EXPECT_EQ(copy.GetStart(), 0);
+    EXPECT_EQ(copy.GetEnd(), bigSize);
 }
 
 TEST(FileCopyJob, ACopyThatEndsEarlyLeavesTheOldTargetAndNothingBesideIt)
@@ -160,28 +138,7 @@ TEST(FileCopyJob, ACopyThatEndsEarlyLeavesTheOldTargetAndNothingBesideIt)
     }
 }
 
-TEST(FileCopyJob, ARangeLargerThanTheFreeSpaceIsRefusedBeforeWriting)
-{
-    ScratchFolder folder;
-    const std::string source = folder.File("huge.avi");
-    const __int64 free = UDirectoryUtils::GetFreeDiskSpace(folder.Path().c_str());
-    ASSERT_GT(free, 0);
-    ASSERT_TRUE(MakeSparseFile(source, free + 1024LL * 1024 * 1024));
-    CTestCopyJob job;
-    job.SetFromFilePath(source.c_str());
-    const std::string target = folder.File("copy.avi");
-    job.SetToFilePath(target.c_str());
-    int writes = 0;
-    job.makeFile = [&writes] { return new CWatchedFile([&writes](UINT) { ++writes; }); };
-
-    job.Copy(nullptr);
-
-    EXPECT_TRUE(job.HadError());
-    EXPECT_EQ(writes, 0);
-    EXPECT_EQ(FileNames(folder.Path()), (std::vector<std::string>{ "huge.avi" }));
-}
-
-TEST(FileCopyJob, UnreadableSourcesAndBadRangesAreErrors)
+TEST(FileCopyJob, MissingTargetsUnreadableSourcesBadRangesAndTooLittleRoomAreErrors)
 {
     ScratchFolder folder;
     const std::string source = folder.File("clip.avi");
@@ -203,7 +160,19 @@ TEST(FileCopyJob, UnreadableSourcesAndBadRangesAreErrors)
     missing.SetFromFilePath(folder.File("gone.avi").c_str());
     missing.Copy(nullptr);
     EXPECT_TRUE(missing.HadError());
-    EXPECT_EQ(FileNames(folder.Path()), (std::vector<std::string>{ "clip.avi" }));
+
+    // A range larger than the free space is refused before anything is written.
+    const std::string huge = folder.File("huge.avi");
+    ASSERT_TRUE(MakeSparseFile(huge, UDirectoryUtils::GetFreeDiskSpace(folder.Path().c_str()) + (1LL << 30)));
+    CTestCopyJob tooLarge;
+    tooLarge.SetFromFilePath(huge.c_str());
+    tooLarge.SetToFilePath(folder.File("copy.avi").c_str());
+    int writes = 0;
+    tooLarge.makeFile = [&writes] { return new CWatchedFile([&writes](UINT) { ++writes; }); };
+    tooLarge.Copy(nullptr);
+    EXPECT_TRUE(tooLarge.HadError());
+    EXPECT_EQ(writes, 0);
+    EXPECT_EQ(FileNames(folder.Path()), (std::vector<std::string>{ "clip.avi", "huge.avi" }));
 }
 
 TEST(FileCopyJob, ReplaceRenameAndSkipOptions)

@@ -8,20 +8,8 @@ namespace {
 
 const size_t kChunk = CFileCopyJob::kChunkSize;
 
-class CFinishRecorder : public CListener {
-public:
-    int finished = 0;
-    bool ListenToMessage(long code, const void* sender, const void* extra) override
-    {
-        if (code != CWorkerThread::kThreadFinished)
-            return CListener::ListenToMessage(code, sender, extra);
-        ++finished;
-        return true;
-    }
-};
-
 // Runs the thread and dispatches messages until it has finished.
-bool RunToEnd(CFileCopyThread& thread, CFinishRecorder& recorder, unsigned timeoutMs = 10000)
+bool RunToEnd(CFileCopyThread& thread, CRunRecorder& recorder, unsigned timeoutMs = 10000)
 {
     const int before = recorder.finished;
     return thread.Execute(0) && PumpMessagesUntil([&] { return recorder.finished > before; }, timeoutMs);
@@ -40,8 +28,7 @@ TEST(FileCopyThread, CopiesInOrderWithTextAndByteWeightedProgressPastFailedJobs)
     const std::string sizes[] = { PatternBytes(2 * kChunk, 1), std::string(), PatternBytes(kChunk, 3) };
     const char* names[] = { "first.avi", "empty.avi", "last.avi" };
     CFileCopyThread thread;
-    CFinishRecorder recorder;
-    thread.AddListener(&recorder);
+    CRunRecorder recorder(thread);
     EXPECT_EQ(thread.GetProgress(), 0.0) << "no jobs";
     std::vector<SSample> samples;
     for (int i = 0; i < 3; ++i) {
@@ -92,8 +79,7 @@ TEST(FileCopyThread, CancelStopsTheRunningJobAndStartsNoOther)
 {
     ScratchFolder folder;
     CFileCopyThread thread;
-    CFinishRecorder recorder;
-    thread.AddListener(&recorder);
+    CRunRecorder recorder(thread);
     for (const char* name : { "a.avi", "b.avi" }) {
         const std::string source = folder.File(name);
         ASSERT_TRUE(WriteWholeFile(source, PatternBytes(3 * kChunk, 2)));
@@ -120,8 +106,7 @@ TEST(FileCopyThread, ApplyToAllLastsOneRun)
     const std::string source = folder.File("new.mp4");
     ASSERT_TRUE(WriteWholeFile(source, "new content"));
     CFileCopyThread thread;
-    CFinishRecorder recorder;
-    thread.AddListener(&recorder);
+    CRunRecorder recorder(thread);
     std::vector<std::string> targets;
     for (const char* name : { "a.mp4", "b.mp4", "c.mp4" }) {
         targets.push_back(folder.File(name));

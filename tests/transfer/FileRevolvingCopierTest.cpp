@@ -8,32 +8,6 @@ namespace {
 
 const size_t kChunk = CFileCopyJob::kChunkSize;
 
-// Records, at every start of the copy thread, which files the run is about to copy.
-class CRunRecorder : public CListener {
-public:
-    explicit CRunRecorder(CFileCopyThread& thread) : mThread(thread) { mThread.AddListener(this); }
-    std::vector<std::vector<std::string>> runs;
-    int finished = 0;
-    bool ListenToMessage(long code, const void* sender, const void* extra) override
-    {
-        if (code == CWorkerThread::kThreadStarted) {
-            std::vector<std::string> targets;
-            for (int i = 0; i < mThread.GetJobCount(); ++i)
-                targets.push_back(UFileUtils::GetFileNameOnly(mThread.GetJob(i)->GetToFilePath()));
-            runs.push_back(targets);
-            return true;
-        }
-        if (code == CWorkerThread::kThreadFinished) {
-            ++finished;
-            return true;
-        }
-        return CListener::ListenToMessage(code, sender, extra);
-    }
-
-private:
-    CFileCopyThread& mThread;
-};
-
 } // namespace
 
 TEST(FileRevolvingCopier, FilesHandedOverInARowArriveWholeAndInOrder)
