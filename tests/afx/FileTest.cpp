@@ -215,16 +215,11 @@ TEST(StdioFile, TextModeWritesCrLfAndReadsLinesOfAnyLength)
 
     CStdioFile file(path.c_str(), CFile::modeRead);
     CString line;
-    ASSERT_TRUE(file.ReadString(line));
-    EXPECT_STREQ(line, "first");
-    ASSERT_TRUE(file.ReadString(line));
-    EXPECT_STREQ(line, "second");
-    ASSERT_TRUE(file.ReadString(line));
-    EXPECT_STREQ(line, "");
-    ASSERT_TRUE(file.ReadString(line));
-    EXPECT_EQ(line, longLine);
-    ASSERT_TRUE(file.ReadString(line));
-    EXPECT_STREQ(line, "last without end");
+    for (const CString& expected : { CString("first"), CString("second"), CString(), longLine,
+                                     CString("last without end") }) {
+        ASSERT_TRUE(file.ReadString(line));
+        EXPECT_EQ(line, expected);
+    }
     EXPECT_FALSE(file.ReadString(line));
     EXPECT_TRUE(line.IsEmpty());
 

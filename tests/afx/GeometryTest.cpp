@@ -12,17 +12,14 @@ void ExpectRect(const CRect& rect, int l, int t, int r, int b)
 
 } // namespace
 
-TEST(Geometry, CornersWriteThroughAndWordsAreSigned)
+TEST(Geometry, CornersNormaliseAndEmptinessFollowTheExclusiveEdges)
 {
     CRect rect(CPoint(10, 20), CSize(30, 40));
     rect.TopLeft() = CPoint(0, 0);
     rect.BottomRight() += CSize(5, 5);
     ExpectRect(rect, 0, 0, 45, 65);
     EXPECT_EQ(CPoint(MAKELONG(static_cast<WORD>(-5), 7)), CPoint(-5, 7)) << "signed words";
-}
 
-TEST(Geometry, NormaliseAndEmptinessFollowTheExclusiveEdges)
-{
     CRect flipped(50, 40, 10, 20);
     EXPECT_TRUE(flipped.IsRectEmpty()) << "negative width is empty";
     EXPECT_FALSE(flipped.IsRectNull());

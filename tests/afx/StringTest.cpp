@@ -125,7 +125,7 @@ TEST(String, SubstringsClampCountsAndPositions)
     EXPECT_EQ(text.FindOneOf("xyzf"), 5);
 }
 
-TEST(String, TrimsOnlyTheOuterCharacters)
+TEST(String, TrimsOnlyTheOuterCharactersComparesAndConverts)
 {
     CString text(" \t inner  text \r\n");
     text.TrimLeft();
@@ -138,6 +138,15 @@ TEST(String, TrimsOnlyTheOuterCharacters)
     marked.TrimLeft("xy");
     marked.TrimRight('y');
     EXPECT_STREQ(marked, "-yxy-x");
+
+    // Compared without case and converted between code pages.
+    text = CString(L"wide text");
+    EXPECT_STREQ(text, "wide text");
+    EXPECT_EQ(text.CompareNoCase("WIDE TEXT"), 0);
+    BSTR wide = text.AllocSysString();
+    ASSERT_NE(wide, nullptr);
+    EXPECT_EQ(std::wstring(wide), L"wide text");
+    SysFreeString(wide);
 }
 
 TEST(String, BufferAccessTakesTheLengthFromTheTerminatorOrTheCaller)
@@ -163,15 +172,4 @@ TEST(String, BufferAccessTakesTheLengthFromTheTerminatorOrTheCaller)
     EXPECT_EQ(buffer[0], 0);
     empty.ReleaseBuffer();
     EXPECT_TRUE(empty.IsEmpty());
-}
-
-TEST(String, ComparesAndConvertsBetweenCodePages)
-{
-    CString text(L"wide text");
-    EXPECT_STREQ(text, "wide text");
-    EXPECT_EQ(text.CompareNoCase("WIDE TEXT"), 0);
-    BSTR wide = text.AllocSysString();
-    ASSERT_NE(wide, nullptr);
-    EXPECT_EQ(std::wstring(wide), L"wide text");
-    SysFreeString(wide);
 }

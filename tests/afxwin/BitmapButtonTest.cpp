@@ -40,7 +40,7 @@ protected:
 
 } // namespace
 
-TEST_F(BitmapButtonTest, ShowsTheBitmapOfTheState)
+TEST_F(BitmapButtonTest, ShowsTheBitmapOfTheStateOrFallsBackToTheNormalOne)
 {
     ASSERT_TRUE(button.LoadBitmaps(IDB_TEST_RED, IDB_TEST_GREEN, IDB_TEST_BLUE, IDB_TEST_GRAY));
     EXPECT_EQ(Draw(0), kRed);
@@ -49,11 +49,8 @@ TEST_F(BitmapButtonTest, ShowsTheBitmapOfTheState)
     EXPECT_EQ(Draw(ODS_DISABLED), kGray);
     EXPECT_EQ(Draw(ODS_SELECTED | ODS_FOCUS), kGreen) << "pressed comes before focused";
     EXPECT_EQ(Draw(ODS_FOCUS | ODS_DISABLED), kBlue) << "focused comes before disabled";
-}
 
-TEST_F(BitmapButtonTest, FallsBackToTheNormalBitmapAndReloadsWholeSets)
-{
-    ASSERT_TRUE(button.LoadBitmaps(IDB_TEST_RED, IDB_TEST_GREEN, IDB_TEST_BLUE, IDB_TEST_GRAY));
+    // Without the other bitmaps the normal one stands in; a new set replaces the whole set.
     ASSERT_TRUE(button.LoadBitmaps(IDB_TEST_BLUE));
     EXPECT_EQ(Draw(ODS_SELECTED), kBlue) << "no pressed bitmap is left from the earlier set";
     EXPECT_EQ(Draw(ODS_DISABLED), kBlue);

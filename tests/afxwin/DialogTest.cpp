@@ -98,13 +98,3 @@ TEST(Dialog, CancelEndDialogFromOnInitDialogAndMissingTemplates)
     CDialog missing(9999);
     EXPECT_EQ(missing.DoModal(), -1);
 }
-
-TEST(Dialog, ModelessDialogLivesUntilDestroyed)
-{
-    CNameDialog dialog;
-    ASSERT_TRUE(dialog.Create(IDD_NAME_DIALOG));
-    EXPECT_EQ(CWnd::FromHandlePermanent(dialog.m_hWnd), &dialog);
-    EXPECT_EQ(TextOf(dialog.m_hWnd, IDC_NAME), "initial");
-    EXPECT_TRUE(dialog.DestroyWindow());
-    EXPECT_EQ(dialog.m_hWnd, nullptr);
-}

@@ -85,37 +85,6 @@ TEST_F(ListCtrlTest, RowsCarryTextsPointerDataAndStates)
 
 }
 
-TEST_F(ListCtrlTest, ColumnsHeaderAndHitTests)
-{
-    CHeaderCtrl* header = list.GetHeaderCtrl();
-    ASSERT_NE(header, nullptr);
-    EXPECT_TRUE(list.SetColumnWidth(1, 90));
-    HDITEMA item = {};
-    char text[32] = {};
-    item.mask = HDI_TEXT | HDI_FORMAT;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    ASSERT_TRUE(header->GetItem(1, &item));
-    EXPECT_STREQ(text, "Size");
-    EXPECT_EQ(item.fmt & HDF_JUSTIFYMASK, HDF_RIGHT);
-    CRect headerItem;
-    ASSERT_TRUE(header->GetItemRect(1, &headerItem));
-    EXPECT_EQ(headerItem.left, 120);
-
-    list.InsertItem(0, "a");
-    list.SetItemText(0, 1, "b");
-    CRect cell;
-    ASSERT_TRUE(list.GetSubItemRect(0, 1, LVIR_BOUNDS, cell));
-    LVHITTESTINFO hit = {};
-    hit.pt = cell.CenterPoint();
-    EXPECT_EQ(list.SubItemHitTest(&hit), 0);
-    EXPECT_EQ(hit.iSubItem, 1);
-    EXPECT_EQ(list.HitTest(CPoint(5, 270)), -1);
-
-    EXPECT_TRUE(list.DeleteColumn(1));
-    EXPECT_EQ(header->GetItemCount(), 1);
-}
-
 TEST(ImageList, PermanentAndTemporaryObjects)
 {
     CImageList images;
@@ -139,29 +108,6 @@ TEST(ImageList, PermanentAndTemporaryObjects)
     ASSERT_TRUE(owner.Attach(handle));
     EXPECT_TRUE(owner.DeleteImageList());
     EXPECT_EQ(owner.GetSafeHandle(), nullptr);
-}
-
-namespace {
-
-class CDrawnList : public CListCtrl {
-public:
-    std::vector<UINT> drawn;
-    void DrawItem(LPDRAWITEMSTRUCT item) override { drawn.push_back(item->itemID); }
-};
-
-} // namespace
-
-TEST(ListCtrlDrawing, OwnerDrawnRowsAreDrawnByTheControl)
-{
-    CWnd host;
-    ASSERT_TRUE(CreateHost(host));
-    CDrawnList list;
-    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 300, 200), &host, 9));
-    list.InsertColumn(0, "Only", LVCFMT_LEFT, 200);
-    list.InsertItem(0, "a");
-    list.InsertItem(1, "b");
-    list.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
-    EXPECT_EQ(list.drawn, (std::vector<UINT>{ 0, 1 })) << "the parent reflects WM_DRAWITEM to the list";
 }
 
 namespace {

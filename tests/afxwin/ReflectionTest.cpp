@@ -14,7 +14,6 @@ namespace {
 
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kGreen = RGB(0, 255, 0);
-const COLORREF kBlue = RGB(0, 0, 255);
 const UINT kChildId = 100;
 
 class CParentWnd : public CWnd {
@@ -102,18 +101,6 @@ TEST(Reflection, EveryControlColourMessageReachesTheChildWithItsKind)
 
 namespace {
 
-// An owner-draw button drawn by its own object.
-class COwnerDrawButton : public CButton {
-public:
-    std::vector<UINT> drawnStates;
-
-    void DrawItem(LPDRAWITEMSTRUCT lpDIS) override
-    {
-        drawnStates.push_back(lpDIS->itemState);
-        CDC::FromHandle(lpDIS->hDC)->FillSolidRect(&lpDIS->rcItem, kBlue);
-    }
-};
-
 // An owner-draw list box that measures, compares, deletes and answers keys for its items.
 class COwnerDrawList : public CWnd {
 public:
@@ -165,21 +152,6 @@ BEGIN_MESSAGE_MAP(CScrollingChild, CWnd)
 END_MESSAGE_MAP()
 
 } // namespace
-
-TEST(Reflection, OwnerDrawButtonsDrawThemselves)
-{
-    CParentWnd parent;
-    ASSERT_TRUE(parent.CreateHidden());
-    COwnerDrawButton button;
-    ASSERT_TRUE(button.Create("", WS_VISIBLE | BS_OWNERDRAW, CRect(0, 0, 30, 20), &parent, kChildId));
-
-    CMemoryCanvas canvas(30, 20, kWhite);
-    button.SetState(TRUE);
-    button.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.DC().m_hDC), PRF_CLIENT);
-    ASSERT_EQ(button.drawnStates.size(), 1u);
-    EXPECT_TRUE(button.drawnStates[0] & ODS_SELECTED) << "the pushed state reaches DrawItem";
-    EXPECT_EQ(canvas.Pixel(15, 10), kBlue);
-}
 
 TEST(Reflection, OwnerDrawListBoxesMeasureCompareAndDeleteTheirItems)
 {

@@ -20,7 +20,7 @@ protected:
 
 } // namespace
 
-TEST_F(ControlHost, ListAndComboBoxesFindEntriesAndGiveNoTextOutOfRange)
+TEST_F(ControlHost, ListComboAndEditBoxesFindSelectAndGiveNoTextOutOfRange)
 {
     CListBox list;
     ASSERT_TRUE(list.Create(LBS_NOTIFY | WS_VSCROLL, area, &host, 10));
@@ -46,10 +46,7 @@ TEST_F(ControlHost, ListAndComboBoxesFindEntriesAndGiveNoTextOutOfRange)
     EXPECT_EQ(text, "zeroth");
     combo.GetLBText(5, text);
     EXPECT_EQ(text, "");
-}
 
-TEST_F(ControlHost, EditSelectsAndReplaces)
-{
     CEdit edit;
     ASSERT_TRUE(edit.Create(ES_AUTOHSCROLL, area, &host, 12));
     edit.SetWindowText("hello world");
@@ -60,7 +57,6 @@ TEST_F(ControlHost, EditSelectsAndReplaces)
     EXPECT_EQ(start, 6);
     EXPECT_EQ(end, 11);
     edit.ReplaceSel("there");
-    CString text;
     edit.GetWindowText(text);
     EXPECT_EQ(text, "hello there");
 }

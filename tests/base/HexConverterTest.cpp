@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-TEST(HexConverter, RoundTripsEveryByteInBothOrders)
+TEST(HexConverter, RoundTripsEveryByteInBothOrdersAndReadsOddOrBrokenTexts)
 {
     unsigned char bytes[256];
     for (int i = 0; i < 256; ++i)
@@ -23,10 +23,8 @@ TEST(HexConverter, RoundTripsEveryByteInBothOrders)
     long long back = 0;
     std::memcpy(&back, UHexConverter::MakeData("0000000000A0B0C1", true), 8);
     EXPECT_EQ(back, 0xA0B0C1);
-}
 
-TEST(HexConverter, SingleCharactersAndOddOrBrokenTexts)
-{
+    // Single characters, and odd or broken texts.
     EXPECT_STREQ(UHexConverter::MakeTextFromChar(0xAB), "AB");
     EXPECT_STREQ(UHexConverter::MakeText(nullptr, 5, false), "");
 

@@ -32,7 +32,7 @@ std::string Tags(const CPointerList& list)
 
 } // namespace
 
-TEST(PointerList, NullItemsAndBadIndexesAreHandledSafely)
+TEST(PointerList, NullItemsAndBadIndexesAreSafeAndFindTakesTheFirstMatch)
 {
     CPointerList list;
     Entry a{1, "a"};
@@ -45,6 +45,19 @@ TEST(PointerList, NullItemsAndBadIndexesAreHandledSafely)
     EXPECT_EQ(list.InsertAt(99, &a), 1);
     EXPECT_EQ(list.InsertAt(-5, &a), 0);
     EXPECT_EQ(list.GetItemCount(), 3);
+
+    // Find returns the first match in list order.
+    CPointerList found;
+    Entry e[] = {{2, "x"}, {1, "y"}, {3, "x"}};
+    for (Entry& entry : e)
+        found.Add(&entry);
+    EXPECT_EQ(found.Find(&e[1]), &e[1]) << "without a search function items are their own keys";
+    EXPECT_EQ(found.Find("y"), nullptr);
+    found.SetSearchFunc(SearchTag);
+    EXPECT_EQ(found.Find("x"), &e[0]);
+    found.SetCompareFunc(CompareEntries);
+    EXPECT_EQ(found.Find("x"), &e[0]);
+    EXPECT_EQ(found.Find("z"), nullptr);
 }
 
 TEST(PointerList, SortedListPutsEqualItemsAfterEachOtherInAddingOrder)
@@ -67,19 +80,4 @@ TEST(PointerList, SortedListPutsEqualItemsAfterEachOtherInAddingOrder)
         later.Add(&entry);
     later.SetCompareFunc(CompareEntries);
     EXPECT_EQ(Tags(later), "bdac");
-}
-
-TEST(PointerList, FindReturnsTheFirstMatchInListOrder)
-{
-    CPointerList list;
-    Entry e[] = {{2, "x"}, {1, "y"}, {3, "x"}};
-    for (Entry& entry : e)
-        list.Add(&entry);
-    EXPECT_EQ(list.Find(&e[1]), &e[1]) << "without a search function items are their own keys";
-    EXPECT_EQ(list.Find("y"), nullptr);
-    list.SetSearchFunc(SearchTag);
-    EXPECT_EQ(list.Find("x"), &e[0]);
-    list.SetCompareFunc(CompareEntries);
-    EXPECT_EQ(list.Find("x"), &e[0]);
-    EXPECT_EQ(list.Find("z"), nullptr);
 }

@@ -4,7 +4,7 @@
 
 #include <limits>
 
-TEST(TimecodeUtils, FormatShowsAPositionToATenth)
+TEST(TimecodeUtils, PositionsToATenthRunningClocksAndNamedUnits)
 {
     EXPECT_STREQ(UTimecodeUtils::Format(0.3), "0:00.3") << "0.3 is held as 0.2999...";
     EXPECT_STREQ(UTimecodeUtils::Format(83.45), "1:23.4");
@@ -13,19 +13,12 @@ TEST(TimecodeUtils, FormatShowsAPositionToATenth)
     EXPECT_STREQ(UTimecodeUtils::Format(-1.5), "-0:01.5");
     EXPECT_STREQ(UTimecodeUtils::Format(-0.04), "0:00.0");
     EXPECT_STREQ(UTimecodeUtils::Format(std::numeric_limits<double>::quiet_NaN()), "0:00.0");
-}
 
-TEST(TimecodeUtils, FormatTimeIsARunningClock)
-{
     EXPECT_STREQ(UTimecodeUtils::FormatTime(83.9), "00:01:23");
     EXPECT_STREQ(UTimecodeUtils::FormatTime(36000 * 11 + 61), "110:01:01");
     EXPECT_STREQ(UTimecodeUtils::FormatTime(-5), "00:00:00");
-    EXPECT_STREQ(UTimecodeUtils::FormatTime(std::numeric_limits<double>::infinity()),
-                 "00:00:00");
-}
+    EXPECT_STREQ(UTimecodeUtils::FormatTime(std::numeric_limits<double>::infinity()), "00:00:00");
 
-TEST(TimecodeUtils, FullFormatNamesTheNonZeroUnits)
-{
     EXPECT_STREQ(UTimecodeUtils::FullFormat(0), "0 seconds");
     EXPECT_STREQ(UTimecodeUtils::FullFormat(1), "1 second");
     EXPECT_STREQ(UTimecodeUtils::FullFormat(59.9), "59 seconds");

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 namespace {
@@ -56,19 +57,8 @@ BEGIN_MESSAGE_MAP(CScriptedDesktopDialog, CDesktopDialog)
     ON_MESSAGE(kStealCapture, OnStealCapture)
 END_MESSAGE_MAP()
 
-struct Selection {
-    INT_PTR result;
-    int x, y, width, height;
-    bool operator==(const Selection& other) const
-    {
-        return result == other.result && x == other.x && y == other.y && width == other.width && height == other.height;
-    }
-};
-
-void PrintTo(const Selection& s, std::ostream* out)
-{
-    *out << "result " << s.result << " at " << s.x << "," << s.y << " size " << s.width << " x " << s.height;
-}
+// What DoModal returned, then the selected area's left, top, width and height.
+using Selection = std::array<INT_PTR, 5>;
 
 class DesktopDialogTest : public ::testing::Test {
 protected:

@@ -35,7 +35,7 @@ private:
 };
 
 // Where it shows and how long is the start-up's to check (tests/app): here, how it goes.
-TEST(SplashWindowTest, AClickClosesItAtOnceWithItsTimerKilled)
+TEST(SplashWindowTest, AClickClosesItAtOnceWithItsTimerKilledAndNoPictureShowsNothing)
 {
     SSplashRecord record;
     auto* splash = new CProbeSplash(record);
@@ -52,14 +52,12 @@ TEST(SplashWindowTest, AClickClosesItAtOnceWithItsTimerKilled)
     EXPECT_EQ(record.timerWhenDestroyed, 0u) << "the timer is killed before the window goes";
     EXPECT_TRUE(record.freed) << "the splash window frees itself";
     EXPECT_FALSE(::IsWindow(window));
-}
 
-TEST(SplashWindowTest, WithoutAPictureNothingShows)
-{
+    // Without a picture nothing shows, and the window object is freed all the same.
     for (unsigned int bitmap : {0u, 4321u}) {
-        SSplashRecord record;
-        EXPECT_FALSE((new CProbeSplash(record))->Splash(bitmap, 2));
-        EXPECT_TRUE(record.freed) << "bitmap " << bitmap;
+        SSplashRecord none;
+        EXPECT_FALSE((new CProbeSplash(none))->Splash(bitmap, 2));
+        EXPECT_TRUE(none.freed) << "bitmap " << bitmap;
     }
 }
 

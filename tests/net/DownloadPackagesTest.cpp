@@ -155,7 +155,7 @@ TEST_F(DownloadDialogTest, ShowsTheNecessaryPackagesAndWhatTheUserPicks)
     EXPECT_FALSE(dialog.GetStartup());
 }
 
-TEST_F(DownloadDialogTest, WithoutNecessaryPackagesItShowsThemAll)
+TEST_F(DownloadDialogTest, WithoutNecessaryPackagesItShowsThemAllAndWithoutAnyTheNoItemText)
 {
     CDownloadList downloads;
     downloads.AddDownload(new CWatchedPackage("Real Alternative", false));
@@ -165,10 +165,8 @@ TEST_F(DownloadDialogTest, WithoutNecessaryPackagesItShowsThemAll)
     EXPECT_EQ(Rows(dialog.GetListControl()).size(), 2u);
     EXPECT_FALSE(Shown(dialog.m_hWnd, IDC_TNW_CHECK_STARTUP)) << "no start-up label";
     EXPECT_EQ(Text(dialog.m_hWnd, IDC_TNW_DOWNLOAD_DESCRIPTION), "");
-}
+    dialog.DestroyWindow();
 
-TEST_F(DownloadDialogTest, AnEmptyListOrNoneShowsTheNoItemText)
-{
     CDownloadList empty;
     Open(&empty);
     EXPECT_EQ(Text(dialog.m_hWnd, IDC_TNW_DOWNLOAD_DESCRIPTION), "Nothing to download.");

@@ -22,13 +22,9 @@ protected:
     PreservedFile links{static_cast<const char*>(UWebAddresses::GetLinksFile())};
 };
 
-TEST_F(WebAddressesTest, TheSharedFileLiesInTheCommonFolder)
+TEST_F(WebAddressesTest, KnownTagsGiveTheirAddressUnchangedFromTheSharedFile)
 {
     EXPECT_EQ(links.Path(), UDirectoryUtils::GetCommonAppDataDirectory() + "links.ini");
-}
-
-TEST_F(WebAddressesTest, KnownTagsGiveTheirAddressUnchanged)
-{
     MakeFolder();
     ASSERT_TRUE(WriteWholeFile(links.Path(), "[Link]\r\nDirectX=http://127.0.0.1:8/dx?get=1\r\n"
                                              "DivX Codec=not even an address\r\n"));

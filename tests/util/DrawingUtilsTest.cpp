@@ -13,7 +13,7 @@ const COLORREF kGreen = RGB(0, 255, 0);
 
 } // namespace
 
-TEST(DrawingUtils, SharedFontsAndBrushesAreMadeOnceWithTheDesktopsCharacterSet)
+TEST(DrawingUtils, SharedFontsAreMadeOnceWithTheDesktopsCharacterSetAndPointsTruncate)
 {
     CFont* font = UDrawingUtils::GetCourier18Bold();
     EXPECT_FALSE(UDrawingUtils::Initialize()) << "the first getter made them";
@@ -21,6 +21,13 @@ TEST(DrawingUtils, SharedFontsAndBrushesAreMadeOnceWithTheDesktopsCharacterSet)
     LOGFONTA logFont = {};
     font->GetLogFont(&logFont);
     EXPECT_EQ(logFont.lfCharSet, UDrawingUtils::GetDefaultCharSet());
+
+    // Points convert by truncation toward zero.
+    const POINT truncated = UDrawingUtils::TranslatePoint(RealPoint{-1.7, 2.9});
+    EXPECT_EQ(truncated.x, -1);
+    EXPECT_EQ(truncated.y, 2);
+    RealPoint back = UDrawingUtils::TranslatePoint(truncated);
+    EXPECT_TRUE(UDrawingUtils::Equal(back, RealPoint{-1.0, 2.0}));
 }
 
 TEST(DrawingUtils, RectanglesAreDrawnOnlyWhenTheyHaveAnArea)
@@ -109,13 +116,4 @@ TEST(DrawingUtils, BitmapsAreCentredOnThePoint)
     UDrawingUtils::DrawBitmap(&canvas.DC(), &empty, 20, 20);
     UDrawingUtils::DrawBitmap(&canvas.DC(), nullptr, 20, 20);
     EXPECT_EQ(canvas.Pixel(20, 20), kWhite);
-}
-
-TEST(DrawingUtils, PointsConvertByTruncationTowardZero)
-{
-    const POINT truncated = UDrawingUtils::TranslatePoint(RealPoint{-1.7, 2.9});
-    EXPECT_EQ(truncated.x, -1);
-    EXPECT_EQ(truncated.y, 2);
-    RealPoint back = UDrawingUtils::TranslatePoint(truncated);
-    EXPECT_TRUE(UDrawingUtils::Equal(back, RealPoint{-1.0, 2.0}));
 }

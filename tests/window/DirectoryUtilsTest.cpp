@@ -14,7 +14,7 @@ bool EndsWith(const std::string& text, const std::string& end)
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-TEST(DirectoryUtilsTest, EstablishPathCreatesEveryMissingFolderButNotTheFile)
+TEST(DirectoryUtilsTest, EstablishPathCreatesEveryMissingFolderButNotTheFileAndRemovalKeepsFiles)
 {
     ScratchFolder scratch;
     std::string folder = scratch.Path();
@@ -32,22 +32,19 @@ TEST(DirectoryUtilsTest, EstablishPathCreatesEveryMissingFolderButNotTheFile)
         << "a file stands where a folder is needed";
     EXPECT_TRUE(UDirectoryUtils::EstablishPath("bare.txt"));
     EXPECT_FALSE(UDirectoryUtils::EstablishPath(nullptr));
-}
 
-TEST(DirectoryUtilsTest, RemoveFolderKeepsWhatIsInside)
-{
-    ScratchFolder scratch;
-    const std::string folder = scratch.File("keep");
-    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
-    ASSERT_TRUE(WriteWholeFile(folder + "\\precious.txt", "x"));
+    // Removing a folder keeps what is inside.
+    const std::string keep = scratch.File("keep");
+    ASSERT_TRUE(CreateDirectoryA(keep.c_str(), nullptr));
+    ASSERT_TRUE(WriteWholeFile(keep + "\\precious.txt", "x"));
 
-    EXPECT_FALSE(UDirectoryUtils::RemoveFolder(folder.c_str()));
-    EXPECT_TRUE(UFileUtils::FileExist((folder + "\\precious.txt").c_str()));
-    EXPECT_FALSE(UDirectoryUtils::Exist((folder + "\\precious.txt").c_str())) << "a file is no folder";
+    EXPECT_FALSE(UDirectoryUtils::RemoveFolder(keep.c_str()));
+    EXPECT_TRUE(UFileUtils::FileExist((keep + "\\precious.txt").c_str()));
+    EXPECT_FALSE(UDirectoryUtils::Exist((keep + "\\precious.txt").c_str())) << "a file is no folder";
 
-    ASSERT_TRUE(UFileUtils::DeleteFileA((folder + "\\precious.txt").c_str()));
-    EXPECT_TRUE(UDirectoryUtils::RemoveFolder(folder.c_str()));
-    EXPECT_FALSE(UDirectoryUtils::Exist(folder.c_str()));
+    ASSERT_TRUE(UFileUtils::DeleteFileA((keep + "\\precious.txt").c_str()));
+    EXPECT_TRUE(UDirectoryUtils::RemoveFolder(keep.c_str()));
+    EXPECT_FALSE(UDirectoryUtils::Exist(keep.c_str()));
 }
 
 TEST(DirectoryUtilsTest, FreeSpaceIsMeasuredAtTheNearestExistingFolder)

@@ -47,7 +47,7 @@ protected:
     const std::string mCompany = "tnwwndut test company " + std::to_string(GetCurrentProcessId());
 };
 
-TEST_F(RegistryTest, NumbersAndTextsRoundTripUnderTheApplicationKey)
+TEST_F(RegistryTest, NumbersAndTextsRoundTripUnderTheApplicationKeyOfEitherStore)
 {
     CRegistry number = Value("Crash Guard", "Running");
     EXPECT_FALSE(number.HasValue());
@@ -77,6 +77,16 @@ TEST_F(RegistryTest, NumbersAndTextsRoundTripUnderTheApplicationKey)
     EXPECT_FALSE(number.HasValue());
     EXPECT_EQ(number.GetValue(3), 3u);
     EXPECT_TRUE(number.RemoveValue()) << "removing what is not there succeeds";
+
+    // The machine's store is apart from the user's.
+    CRegistry machine = Value("Run Once", "Setup");
+    machine.SetCurrentUser(false);
+    ASSERT_TRUE(machine.SetValue(1));
+    EXPECT_EQ(machine.GetValue(0), 1u);
+    EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, AppKey() + "\\Run Once"));
+    EXPECT_FALSE(Value("Run Once", "Setup").HasValue());
+    EXPECT_TRUE(machine.RemoveValue());
+    EXPECT_FALSE(machine.HasValue());
 }
 
 TEST_F(RegistryTest, TextsThatAreNoNumberGiveTheDefault)
@@ -126,18 +136,6 @@ TEST_F(RegistryTest, ClassWideDefaultsNameTheStoreUntilAValueChoosesItsOwn)
     CRegistry::SetDefaultApplication("a\\b:c");
     EXPECT_EQ(CRegistry::GetDefaultApplication(), "a_b_c") << "a name never divides a key or a path";
     CRegistry::SetDefaultApplication(nullptr);
-}
-
-TEST_F(RegistryTest, MachineStoreIsSeparateFromTheUserStore)
-{
-    CRegistry machine = Value("Run Once", "Setup");
-    machine.SetCurrentUser(false);
-    ASSERT_TRUE(machine.SetValue(1));
-    EXPECT_EQ(machine.GetValue(0), 1u);
-    EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, AppKey() + "\\Run Once"));
-    EXPECT_FALSE(Value("Run Once", "Setup").HasValue());
-    EXPECT_TRUE(machine.RemoveValue());
-    EXPECT_FALSE(machine.HasValue());
 }
 
 TEST_F(RegistryTest, IniValuesAreDecimalTextAndNeverTouchTheRegistry)

@@ -7,7 +7,6 @@ GET  /chunked/<n>          the same, chunked, without a length
 GET  /unsized/<n>          the same without a length, ended by closing the connection
 GET  /status/<code>        an error page with that status (404, 500 ...)
 GET  /cut/<declared>/<n>   declares <declared> bytes, sends n of them and closes
-GET  /cutchunked/<n>       chunked, n bytes, then closes without the last chunk
 GET  /stall                headers with a length, then nothing until the client leaves
 GET  /hang                 nothing at all, not even headers, until the client leaves
 GET  /slow/<n>             n bytes with a length, 1 KiB every 20 ms
@@ -96,9 +95,7 @@ class Handler(BaseHTTPRequestHandler):
         elif kind == "unsized":
             self.send_pattern(int(args[0]), close=True)
         elif kind == "chunked":
-            self.send_chunked(int(args[0]), finish=True)
-        elif kind == "cutchunked":
-            self.send_chunked(int(args[0]), finish=False)
+            self.send_chunked(int(args[0]))
         elif kind == "status":
             code = int(args[0])
             self.send_text(code, "<html><body>Status %d</body></html>" % code)
@@ -158,21 +155,17 @@ class Handler(BaseHTTPRequestHandler):
             return
         self.send_text(200, data, "text/xml")
 
-    def send_chunked(self, count, finish):
+    def send_chunked(self, count):
         self.send_response(200)
         self.send_header("Content-Type", "application/octet-stream")
         self.send_header("Transfer-Encoding", "chunked")
-        if not finish:
-            self.send_header("Connection", "close")
-            self.close_connection = True
         self.end_headers()
         sent = 0
         while sent < count:
             n = min(1000, count - sent)
             self.wfile.write(b"%x\r\n" % n + pattern(sent, n) + b"\r\n")
             sent += n
-        if finish:
-            self.wfile.write(b"0\r\n\r\n")
+        self.wfile.write(b"0\r\n\r\n")
 
     def send_slow(self, count):
         self.send_response(200)
