@@ -177,12 +177,12 @@ TEST(PersistStorage, LoadsFindValuesByNameWithinTheirObject)
     in.EnterObject("Settings");
     EXPECT_EQ(Loaded<long>(in, "Added"), 0) << "a value the image lacks is missing";
     EXPECT_EQ(Loaded<long>(in, "Count"), 3) << "...and the place is not lost";
-    in.EnterObject("Empty");
-    EXPECT_EQ(Loaded<long>(in, "Left"), 0) << "an object without values was not written";
-    in.LeaveObject();
     in.EnterObject("Window");
     EXPECT_EQ(Loaded<long>(in, "Left"), 10);
     in.LeaveObject(); // its Count is passed over
+    in.EnterObject("Empty");
+    EXPECT_EQ(Loaded<long>(in, "Left"), 0) << "an object without values holds nothing";
+    in.LeaveObject();
     EXPECT_EQ(LoadedText(in, "Title"), "abc") << "Removed and the nested Window were skipped";
     EXPECT_EQ(Loaded<long>(in, "Count"), 0) << "the Count inside Window is not the Settings' one";
     in.LeaveObject();
@@ -208,6 +208,28 @@ public:
 };
 
 } // namespace
+
+TEST(PersistStorage, AnEmptyObjectIsNotMistakenForALaterNamesake)
+{
+    CPersistStorage saver;
+    saver.EnterObject("List"); // a list without items
+    saver.LeaveObject();
+    saver.Save("Count", 2L);
+    saver.EnterObject("List");
+    saver.Save("Item", 7L);
+    saver.LeaveObject();
+
+    std::vector<unsigned char> image = ImageOf(saver);
+    CPersistStorage in;
+    in.SetData(image.data(), static_cast<unsigned long>(image.size()));
+    in.EnterObject("List");
+    EXPECT_EQ(Loaded<long>(in, "Item"), 0);
+    in.LeaveObject();
+    EXPECT_EQ(Loaded<long>(in, "Count"), 2) << "the second List was not entered for the first";
+    in.EnterObject("List");
+    EXPECT_EQ(Loaded<long>(in, "Item"), 7);
+    in.LeaveObject();
+}
 
 TEST(PersistStorage, LoadStringLengthReadsThroughTheVirtualNumberLoad)
 {
