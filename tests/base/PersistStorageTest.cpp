@@ -122,12 +122,16 @@ TEST(PersistStorage, NumbersConvertBetweenKindsAndSizedTextsAreCut)
     in.Save("ulong", 4294967295UL);
     in.Save("char", static_cast<char>(-1));
     in.Save("double", 2.75);
+    in.Save("huge", -1e300);
+    in.Save("nan", std::nan(""));
     in.Save("text", "abcdef");
     std::vector<unsigned char> image = ImageOf(in);
     in.SetData(image.data(), static_cast<unsigned long>(image.size())); // its own image
     EXPECT_EQ(Loaded<long>(in, "ulong"), -1);
     EXPECT_EQ(Loaded<unsigned char>(in, "char"), 255);
     EXPECT_EQ(Loaded<long>(in, "double"), 2);
+    EXPECT_EQ(Loaded<__int64>(in, "huge"), LLONG_MIN) << "clamped to what 64 bits hold";
+    EXPECT_EQ(Loaded<__int64>(in, "nan"), 0);
     char cut[4] = "zzz";
     in.Load("text", cut, 4);
     EXPECT_STREQ(cut, "abc");
