@@ -2,17 +2,21 @@
 // spliced, repeated, with markup bytes, zero bytes and random bytes put in) are read with a
 // guard page after their end, and every parsed tree is checked, written and read again.
 //
-//   bench_xml_mutation [count [seed]]     default: 1000000 documents, a seed from the clock
+//   bench_xml_mutation [--long] [count [seed]]
+//       default: as many documents as 40 seconds allow; long: 1,000,000; the seed from the
+//       clock
 //
-// Prints the seed, so a failure can be replayed, and stores the first failing document in
-// the current folder as xml_mutation_failure.xml. Exits with 1 when any document failed.
+// Prints the seed and the count, so that a run can be replayed, and stores the first
+// failing document in the current folder as xml_mutation_failure.xml. Ends with the ratio of failed
+// documents to those checked, and exits with 1 when any document failed.
+#include "BenchRun.h"
 #include "DocumentMutator.h"
+#include "Stopwatch.h"
 #include "XmlDamage.h"
 
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -29,32 +33,35 @@ void StoreFailure(const std::string& document)
 
 int main(int argc, char** argv)
 {
-    const long count = argc > 1 ? std::atol(argv[1]) : 1000000;
-    const unsigned seed = argc > 2 ? static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10)) : ::GetTickCount();
+    const CBenchRun run(argc, argv);
+    const double kSecondsByDefault = 40;
+    const bool timed = run.Arguments().empty() && !run.IsLong();
+    const long limit = static_cast<long>(run.Number(0, run.IsLong() ? 1000000 : 0x7fffffff));
+    const unsigned seed = static_cast<unsigned>(run.Number(1, ::GetTickCount()));
     const std::vector<std::string> documents = RealXmlDocuments();
-    std::printf("XML reader mutation run: %ld damaged versions of %u real documents, seed %u\n", count,
+    std::printf("XML reader mutation run: damaged versions of %u real documents, seed %u\n",
                 static_cast<unsigned>(documents.size()), seed);
 
     CDocumentMutator mutator(documents, seed);
-    LARGE_INTEGER frequency, start, end;
-    ::QueryPerformanceFrequency(&frequency);
-    ::QueryPerformanceCounter(&start);
+    CStopwatch watch;
     long failures = 0;
+    long count = 0;
     unsigned long long bytes = 0;
-    for (long i = 0; i < count; ++i) {
+    for (; count < limit && !(timed && watch.Seconds() > kSecondsByDefault); ++count) {
         const std::string damaged = mutator.Next();
         bytes += damaged.size();
         const std::string fault = CheckDamagedXml(damaged);
         if (fault.empty())
             continue;
         if (failures++ == 0) {
-            std::printf("document %ld failed: %s (stored as xml_mutation_failure.xml)\n", i, fault.c_str());
+            std::printf("document %ld failed: %s (stored as xml_mutation_failure.xml)\n", count, fault.c_str());
             StoreFailure(damaged);
         }
     }
-    ::QueryPerformanceCounter(&end);
-    const double seconds = static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-    std::printf("%ld documents, %.1f MB, %.1f s (%.0f documents/s); %ld failed\n", count, bytes / 1e6, seconds,
-                count / seconds, failures);
+    const double seconds = watch.Seconds();
+    std::printf("%ld documents (replay: bench_xml_mutation %ld %u), %.1f MB, %.1f s (%.0f documents/s); %ld failed\n",
+                count, count, seed, bytes / 1e6, seconds, count / seconds, failures);
+    CBenchRun::PrintRatio("failed / checked documents", count ? static_cast<double>(failures) / count : 0, 0,
+                          false);
     return failures == 0 ? 0 : 1;
 }

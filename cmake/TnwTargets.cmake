@@ -92,6 +92,12 @@ function(tnw_add_test_program name)
   target_compile_options(${target} PRIVATE -O1)
   add_test(NAME ${name} COMMAND ${target} --gtest_brief=1)
   set_tests_properties(${name} PROPERTIES TIMEOUT ${TNW_TEST_TIMEOUT})
+  if(NOT T_PLAIN)
+    # Programs with windows share the desktop's one foreground window and keyboard focus:
+    # two of them at once take activation and focus from each other, so ctest runs them
+    # one after another (programs without windows still run beside them).
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
+  endif()
 endfunction()
 
 # tnw_use_framework_pch(<target> [REUSE_FROM <target>] [<header>...]): the framework's

@@ -1,10 +1,14 @@
 #include "ChecksumJob.h"
+#include "ControlsTour.h"
 #include "DemoSettings.h"
 #include "FamilyTour.h"
 #include "JobReport.h"
 #include "MainFrame.h"
+#include "NetworkTour.h"
+#include "SyncTour.h"
 #include "Tour.h"
 #include "TrayDialog.h"
+#include "TreesTour.h"
 #include "resource.h"
 
 #include "tnwmfcut.h"
@@ -444,9 +448,22 @@ void CDemoApp::RunTour(bool takeScreenshots)
     });
     tour.AddStep([frame](CTour& t) { RunChecksumJob(t, frame); });
     tour.AddStep([frame](CTour& t) { ShowJobReport(t, frame); });
+    tour.AddStep([frame](CTour& t) { TreesTour::ShowQueueAsTree(t, frame); });
+    tour.AddStep([frame](CTour& t) { TreesTour::ShowScheduleAsNodes(t, frame); });
+    tour.AddStep([](CTour& t) { TreesTour::InspectSettings(t); });
     tour.AddStep([frame](CTour& t) { RunCopyJob(t, frame); });
+    tour.AddStep([frame](CTour& t) { NetworkTour::DownloadUpdate(t, frame); });
+    tour.AddStep([frame](CTour& t) { NetworkTour::UploadSnapshots(t, frame); });
+    tour.AddStep([frame](CTour& t) { NetworkTour::ShowDownloadDialog(t, frame); });
+    tour.AddStep([frame](CTour& t) { SyncTour::SyncClip(t, frame); });
     tour.AddStep([frame](CTour& t) { RunScheduledRecording(t, frame); });
     tour.AddStep([frame](CTour& t) { BlinkStatusLine(t, frame); });
+    tour.AddStep(ControlsTour::ShowControls);
+    tour.AddStep(ControlsTour::ShowFontPicker);
+    tour.AddStep(ControlsTour::AnchorLogPane);
+    tour.AddStep(ControlsTour::PickWindow);
+    tour.AddStep(ControlsTour::SelectScreenArea);
+    tour.AddStep(ControlsTour::CloseControls);
     tour.AddStep(SaveReport);
     tour.AddStep([frame](CTour& t) {
         // As a user would move it, so that the next run shows it placed there.

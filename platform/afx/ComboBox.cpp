@@ -116,3 +116,37 @@ BOOL CComboBox::GetDroppedState() const
 {
     return static_cast<BOOL>(::SendMessageA(m_hWnd, CB_GETDROPPEDSTATE, 0, 0));
 }
+
+void CComboBox::DrawItem(LPDRAWITEMSTRUCT) {}
+void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
+
+int CComboBox::CompareItem(LPCOMPAREITEMSTRUCT)
+{
+    return 0;
+}
+
+void CComboBox::DeleteItem(LPDELETEITEMSTRUCT) {}
+
+BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    LRESULT result = TRUE;
+    switch (message) {
+    case WM_DRAWITEM:
+        DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        break;
+    case WM_MEASUREITEM:
+        MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
+        break;
+    case WM_COMPAREITEM:
+        result = CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
+        break;
+    case WM_DELETEITEM:
+        DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
+        break;
+    default:
+        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    }
+    if (pResult)
+        *pResult = result;
+    return TRUE;
+}

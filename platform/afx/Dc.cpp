@@ -103,6 +103,16 @@ CGdiObject* CDC::SelectStockObject(int nIndex)
     return CGdiObject::FromHandle(::SelectObject(m_hDC, ::GetStockObject(nIndex)));
 }
 
+int CDC::SelectClipRgn(CRgn* pRgn)
+{
+    return ::SelectClipRgn(m_hDC, static_cast<HRGN>(pRgn->GetSafeHandle()));
+}
+
+int CDC::GetClipBox(LPRECT lpRect) const
+{
+    return ::GetClipBox(m_hDC, lpRect);
+}
+
 COLORREF CDC::SetTextColor(COLORREF crColor)
 {
     return ::SetTextColor(m_hDC, crColor);
@@ -160,6 +170,11 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr)
     FillSolidRect(&rect, clr);
 }
 
+void CDC::DrawFocusRect(LPCRECT lpRect)
+{
+    ::DrawFocusRect(m_hDC, lpRect);
+}
+
 CPoint CDC::MoveTo(int x, int y)
 {
     POINT previous = {};
@@ -180,6 +195,28 @@ BOOL CDC::Polygon(const POINT* lpPoints, int nCount)
 BOOL CDC::Rectangle(LPCRECT lpRect)
 {
     return ::Rectangle(m_hDC, lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+}
+
+void CDC::Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight)
+{
+    Draw3dRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
+               clrTopLeft, clrBottomRight);
+}
+
+void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight)
+{
+    // FillSolidRect leaves its colour as the background colour: keep the caller's.
+    const COLORREF background = GetBkColor();
+    FillSolidRect(x, y, cx - 1, 1, clrTopLeft);
+    FillSolidRect(x, y, 1, cy - 1, clrTopLeft);
+    FillSolidRect(x + cx - 1, y, 1, cy, clrBottomRight);
+    FillSolidRect(x, y + cy - 1, cx, 1, clrBottomRight);
+    SetBkColor(background);
+}
+
+BOOL CDC::DrawIcon(int x, int y, HICON hIcon)
+{
+    return ::DrawIcon(m_hDC, x, y, hIcon);
 }
 
 BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop)

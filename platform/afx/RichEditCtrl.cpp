@@ -53,3 +53,75 @@ CString CRichEditCtrl::GetSelText() const
     text.ReleaseBuffer(static_cast<int>(copied));
     return text;
 }
+
+long CRichEditCtrl::GetTextLength() const
+{
+    return static_cast<long>(::SendMessageA(m_hWnd, WM_GETTEXTLENGTH, 0, 0));
+}
+
+void CRichEditCtrl::LimitText(long nChars)
+{
+    ::SendMessageA(m_hWnd, EM_EXLIMITTEXT, 0, nChars);
+}
+
+long CRichEditCtrl::GetLimitText() const
+{
+    return static_cast<long>(::SendMessageA(m_hWnd, EM_GETLIMITTEXT, 0, 0));
+}
+
+namespace {
+
+template <class Format>
+Format& Prepared(Format& format)
+{
+    format.cbSize = sizeof(Format);
+    return format;
+}
+
+} // namespace
+
+DWORD CRichEditCtrl::GetSelectionCharFormat(CHARFORMATA& cf) const
+{
+    return static_cast<DWORD>(::SendMessageA(m_hWnd, EM_GETCHARFORMAT, SCF_SELECTION,
+                                             reinterpret_cast<LPARAM>(&Prepared(cf))));
+}
+
+BOOL CRichEditCtrl::SetSelectionCharFormat(CHARFORMATA& cf)
+{
+    return static_cast<BOOL>(::SendMessageA(m_hWnd, EM_SETCHARFORMAT, SCF_SELECTION,
+                                            reinterpret_cast<LPARAM>(&Prepared(cf))));
+}
+
+DWORD CRichEditCtrl::GetDefaultCharFormat(CHARFORMATA& cf) const
+{
+    return static_cast<DWORD>(::SendMessageA(m_hWnd, EM_GETCHARFORMAT, SCF_DEFAULT,
+                                             reinterpret_cast<LPARAM>(&Prepared(cf))));
+}
+
+BOOL CRichEditCtrl::SetDefaultCharFormat(CHARFORMATA& cf)
+{
+    return static_cast<BOOL>(::SendMessageA(m_hWnd, EM_SETCHARFORMAT, SCF_DEFAULT,
+                                            reinterpret_cast<LPARAM>(&Prepared(cf))));
+}
+
+DWORD CRichEditCtrl::GetParaFormat(PARAFORMAT& pf) const
+{
+    return static_cast<DWORD>(::SendMessageA(m_hWnd, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&Prepared(pf))));
+}
+
+BOOL CRichEditCtrl::SetParaFormat(PARAFORMAT& pf)
+{
+    return static_cast<BOOL>(::SendMessageA(m_hWnd, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&Prepared(pf))));
+}
+
+long CRichEditCtrl::StreamIn(int nFormat, EDITSTREAM& es)
+{
+    return static_cast<long>(::SendMessageA(m_hWnd, EM_STREAMIN, static_cast<WPARAM>(nFormat),
+                                            reinterpret_cast<LPARAM>(&es)));
+}
+
+long CRichEditCtrl::StreamOut(int nFormat, EDITSTREAM& es)
+{
+    return static_cast<long>(::SendMessageA(m_hWnd, EM_STREAMOUT, static_cast<WPARAM>(nFormat),
+                                            reinterpret_cast<LPARAM>(&es)));
+}

@@ -10,9 +10,6 @@
 
 namespace {
 
-// Every empty string shares this terminator until it first grows; nothing writes to it.
-char sEmptyString[1] = { 0 };
-
 int SafeLength(LPCSTR lpsz)
 {
     return lpsz ? static_cast<int>(std::strlen(lpsz)) : 0;
@@ -25,19 +22,19 @@ bool IsWhiteSpace(char ch)
 
 } // namespace
 
-CString::CString() : m_pchData(sEmptyString), m_nDataLength(0), m_nAllocLength(0) {}
+CString::CString() : m_pchData(m_achInline), m_nDataLength(0), m_nAllocLength(kInlineLength)
+{
+    m_achInline[0] = 0;
+}
 
 CString::CString(const CString& stringSrc) : CString()
 {
     AssignCopy(stringSrc.m_nDataLength, stringSrc.m_pchData);
 }
 
-CString::CString(CString&& stringSrc) noexcept
-    : m_pchData(stringSrc.m_pchData), m_nDataLength(stringSrc.m_nDataLength),
-      m_nAllocLength(stringSrc.m_nAllocLength)
+CString::CString(CString&& stringSrc) noexcept : CString()
 {
-    stringSrc.m_pchData = sEmptyString;
-    stringSrc.m_nDataLength = stringSrc.m_nAllocLength = 0;
+    TakeOver(stringSrc);
 }
 
 CString::CString(char ch, int nRepeat) : CString()
@@ -69,20 +66,41 @@ CString::CString(LPCWSTR lpsz) : CString()
     AssignWide(lpsz);
 }
 
-CString::~CString()
+void CString::FreeHeap()
 {
-    if (m_pchData != sEmptyString)
+    if (!IsInline())
         delete[] m_pchData;
+    m_pchData = m_achInline;
+    m_nAllocLength = kInlineLength;
+}
+
+// This string is empty and inline; it takes the text of stringSrc, which is left empty.
+void CString::TakeOver(CString& stringSrc) noexcept
+{
+    if (stringSrc.IsInline()) {
+        std::memcpy(m_achInline, stringSrc.m_achInline, stringSrc.m_nDataLength + 1);
+    } else {
+        m_pchData = stringSrc.m_pchData;
+        m_nAllocLength = stringSrc.m_nAllocLength;
+        stringSrc.m_pchData = stringSrc.m_achInline;
+        stringSrc.m_nAllocLength = kInlineLength;
+    }
+    m_nDataLength = stringSrc.m_nDataLength;
+    stringSrc.m_nDataLength = 0;
+    stringSrc.m_achInline[0] = 0;
 }
 
 void CString::AllocBuffer(int nCapacity)
 {
-    char* fresh = new char[nCapacity + 1];
-    fresh[0] = 0;
-    if (m_pchData != sEmptyString)
-        delete[] m_pchData;
-    m_pchData = fresh;
-    m_nAllocLength = nCapacity;
+    if (nCapacity <= kInlineLength) {
+        FreeHeap();
+    } else {
+        char* fresh = new char[nCapacity + 1];
+        FreeHeap();
+        m_pchData = fresh;
+        m_nAllocLength = nCapacity;
+    }
+    m_pchData[0] = 0;
     m_nDataLength = 0;
 }
 
@@ -94,8 +112,7 @@ void CString::EnsureCapacity(int nCapacity)
     const int grown = std::max(nCapacity, m_nAllocLength + m_nAllocLength / 2);
     char* fresh = new char[grown + 1];
     std::memcpy(fresh, m_pchData, m_nDataLength + 1);
-    if (m_pchData != sEmptyString)
-        delete[] m_pchData;
+    FreeHeap();
     m_pchData = fresh;
     m_nAllocLength = grown;
 }
@@ -151,10 +168,9 @@ void CString::AssignWide(LPCWSTR lpsz)
 
 void CString::Empty()
 {
-    if (m_pchData != sEmptyString)
-        delete[] m_pchData;
-    m_pchData = sEmptyString;
-    m_nDataLength = m_nAllocLength = 0;
+    FreeHeap();
+    m_nDataLength = 0;
+    m_achInline[0] = 0;
 }
 
 char CString::GetAt(int nIndex) const
@@ -180,10 +196,8 @@ const CString& CString::operator=(const CString& stringSrc)
 const CString& CString::operator=(CString&& stringSrc) noexcept
 {
     if (this != &stringSrc) {
-        std::swap(m_pchData, stringSrc.m_pchData);
-        std::swap(m_nDataLength, stringSrc.m_nDataLength);
-        std::swap(m_nAllocLength, stringSrc.m_nAllocLength);
-        stringSrc.Empty();
+        Empty();
+        TakeOver(stringSrc);
     }
     return *this;
 }
@@ -555,8 +569,6 @@ BOOL CString::LoadString(UINT nID)
 LPSTR CString::GetBuffer(int nMinBufLength)
 {
     EnsureCapacity(std::max(nMinBufLength, 0));
-    if (m_pchData == sEmptyString)
-        AllocBuffer(0);
     return m_pchData;
 }
 
@@ -565,8 +577,7 @@ void CString::ReleaseBuffer(int nNewLength)
     if (nNewLength < 0)
         nNewLength = static_cast<int>(strnlen(m_pchData, m_nAllocLength));
     m_nDataLength = std::min(nNewLength, m_nAllocLength);
-    if (m_pchData != sEmptyString)
-        m_pchData[m_nDataLength] = 0;
+    m_pchData[m_nDataLength] = 0;
 }
 
 LPSTR CString::GetBufferSetLength(int nNewLength)
@@ -581,7 +592,7 @@ void CString::FreeExtra()
 {
     if (m_nDataLength == 0) {
         Empty();
-    } else if (m_nDataLength != m_nAllocLength) {
+    } else if (!IsInline() && m_nDataLength != m_nAllocLength) {
         CString trimmed(m_pchData, m_nDataLength);
         *this = std::move(trimmed);
     }

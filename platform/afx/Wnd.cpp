@@ -571,6 +571,26 @@ CWnd* PASCAL CWnd::FindWindow(LPCSTR lpszClassName, LPCSTR lpszWindowName)
     return FromHandle(::FindWindowA(lpszClassName, lpszWindowName));
 }
 
+CWnd* PASCAL CWnd::GetDesktopWindow()
+{
+    return FromHandle(::GetDesktopWindow());
+}
+
+CWnd* PASCAL CWnd::WindowFromPoint(POINT point)
+{
+    return FromHandle(::WindowFromPoint(point));
+}
+
+CWnd* CWnd::SetCapture()
+{
+    return FromHandle(::SetCapture(m_hWnd));
+}
+
+CWnd* PASCAL CWnd::GetCapture()
+{
+    return FromHandle(::GetCapture());
+}
+
 BOOL CWnd::ShowWindow(int nCmdShow)
 {
     return ::ShowWindow(m_hWnd, nCmdShow);
@@ -589,6 +609,16 @@ BOOL CWnd::EnableWindow(BOOL bEnable)
 BOOL CWnd::IsWindowEnabled() const
 {
     return ::IsWindowEnabled(m_hWnd);
+}
+
+BOOL CWnd::IsZoomed() const
+{
+    return ::IsZoomed(m_hWnd);
+}
+
+BOOL CWnd::IsIconic() const
+{
+    return ::IsIconic(m_hWnd);
 }
 
 void CWnd::SetWindowText(LPCSTR lpszString)
@@ -759,6 +789,16 @@ void CWnd::SetRedraw(BOOL bRedraw)
     SendMessage(WM_SETREDRAW, bRedraw);
 }
 
+int CWnd::SetWindowRgn(HRGN hRgn, BOOL bRedraw)
+{
+    return ::SetWindowRgn(m_hWnd, hRgn, bRedraw);
+}
+
+int CWnd::GetWindowRgn(HRGN hRgn) const
+{
+    return ::GetWindowRgn(m_hWnd, hRgn);
+}
+
 UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer)
 {
     return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
@@ -871,4 +911,10 @@ void CWnd::OnDropFiles(HDROP) { Default(); }
 BOOL CWnd::OnQueryEndSession() { return static_cast<BOOL>(Default()); }
 void CWnd::OnEndSession(BOOL) { Default(); }
 void CWnd::OnEnable(BOOL) { Default(); }
+void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
 void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
+void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
+void CWnd::OnMouseHover(UINT, CPoint) { Default(); }
+BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
+void CWnd::OnCaptureChanged(CWnd*) { Default(); }
+void CWnd::OnCancelMode() { Default(); }

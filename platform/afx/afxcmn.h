@@ -47,3 +47,6 @@ public:
 
 // The list-view family: list controls, headers, image lists and tool tips.
 #include "afxlistctl.h"
+
+// The tree-view control.
+#include "afxtreectl.h"

@@ -77,6 +77,10 @@ public:
                     BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality,
                     BYTE nPitchAndFamily, LPCSTR lpszFacename);
     BOOL CreateFontIndirect(const LOGFONTA* lpLogFont);
+    // Heights in tenths of a point (90 is 9 points), converted to the logical units of pDC,
+    // or of the screen when pDC is null.
+    BOOL CreatePointFont(int nPointSize, LPCSTR lpszFaceName, CDC* pDC = nullptr);
+    BOOL CreatePointFontIndirect(const LOGFONTA* lpLogFont, CDC* pDC = nullptr);
     int GetLogFont(LOGFONTA* pLogFont) const;
 };
 
@@ -91,7 +95,29 @@ public:
     BOOL LoadBitmap(LPCSTR lpszResourceName);
     BOOL LoadBitmap(UINT nIDResource);
     BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);
+    // A device-dependent bitmap of the given layout; lpBits (may be null) holds its rows
+    // top-down, each padded to an even number of bytes.
+    BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits);
+    DWORD SetBitmapBits(DWORD dwCount, const void* lpBits);
+    DWORD GetBitmapBits(DWORD dwCount, LPVOID lpBits) const;
     int GetBitmap(BITMAP* pBitMap) const;
+};
+
+class AFX_CORE_CLASS CRgn : public CGdiObject {
+    DECLARE_DYNAMIC(CRgn)
+public:
+    CRgn();
+
+    static CRgn* PASCAL FromHandle(HRGN hRgn);
+    operator HRGN() const { return static_cast<HRGN>(GetSafeHandle()); }
+    BOOL CreateRectRgn(int x1, int y1, int x2, int y2);
+    BOOL CreateRectRgnIndirect(LPCRECT lpRect);
+    // This region becomes pRgn1 combined with pRgn2 (RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF,
+    // RGN_COPY); the region must exist already. Returns the kind of the result, or ERROR.
+    int CombineRgn(CRgn* pRgn1, CRgn* pRgn2, int nCombineMode);
+    int CopyRgn(CRgn* pRgnSrc);
+    BOOL PtInRegion(int x, int y) const;
+    int GetRgnBox(LPRECT lpRect) const;
 };
 
 class AFX_CORE_CLASS CDC : public CObject {
@@ -124,6 +150,9 @@ public:
     CFont* SelectObject(CFont* pFont);
     CBitmap* SelectObject(CBitmap* pBitmap);
     CGdiObject* SelectStockObject(int nIndex);
+    // Clips to a copy of the region (device coordinates); null removes the clipping.
+    int SelectClipRgn(CRgn* pRgn);
+    int GetClipBox(LPRECT lpRect) const;
 
     COLORREF SetTextColor(COLORREF crColor);
     COLORREF GetTextColor() const;
@@ -138,12 +167,19 @@ public:
     // Fills with a colour without a brush; leaves that colour as the background colour.
     void FillSolidRect(LPCRECT lpRect, COLORREF clr);
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF clr);
+    // The dotted focus frame, drawn in XOR: drawing it twice leaves the picture as it was.
+    void DrawFocusRect(LPCRECT lpRect);
     CPoint MoveTo(int x, int y);
     CPoint MoveTo(POINT point) { return MoveTo(point.x, point.y); }
     BOOL LineTo(int x, int y);
     BOOL LineTo(POINT point) { return LineTo(point.x, point.y); }
     BOOL Polygon(const POINT* lpPoints, int nCount);
     BOOL Rectangle(LPCRECT lpRect);
+    // A one-pixel frame: top and left in one colour, bottom and right in the other.
+    void Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight);
+    void Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight);
+    // The icon at the system's icon size.
+    BOOL DrawIcon(int x, int y, HICON hIcon);
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
     BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
                     int nSrcWidth, int nSrcHeight, DWORD dwRop);

@@ -90,4 +90,16 @@ public:
     BOOL LimitText(int nMaxChars);
     void ShowDropDown(BOOL bShowIt = TRUE);
     BOOL GetDroppedState() const;
+
+    // Owner-drawn combo boxes (CBS_OWNERDRAWFIXED or CBS_OWNERDRAWVARIABLE) draw, measure,
+    // sort (CBS_SORT without CBS_HASSTRINGS) and forget their items here: the parent's
+    // messages for them come to the combo box itself. The defaults draw nothing, keep the
+    // measured height, order items as they come and forget nothing.
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+    virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };

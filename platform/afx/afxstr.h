@@ -1,11 +1,19 @@
 #pragma once
 // CString: a byte string in the ANSI code page that owns its buffer and grows as needed.
+//
+// Texts of up to kInlineLength bytes live inside the object itself and cost no allocation:
+// keys, numbers and names, most of the strings a program makes. A longer text lives on the
+// heap. Either way the text stays where it is until the string changes or is destroyed;
+// moving a string moves a heap text and copies an inline one, so a pointer into a string
+// that is moved from is not to be kept.
 #include "afxver_.h"
 
 #include <cstdarg>
 
 class AFX_CORE_CLASS CString {
 public:
+    static constexpr int kInlineLength = 23;
+
     CString();
     CString(const CString& stringSrc);
     CString(CString&& stringSrc) noexcept;
@@ -13,7 +21,12 @@ public:
     CString(LPCSTR lpsz);
     CString(LPCSTR lpch, int nLength);
     CString(LPCWSTR lpsz);
-    ~CString();
+    // Inline, so that a string with its text inside ends without a call.
+    ~CString()
+    {
+        if (!IsInline())
+            FreeHeap();
+    }
 
     int GetLength() const { return m_nDataLength; }
     BOOL IsEmpty() const { return m_nDataLength == 0; }
@@ -100,6 +113,9 @@ public:
     BSTR AllocSysString() const;
 
 private:
+    bool IsInline() const { return m_pchData == m_achInline; }
+    void FreeHeap();
+    void TakeOver(CString& stringSrc) noexcept;
     void AllocBuffer(int nCapacity);
     void AssignCopy(int nSrcLen, LPCSTR lpszSrcData);
     void ConcatInPlace(int nSrcLen, LPCSTR lpszSrcData);
@@ -109,6 +125,7 @@ private:
     char* m_pchData;
     int m_nDataLength;
     int m_nAllocLength;
+    char m_achInline[kInlineLength + 1];
 };
 
 AFX_CORE_CLASS bool operator==(const CString& s1, const CString& s2);

@@ -11,6 +11,7 @@ class CMenu;
 class CWinThread;
 class CWinApp;
 class CDataExchange;
+class CDC;
 
 // What OnCmdMsg reports when asked only whether a handler exists.
 struct AFX_CMDHANDLERINFO {
@@ -192,11 +193,20 @@ public:
     CWnd* SetFocus();
     static CWnd* PASCAL GetActiveWindow();
     static CWnd* PASCAL FindWindow(LPCSTR lpszClassName, LPCSTR lpszWindowName);
+    static CWnd* PASCAL GetDesktopWindow();
+    // The deepest visible window under a point in screen coordinates, or null.
+    static CWnd* PASCAL WindowFromPoint(POINT point);
+    // Takes the mouse capture; returns the window that had it, or null. The capture ends
+    // with the global ReleaseCapture.
+    CWnd* SetCapture();
+    static CWnd* PASCAL GetCapture();
 
     BOOL ShowWindow(int nCmdShow);
     BOOL IsWindowVisible() const;
     BOOL EnableWindow(BOOL bEnable = TRUE);
     BOOL IsWindowEnabled() const;
+    BOOL IsZoomed() const;
+    BOOL IsIconic() const;
     void SetWindowText(LPCSTR lpszString);
     int GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const;
     void GetWindowText(CString& rString) const;
@@ -229,6 +239,11 @@ public:
     BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, HRGN hrgnUpdate = nullptr,
                       UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     void SetRedraw(BOOL bRedraw = TRUE);
+    // The region becomes the window's: the system deletes it, the caller must not. Null
+    // removes the window's region.
+    int SetWindowRgn(HRGN hRgn, BOOL bRedraw);
+    // Copies the window's region into hRgn, which must exist; ERROR when it has none.
+    int GetWindowRgn(HRGN hRgn) const;
 
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr);
     BOOL KillTimer(UINT_PTR nIDEvent);
@@ -280,7 +295,13 @@ protected:
     afx_msg BOOL OnQueryEndSession();
     afx_msg void OnEndSession(BOOL bEnding);
     afx_msg void OnEnable(BOOL bEnable);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnMouseHover(UINT nFlags, CPoint point);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
+    afx_msg void OnCancelMode();
 
     friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()

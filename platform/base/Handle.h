@@ -25,6 +25,8 @@ public:
     // Grows (with zero bytes) or shrinks the block to size bytes.
     bool SetSize(unsigned long size);
     unsigned long GetSize() const;
+    // The bytes the block holds room for, its size or more.
+    unsigned long GetCapacity() const { return mCapacity; }
     unsigned char* GetBuffer();
     const unsigned char* GetBuffer() const;
     // Adds size bytes of data at the end.

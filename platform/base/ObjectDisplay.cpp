@@ -163,11 +163,18 @@ void CObjectDisplay::RemoveChildren()
 
 void CObjectDisplay::RemoveChildDisplay(CObjectDisplay* child)
 {
-    if (!child || GetChildIndex(child) < 0)
+    // RemoveChildren takes the children from the last one down: looked for from the end,
+    // each is found at once, and taking 100,000 of them away stays linear.
+    int index = GetChildDisplayCount() - 1;
+    while (index >= 0 && GetChildDisplay(index) != child)
+        --index;
+    if (!child || index < 0)
         return;
     child->RemoveChildren();
     child->DisposeDisplayHandle(false);
-    mChildren.Remove(child);
+    if (GetChildDisplay(index) != child)
+        index = GetChildIndex(child);
+    mChildren.RemoveAt(index);
     delete child;
 }
 

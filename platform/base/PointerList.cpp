@@ -56,19 +56,10 @@ int CPointerList::InsertAt(int index, void* item)
     return index;
 }
 
-int CPointerList::GetItemCount() const
+void CPointerList::Reserve(int count)
 {
-    return static_cast<int>(mItems.size());
-}
-
-bool CPointerList::IsIndex(int index) const
-{
-    return index >= 0 && index < GetItemCount();
-}
-
-void* CPointerList::GetAt(int index) const
-{
-    return IsIndex(index) ? mItems[index] : nullptr;
+    if (count > 0)
+        mItems.reserve(static_cast<size_t>(count));
 }
 
 int CPointerList::GetIndex(const void* item) const

@@ -35,9 +35,14 @@ public:
     int Add(void* item);
     // index is clamped to 0 .. GetItemCount(); returns the index used.
     int InsertAt(int index, void* item);
+    // Makes room for count items in all, so that adding up to that many allocates nothing.
+    void Reserve(int count);
 
-    int GetItemCount() const;
-    void* GetAt(int index) const;
+    // Inline: lists are walked item by item in the inner loops of their users.
+    int GetItemCount() const { return static_cast<int>(mItems.size()); }
+    void* GetAt(int index) const { return IsIndex(index) ? mItems[index] : nullptr; }
+    // The items in order, GetItemCount() of them, valid until the list changes.
+    void* const* GetItems() const { return mItems.data(); }
     // The first index holding item, or -1.
     int GetIndex(const void* item) const;
     // The first item the search function matches with key; without a search function the
@@ -51,7 +56,7 @@ public:
     void RemoveAll();
 
 private:
-    bool IsIndex(int index) const;
+    bool IsIndex(int index) const { return index >= 0 && index < GetItemCount(); }
 
     std::vector<void*> mItems;
     CompareFunc mCompare;

@@ -1,6 +1,6 @@
 #pragma once
 // The base support library: object model, storages, broadcaster and listener, lists,
-// byte handles and string buffers.
+// byte handles, string buffers and video frame conversion.
 #include "ApplicationId.h"
 #include "Broadcaster.h"
 #include "Handle.h"
@@ -17,7 +17,9 @@
 #include "PersistStorage.h"
 #include "PointerList.h"
 #include "ProgressAction.h"
+#include "RgbScaler.h"
 #include "StringBuffer.h"
 #include "TextPair.h"
 #include "TimecodeUtils.h"
 #include "TopObjectDisplay.h"
+#include "VideoConverter.h"

@@ -6,13 +6,13 @@ END_MESSAGE_MAP()
 
 void CDrawObjectListControl::DrawObject(CDC&, CRect&, CObjectDisplay*) {}
 
-void CDrawObjectListControl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+void CDrawObjectListControl::DrawItem(LPDRAWITEMSTRUCT item)
 {
     // The device context is the list-view's: it is lent for the drawing, never released.
     CDC dc;
-    dc.Attach(lpDrawItemStruct->hDC);
-    CRect rect(lpDrawItemStruct->rcItem);
-    DrawObject(dc, rect, reinterpret_cast<CObjectDisplay*>(lpDrawItemStruct->itemData));
+    dc.Attach(item->hDC);
+    CRect rect(item->rcItem);
+    DrawObject(dc, rect, reinterpret_cast<CObjectDisplay*>(item->itemData));
     dc.Detach();
 }
 
@@ -23,8 +23,8 @@ void CDrawObjectListControl::AutoResize()
     SetColumnWidth(0, client.Width() - 4);
 }
 
-void CDrawObjectListControl::OnSize(UINT nType, int cx, int cy)
+void CDrawObjectListControl::OnSize(UINT type, int cx, int cy)
 {
-    CObjectListControl::OnSize(nType, cx, cy);
+    CObjectListControl::OnSize(type, cx, cy);
     AutoResize();
 }

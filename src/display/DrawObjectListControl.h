@@ -8,11 +8,11 @@ public:
     // Draws one row; the default draws nothing.
     virtual void DrawObject(CDC& dc, CRect& rect, CObjectDisplay* display);
 
-    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+    void DrawItem(LPDRAWITEMSTRUCT item) override;
     // Column 0 as wide as the client area less 4 pixels.
     void AutoResize();
 
 protected:
-    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnSize(UINT type, int cx, int cy);
     DECLARE_MESSAGE_MAP()
 };

@@ -14,14 +14,18 @@ BOOL CFastObjectListControl::PreCreateWindow(CREATESTRUCTA& cs)
     return CObjectListControl::PreCreateWindow(cs);
 }
 
-LONG_PTR CFastObjectListControl::CreateChildDisplayHandle(CObjectDisplay*, CPersistObject*, int index)
+LONG_PTR CFastObjectListControl::CreateChildDisplayHandle(CObjectDisplay* child, CPersistObject*, int index)
 {
+    RowInserted(index, child);
     RefreshPrompt();
     return index;
 }
 
-void CFastObjectListControl::DisposeChildDisplayHandle(CObjectDisplay*)
+void CFastObjectListControl::DisposeChildDisplayHandle(CObjectDisplay* child)
 {
+    const int row = GetListIndex(child);
+    if (row != -1)
+        RowRemoved(row);
     RefreshPrompt();
 }
 
@@ -36,11 +40,6 @@ CObjectDisplay* CFastObjectListControl::FindDisplayFromHandle(LONG_PTR handle)
     return handle >= 0 && handle < GetChildDisplayCount() ? GetChildDisplay(static_cast<int>(handle)) : nullptr;
 }
 
-LONG_PTR CFastObjectListControl::GetChildDisplayHandle(CObjectDisplay* child)
-{
-    return child ? GetChildIndex(child) : -1;
-}
-
 void CFastObjectListControl::RefreshOneDisplay(CObjectDisplay* display)
 {
     if (!display)
@@ -49,10 +48,10 @@ void CFastObjectListControl::RefreshOneDisplay(CObjectDisplay* display)
     UWindowsUtils::Refresh(this);
 }
 
-void CFastObjectListControl::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
+void CFastObjectListControl::OnGetDispInfo(NMHDR* notice, LRESULT* result)
 {
-    *pResult = 0;
-    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(pNMHDR)->item;
+    *result = 0;
+    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(notice)->item;
     CObjectDisplay* display = GetChildDisplay(item.iItem);
     CPersistObject* object = display ? display->GetObject() : nullptr;
     if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)

@@ -53,17 +53,17 @@ void CFriendlyListControl::MovePrompt()
     mPrompt.MoveWindow(&area);
 }
 
-int CFriendlyListControl::OnCreate(LPCREATESTRUCT lpCreateStruct)
+int CFriendlyListControl::OnCreate(LPCREATESTRUCT createStruct)
 {
-    const int result = CListCtrl::OnCreate(lpCreateStruct);
+    const int result = CListCtrl::OnCreate(createStruct);
     CreatePrompt();
     MovePrompt();
     return result;
 }
 
-void CFriendlyListControl::OnSize(UINT nType, int cx, int cy)
+void CFriendlyListControl::OnSize(UINT type, int cx, int cy)
 {
-    CListCtrl::OnSize(nType, cx, cy);
+    CListCtrl::OnSize(type, cx, cy);
     CreatePrompt();
     MovePrompt();
 }

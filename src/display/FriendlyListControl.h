@@ -18,8 +18,8 @@ public:
     void MovePrompt();
 
 protected:
-    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
-    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg int OnCreate(LPCREATESTRUCT createStruct);
+    afx_msg void OnSize(UINT type, int cx, int cy);
     afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 

@@ -87,17 +87,17 @@ bool UListControlUtils::GetCellRect(const CListCtrl& list, const CPoint& point, 
     return true;
 }
 
-INT_PTR UListControlUtils::ToolHitTest(const CListCtrl& list, CPoint point, TOOLINFOA* pTI)
+INT_PTR UListControlUtils::ToolHitTest(const CListCtrl& list, CPoint point, TOOLINFOA* tool)
 {
     CRect cell;
     int row = 0, column = 0;
     if (!GetCellRect(list, point, cell, row, column))
         return -1;
     const INT_PTR id = (static_cast<INT_PTR>(row) + 1) * 65536 + column + 1;
-    pTI->hwnd = list.m_hWnd;
-    pTI->uId = static_cast<UINT_PTR>(id);
-    pTI->rect = cell;
-    pTI->lpszText = LPSTR_TEXTCALLBACK;
+    tool->hwnd = list.m_hWnd;
+    tool->uId = static_cast<UINT_PTR>(id);
+    tool->rect = cell;
+    tool->lpszText = LPSTR_TEXTCALLBACK;
     return id;
 }
 
@@ -121,7 +121,7 @@ bool UListControlUtils::LoadImages(CImageList& images, int resource, int cx, int
 
 CToolTipTextBuffer::CToolTipTextBuffer() : mText() {}
 
-void CToolTipTextBuffer::Answer(NMHDR* request, const char* text, LRESULT* pResult)
+void CToolTipTextBuffer::Answer(NMHDR* request, const char* text, LRESULT* result)
 {
     if (request->code == TTN_NEEDTEXTA) {
         lstrcpynA(mText, text, sizeof mText);
@@ -135,5 +135,5 @@ void CToolTipTextBuffer::Answer(NMHDR* request, const char* text, LRESULT* pResu
         info->lpszText = wide;
         info->hinst = nullptr;
     }
-    *pResult = 0;
+    *result = 0;
 }

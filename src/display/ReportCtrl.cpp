@@ -1,12 +1,14 @@
 #include "ReportCtrl.h"
+#include "TypedSort.h"
 
-#include <mbstring.h>
+#include "util/NoRedraw.h"
+#include "util/WindowUpdate.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 IMPLEMENT_DYNAMIC(CReportCtrl, CListCtrl)
 
@@ -17,7 +19,6 @@ namespace {
 const DWORD kForcedStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LVS_REPORT;
 const DWORD kRefusedStyle = LVS_NOSCROLL | LVS_EDITLABELS | LVS_SMALLICON;
 const DWORD kForcedExtendedStyle = LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES;
-const DWORD kEditStyle = WS_CHILD | WS_BORDER | ES_AUTOHSCROLL | ES_NOHIDESEL;
 const int kHeaderTextMax = 256;
 const int kImageWidth = 16;
 
@@ -25,55 +26,6 @@ DWORD ForceStyle(DWORD style)
 {
     return (style & ~kRefusedStyle) | kForcedStyle;
 }
-
-int Sign(int value)
-{
-    return (value > 0) - (value < 0);
-}
-
-template <class T>
-int CompareValues(T a, T b)
-{
-    return (a > b) - (a < b);
-}
-
-bool IsHexNumber(const char* text, unsigned long& value)
-{
-    if (!*text)
-        return false;
-    char* end = nullptr;
-    value = strtoul(text, &end, 16);
-    return *end == '\0';
-}
-
-// A decimal number, possibly followed by one "%".
-bool IsDecimalNumber(const char* text, double& value)
-{
-    if (!*text)
-        return false;
-    char* end = nullptr;
-    value = strtod(text, &end);
-    if (end == text)
-        return false;
-    return *end == '\0' || (end[0] == '%' && end[1] == '\0');
-}
-
-// Keeps the window from painting while rows go; only one window can be locked at a time,
-// so a lock that someone else holds is left alone.
-class StLockedPainting {
-public:
-    explicit StLockedPainting(HWND hWnd) : mLocked(::LockWindowUpdate(hWnd) != FALSE) {}
-    ~StLockedPainting()
-    {
-        if (mLocked)
-            ::LockWindowUpdate(nullptr);
-    }
-    StLockedPainting(const StLockedPainting&) = delete;
-    StLockedPainting& operator=(const StLockedPainting&) = delete;
-
-private:
-    bool mLocked;
-};
 
 } // namespace
 
@@ -91,9 +43,8 @@ BEGIN_MESSAGE_MAP(CReportCtrl, CListCtrl)
 END_MESSAGE_MAP()
 
 CReportCtrl::CReportCtrl()
-    : mEdit(new CEdit), mSortSeparator(nullptr), mEditable(FALSE), mEditItem(-1), mEditSubItem(-1),
-      mCheckboxStyle(kCheckboxNormal), mEditAlignment(0), mSortedColumn(-1), mSortAscending(TRUE),
-      mRearranging(0)
+    : mEditor(*this), mSortSeparator(nullptr), mEditable(FALSE), mCheckboxStyle(kCheckboxNormal), mSortedColumn(-1),
+      mSortAscending(TRUE), mRearranging(0)
 {
 }
 
@@ -104,17 +55,16 @@ CReportCtrl::~CReportCtrl()
     if (m_hWnd)
         DestroyWindow();
     delete[] mSortSeparator;
-    delete mEdit;
 }
 
-BOOL CReportCtrl::Create(CWnd* pParentWnd, UINT nID, const RECT* pRect, DWORD dwStyle)
+BOOL CReportCtrl::Create(CWnd* parent, UINT id, const RECT* rect, DWORD style)
 {
     CRect area;
-    if (pRect)
-        area = *pRect;
-    else if (pParentWnd)
-        pParentWnd->GetClientRect(&area);
-    return CListCtrl::Create(ForceStyle(dwStyle), area, pParentWnd, nID);
+    if (rect)
+        area = *rect;
+    else if (parent)
+        parent->GetClientRect(&area);
+    return CListCtrl::Create(ForceStyle(style), area, parent, id);
 }
 
 BOOL CReportCtrl::PreCreateWindow(CREATESTRUCTA& cs)
@@ -123,9 +73,9 @@ BOOL CReportCtrl::PreCreateWindow(CREATESTRUCTA& cs)
     return CListCtrl::PreCreateWindow(cs);
 }
 
-int CReportCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
+int CReportCtrl::OnCreate(LPCREATESTRUCT createStruct)
 {
-    if (CListCtrl::OnCreate(lpCreateStruct) == -1)
+    if (CListCtrl::OnCreate(createStruct) == -1)
         return -1;
     CWnd::ModifyStyle(kRefusedStyle, kForcedStyle);
     SetExtendedStyle(CListCtrl::GetExtendedStyle());
@@ -143,7 +93,7 @@ void CReportCtrl::OnDestroy()
 {
     EndEdit(FALSE);
     DeleteAllItems(kItemAll);
-    mEdit->DestroyWindow();
+    mEditor.Destroy();
     // The list-view destroys the image lists it holds unless told they are shared: it must
     // not hold the control's own list when that goes.
     if (mItemImages.m_hImageList && GetImageList()->GetSafeHandle() == mItemImages.m_hImageList)
@@ -153,38 +103,38 @@ void CReportCtrl::OnDestroy()
     CListCtrl::OnDestroy();
 }
 
-DWORD CReportCtrl::SetExtendedStyle(DWORD dwNewStyle)
+DWORD CReportCtrl::SetExtendedStyle(DWORD style)
 {
-    return CListCtrl::SetExtendedStyle(dwNewStyle | kForcedExtendedStyle);
+    return CListCtrl::SetExtendedStyle(style | kForcedExtendedStyle);
 }
 
-BOOL CReportCtrl::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+BOOL CReportCtrl::ModifyStyle(DWORD remove, DWORD add, UINT flags)
 {
-    return CWnd::ModifyStyle((dwRemove & ~kForcedStyle) | kRefusedStyle | LVS_TYPEMASK,
-                             (dwAdd & ~kRefusedStyle) | kForcedStyle, nFlags);
+    return CWnd::ModifyStyle((remove & ~kForcedStyle) | kRefusedStyle | LVS_TYPEMASK,
+                             (add & ~kRefusedStyle) | kForcedStyle, flags);
 }
 
-BOOL CReportCtrl::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+BOOL CReportCtrl::ModifyStyleEx(DWORD remove, DWORD add, UINT flags)
 {
-    return CWnd::ModifyStyleEx(dwRemove, dwAdd, nFlags);
+    return CWnd::ModifyStyleEx(remove, add, flags);
 }
 
-void CReportCtrl::SetGridLines(BOOL bSet)
+void CReportCtrl::SetGridLines(BOOL set)
 {
     const DWORD style = CListCtrl::GetExtendedStyle();
-    SetExtendedStyle(bSet ? (style | LVS_EX_GRIDLINES) : (style & ~LVS_EX_GRIDLINES));
+    SetExtendedStyle(set ? (style | LVS_EX_GRIDLINES) : (style & ~LVS_EX_GRIDLINES));
 }
 
-void CReportCtrl::SetCheckboxeStyle(int nStyle)
+void CReportCtrl::SetCheckboxeStyle(int style)
 {
-    if (nStyle < kCheckboxNone || nStyle > kCheckboxReadOnly)
+    if (style < kCheckboxNone || style > kCheckboxReadOnly)
         return;
     EndEdit(TRUE);
-    mCheckboxStyle = nStyle;
-    if (nStyle != kCheckboxNone)
-        _EnsureSingleCheck(-1);
-    const DWORD style = CListCtrl::GetExtendedStyle();
-    SetExtendedStyle(nStyle != kCheckboxNone ? (style | LVS_EX_CHECKBOXES) : (style & ~LVS_EX_CHECKBOXES));
+    mCheckboxStyle = style;
+    if (style != kCheckboxNone)
+        EnsureSingleCheck(-1);
+    const DWORD extended = CListCtrl::GetExtendedStyle();
+    SetExtendedStyle(style != kCheckboxNone ? (extended | LVS_EX_CHECKBOXES) : (extended & ~LVS_EX_CHECKBOXES));
 }
 
 int CReportCtrl::GetCheckboxStyle() const
@@ -197,16 +147,16 @@ BOOL CReportCtrl::HasColumnHeader() const
     return (GetStyle() & LVS_NOCOLUMNHEADER) == 0;
 }
 
-BOOL CReportCtrl::SetSortable(BOOL bSet)
+BOOL CReportCtrl::SetSortable(BOOL set)
 {
     CHeaderCtrl* header = GetHeaderCtrl();
     if (!header)
         return FALSE;
-    if (bSet) {
+    if (set) {
         header->ModifyStyle(0, HDS_BUTTONS);
     } else {
         header->ModifyStyle(HDS_BUTTONS, 0);
-        _UnsetSortedColumn();
+        UnsetSortedColumn();
     }
     header->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     return TRUE;
@@ -218,11 +168,11 @@ BOOL CReportCtrl::IsSortable() const
     return header && (header->GetStyle() & HDS_BUTTONS);
 }
 
-void CReportCtrl::SetEditable(BOOL bSet)
+void CReportCtrl::SetEditable(BOOL set)
 {
-    if (!bSet)
+    if (!set)
         EndEdit(TRUE);
-    mEditable = bSet;
+    mEditable = set;
 }
 
 BOOL CReportCtrl::IsEditable() const
@@ -242,7 +192,7 @@ void CReportCtrl::ResizeToFitParent()
 
 CEdit* CReportCtrl::GetEditControl()
 {
-    return mEdit;
+    return mEditor.GetEdit();
 }
 
 int CReportCtrl::GetColumnCount() const
@@ -251,30 +201,30 @@ int CReportCtrl::GetColumnCount() const
     return header ? header->GetItemCount() : 0;
 }
 
-int CReportCtrl::InsertColumn(int nCol, const LVCOLUMNA* pColumn)
+int CReportCtrl::InsertColumn(int column, const LVCOLUMNA* definition)
 {
     EndEdit(TRUE);
-    const int column = CListCtrl::InsertColumn(nCol, pColumn);
-    if (column >= 0)
-        _UpdateColumn(column, TRUE);
-    return column;
+    const int inserted = CListCtrl::InsertColumn(column, definition);
+    if (inserted >= 0)
+        UpdateColumn(inserted, TRUE);
+    return inserted;
 }
 
-int CReportCtrl::InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, int nWidth, int nSubItem)
+int CReportCtrl::InsertColumn(int column, LPCSTR heading, int format, int width, int subItem)
 {
     EndEdit(TRUE);
-    const int column = CListCtrl::InsertColumn(nCol, lpszColumnHeading, nFormat, nWidth, nSubItem);
-    if (column >= 0)
-        _UpdateColumn(column, TRUE);
-    return column;
+    const int inserted = CListCtrl::InsertColumn(column, heading, format, width, subItem);
+    if (inserted >= 0)
+        UpdateColumn(inserted, TRUE);
+    return inserted;
 }
 
-BOOL CReportCtrl::DeleteColumn(int nCol)
+BOOL CReportCtrl::DeleteColumn(int column)
 {
     EndEdit(TRUE);
-    if (!CListCtrl::DeleteColumn(nCol))
+    if (!CListCtrl::DeleteColumn(column))
         return FALSE;
-    _UpdateColumn(nCol, FALSE);
+    UpdateColumn(column, FALSE);
     return TRUE;
 }
 
@@ -285,7 +235,7 @@ BOOL CReportCtrl::DeleteAllColumns()
     return TRUE;
 }
 
-BOOL CReportCtrl::SetColumnHeader(const CString& strHeadings)
+BOOL CReportCtrl::SetColumnHeader(const CString& headings)
 {
     DeleteAllItems(kItemAll);
     DeleteAllColumns();
@@ -293,10 +243,10 @@ BOOL CReportCtrl::SetColumnHeader(const CString& strHeadings)
 
     BOOL added = FALSE;
     std::vector<CString> columns;
-    _StringSplit(strHeadings, columns, ';');
+    StringSplit(headings, columns, ';');
     for (const CString& definition : columns) {
         std::vector<CString> fields;
-        _StringSplit(definition, fields, ',');
+        StringSplit(definition, fields, ',');
         if (fields.empty())
             continue;
         const int width = fields.size() > 1 ? atoi(fields[1]) : 100;
@@ -308,7 +258,7 @@ BOOL CReportCtrl::SetColumnHeader(const CString& strHeadings)
     return added;
 }
 
-CString CReportCtrl::GetHeaderText(int nColumn) const
+CString CReportCtrl::GetHeaderText(int column) const
 {
     CString text;
     CHeaderCtrl* header = GetHeaderCtrl();
@@ -319,24 +269,24 @@ CString CReportCtrl::GetHeaderText(int nColumn) const
     item.cchTextMax = kHeaderTextMax;
     item.pszText = text.GetBuffer(kHeaderTextMax - 1);
     item.pszText[0] = '\0';
-    if (!header->GetItem(nColumn, &item))
+    if (!header->GetItem(column, &item))
         item.pszText[0] = '\0';
     text.ReleaseBuffer();
     return text;
 }
 
-BOOL CReportCtrl::SetHeaderText(int nColumn, LPCSTR lpText)
+BOOL CReportCtrl::SetHeaderText(int column, LPCSTR text)
 {
     CHeaderCtrl* header = GetHeaderCtrl();
     if (!header)
         return FALSE;
     HDITEMA item = {};
     item.mask = HDI_TEXT;
-    item.pszText = const_cast<LPSTR>(lpText ? lpText : "");
-    return header->SetItem(nColumn, &item);
+    item.pszText = const_cast<LPSTR>(text ? text : "");
+    return header->SetItem(column, &item);
 }
 
-BOOL CReportCtrl::SetHeaderImage(int nColumn, int nImageIndex, BOOL bLeftSide)
+BOOL CReportCtrl::SetHeaderImage(int column, int image, BOOL leftSide)
 {
     CHeaderCtrl* header = GetHeaderCtrl();
     if (!header)
@@ -345,39 +295,39 @@ BOOL CReportCtrl::SetHeaderImage(int nColumn, int nImageIndex, BOOL bLeftSide)
         header->SetImageList(GetImageList());
     HDITEMA item = {};
     item.mask = HDI_FORMAT;
-    if (!header->GetItem(nColumn, &item))
+    if (!header->GetItem(column, &item))
         return FALSE;
     item.mask = HDI_FORMAT | HDI_IMAGE;
     item.fmt |= HDF_IMAGE;
-    if (bLeftSide)
+    if (leftSide)
         item.fmt &= ~HDF_BITMAP_ON_RIGHT;
     else
         item.fmt |= HDF_BITMAP_ON_RIGHT;
-    item.iImage = nImageIndex;
-    return header->SetItem(nColumn, &item);
+    item.iImage = image;
+    return header->SetItem(column, &item);
 }
 
-int CReportCtrl::GetHeaderImage(int nColumn) const
+int CReportCtrl::GetHeaderImage(int column) const
 {
     CHeaderCtrl* header = GetHeaderCtrl();
     HDITEMA item = {};
     item.mask = HDI_IMAGE;
-    if (!header || !header->GetItem(nColumn, &item))
+    if (!header || !header->GetItem(column, &item))
         return -1;
     return item.iImage;
 }
 
-CImageList* CReportCtrl::SetHeaderImageList(CImageList* pImageList)
+CImageList* CReportCtrl::SetHeaderImageList(CImageList* images)
 {
     CHeaderCtrl* header = GetHeaderCtrl();
-    return header ? header->SetImageList(pImageList) : nullptr;
+    return header ? header->SetImageList(images) : nullptr;
 }
 
-CImageList* CReportCtrl::SetHeaderImageList(UINT nBitmapID, COLORREF crMask)
+CImageList* CReportCtrl::SetHeaderImageList(UINT bitmapId, COLORREF mask)
 {
     CHeaderCtrl* header = GetHeaderCtrl();
     CImageList fresh;
-    if (!header || !fresh.Create(nBitmapID, kImageWidth, 4, crMask))
+    if (!header || !fresh.Create(bitmapId, kImageWidth, 4, mask))
         return nullptr;
     CImageList* previous = header->SetImageList(&fresh);
     const bool wasOwn = mHeaderImages.m_hImageList && previous->GetSafeHandle() == mHeaderImages.m_hImageList;
@@ -386,84 +336,84 @@ CImageList* CReportCtrl::SetHeaderImageList(UINT nBitmapID, COLORREF crMask)
     return wasOwn ? nullptr : previous;
 }
 
-int CReportCtrl::InsertItem(int nIndex, LPCSTR lpText)
+int CReportCtrl::InsertItem(int row, LPCSTR text)
 {
-    return InsertItem(LVIF_TEXT, nIndex, lpText, 0, 0, 0, 0);
+    return InsertItem(LVIF_TEXT, row, text, 0, 0, 0, 0);
 }
 
-int CReportCtrl::InsertItem(int nIndex, LPCSTR lpText, int nImage)
+int CReportCtrl::InsertItem(int row, LPCSTR text, int image)
 {
-    return InsertItem(LVIF_TEXT | LVIF_IMAGE, nIndex, lpText, 0, 0, nImage, 0);
+    return InsertItem(LVIF_TEXT | LVIF_IMAGE, row, text, 0, 0, image, 0);
 }
 
-int CReportCtrl::InsertItem(UINT nMask, int nItem, LPCSTR lpszItem, UINT nState, UINT nStateMask,
-                            int nImage, LPARAM lParam)
+int CReportCtrl::InsertItem(UINT mask, int row, LPCSTR text, UINT state, UINT stateMask, int image, LPARAM data)
 {
-    const LVITEMA item = MakeItem(nMask, nItem, 0, lpszItem, nImage, nState, nStateMask, lParam);
+    const LVITEMA item = MakeItem(mask, row, 0, text, image, state, stateMask, data);
     return InsertItem(&item);
 }
 
-int CReportCtrl::InsertItem(const LVITEMA* pItem)
+int CReportCtrl::InsertItem(const LVITEMA* item)
 {
     EndEdit(TRUE);
-    _UnsetSortedColumn();
+    UnsetSortedColumn();
     // The row is born with its record, so that no notification ever finds the caller's
     // data where a record belongs.
-    LVITEMA item = *pItem;
-    ROWINFO* info = _AllocItemMemory((item.mask & LVIF_PARAM) ? static_cast<DWORD_PTR>(item.lParam) : 0);
-    item.mask |= LVIF_PARAM;
-    item.lParam = reinterpret_cast<LPARAM>(info);
-    const int row = CListCtrl::InsertItem(&item);
+    LVITEMA withRecord = *item;
+    CRowRecord* record =
+        AllocItemMemory((withRecord.mask & LVIF_PARAM) ? static_cast<DWORD_PTR>(withRecord.lParam) : 0);
+    withRecord.mask |= LVIF_PARAM;
+    withRecord.lParam = reinterpret_cast<LPARAM>(record);
+    const int row = CListCtrl::InsertItem(&withRecord);
     if (row < 0)
-        delete info;
+        delete record;
     return row;
 }
 
-int CReportCtrl::InsertItemEx(int nItem, LPCSTR lpText, ...)
+int CReportCtrl::InsertItemEx(int row, LPCSTR text, ...)
 {
-    const int row = InsertItem(nItem, lpText);
-    if (row < 0)
+    const int inserted = InsertItem(row, text);
+    if (inserted < 0)
         return -1;
     va_list texts;
-    va_start(texts, lpText);
+    va_start(texts, text);
     for (int column = 1; column < GetColumnCount(); ++column) {
-        LPCSTR text = va_arg(texts, LPCSTR);
-        if (!text)
+        LPCSTR next = va_arg(texts, LPCSTR);
+        if (!next)
             break;
-        SetItemText(row, column, text);
+        SetItemText(inserted, column, next);
     }
     va_end(texts);
-    return row;
+    return inserted;
 }
 
-BOOL CReportCtrl::DeleteItem(int nItem, BOOL bSelectNextItem)
+BOOL CReportCtrl::DeleteItem(int row, BOOL selectNext)
 {
-    if (!_IsValidIndex(nItem))
+    if (!IsValidIndex(row))
         return FALSE;
-    EndEdit(nItem != mEditItem);
-    if (bSelectNextItem)
-        _SetItemStatesNoVerify(nItem + 1, kItemSelected);
-    return _FreeItemMemory(nItem);
+    EndEdit(row != mEditor.GetRow());
+    if (selectNext)
+        SetItemStatesNoVerify(row + 1, kItemSelected);
+    return FreeItemMemory(row);
 }
 
-int CReportCtrl::DeleteAllItems(DWORD dwStates)
+int CReportCtrl::DeleteAllItems(DWORD states)
 {
     EndEdit(FALSE);
-    StLockedPainting locked(m_hWnd);
-    if (dwStates & kItemAll) {
+    StWindowUpdate locked(this);
+    if (states & kItemAll) {
         const int count = CListCtrl::GetItemCount();
-        std::vector<ROWINFO*> records;
+        std::vector<CRowRecord*> records;
         records.reserve(count);
         for (int row = 0; row < count; ++row)
-            records.push_back(_GetRowInfo(row));
+            records.push_back(GetRowRecord(row));
         CListCtrl::DeleteAllItems();
-        for (ROWINFO* info : records)
-            delete info;
+        for (CRowRecord* record : records)
+            delete record;
         return count;
     }
     int deleted = 0;
     for (int row = 0; row < CListCtrl::GetItemCount();) {
-        if (ExamItemStates(row, dwStates) && _FreeItemMemory(row))
+        if (ExamItemStates(row, states) && FreeItemMemory(row))
             ++deleted;
         else
             ++row;
@@ -471,195 +421,194 @@ int CReportCtrl::DeleteAllItems(DWORD dwStates)
     return deleted;
 }
 
-int CReportCtrl::MoveTo(int nItem, int nNewPosition)
+int CReportCtrl::MoveTo(int row, int newRow)
 {
-    if (!_IsValidIndex(nItem))
+    if (!IsValidIndex(row))
         return -1;
     EndEdit(TRUE);
-    const int target = std::max(0, std::min(nNewPosition, CListCtrl::GetItemCount() - 1));
-    if (target == nItem)
-        return nItem;
-    _UnsetSortedColumn();
-    const ROWCONTENT content = _CopyRow(nItem);
+    const int target = std::max(0, std::min(newRow, CListCtrl::GetItemCount() - 1));
+    if (target == row)
+        return row;
+    UnsetSortedColumn();
+    const CRowContent content = CopyRow(row);
     ++mRearranging;
-    CListCtrl::DeleteItem(nItem);
+    CListCtrl::DeleteItem(row);
     CListCtrl::InsertItem(target, "");
-    _WriteRow(target, content);
+    WriteRow(target, content);
     --mRearranging;
     return target;
 }
 
-int CReportCtrl::MoveUp(int nItem, int nCount)
+int CReportCtrl::MoveUp(int row, int count)
 {
-    return MoveTo(nItem, nItem - nCount);
+    return MoveTo(row, row - count);
 }
 
-int CReportCtrl::MoveDown(int nItem, int nCount)
+int CReportCtrl::MoveDown(int row, int count)
 {
-    return MoveTo(nItem, nItem + nCount);
+    return MoveTo(row, row + count);
 }
 
-int CReportCtrl::MoveToTop(int nItem)
+int CReportCtrl::MoveToTop(int row)
 {
-    return MoveTo(nItem, -1);
+    return MoveTo(row, -1);
 }
 
-int CReportCtrl::MoveToBottom(int nItem)
+int CReportCtrl::MoveToBottom(int row)
 {
-    return MoveTo(nItem, 0x7FFFFFFF);
+    return MoveTo(row, 0x7FFFFFFF);
 }
 
-BOOL CReportCtrl::SwapItems(int nItem1, int nItem2)
+BOOL CReportCtrl::SwapItems(int row1, int row2)
 {
     EndEdit(TRUE);
-    if (!_IsValidIndex(nItem1) || !_IsValidIndex(nItem2))
+    if (!IsValidIndex(row1) || !IsValidIndex(row2))
         return FALSE;
-    if (nItem1 == nItem2)
+    if (row1 == row2)
         return TRUE;
-    _UnsetSortedColumn();
-    const ROWCONTENT first = _CopyRow(nItem1);
-    const ROWCONTENT second = _CopyRow(nItem2);
+    UnsetSortedColumn();
+    const CRowContent first = CopyRow(row1);
+    const CRowContent second = CopyRow(row2);
     ++mRearranging;
-    _WriteRow(nItem1, second);
-    _WriteRow(nItem2, first);
+    WriteRow(row1, second);
+    WriteRow(row2, first);
     --mRearranging;
     return TRUE;
 }
 
-BOOL CReportCtrl::SetItemText(int nItem, int nSubItem, LPCSTR lpText)
+BOOL CReportCtrl::SetItemText(int row, int column, LPCSTR text)
 {
     EndEdit(TRUE);
-    _UnsetSortedColumn();
-    return CListCtrl::SetItemText(nItem, nSubItem, lpText);
+    UnsetSortedColumn();
+    return CListCtrl::SetItemText(row, column, text);
 }
 
-BOOL CReportCtrl::SetItemText(int nItem, int nSubItem, char val)
+BOOL CReportCtrl::SetItemText(int row, int column, char value)
 {
-    const char text[2] = { val, '\0' };
-    return SetItemText(nItem, nSubItem, text);
+    const char text[2] = { value, '\0' };
+    return SetItemText(row, column, text);
 }
 
-BOOL CReportCtrl::SetItemText(int nItem, int nSubItem, int val)
-{
-    CString text;
-    text.Format("%d", val);
-    return SetItemText(nItem, nSubItem, text);
-}
-
-BOOL CReportCtrl::SetItemText(int nItem, int nSubItem, long val)
+BOOL CReportCtrl::SetItemText(int row, int column, int value)
 {
     CString text;
-    text.Format("%ld", val);
-    return SetItemText(nItem, nSubItem, text);
+    text.Format("%d", value);
+    return SetItemText(row, column, text);
 }
 
-BOOL CReportCtrl::SetItemText(int nItem, int nSubItem, UINT val)
+BOOL CReportCtrl::SetItemText(int row, int column, long value)
 {
     CString text;
-    text.Format("%u", val);
-    return SetItemText(nItem, nSubItem, text);
+    text.Format("%ld", value);
+    return SetItemText(row, column, text);
 }
 
-BOOL CReportCtrl::SetItemText(int nItem, int nSubItem, unsigned long val)
+BOOL CReportCtrl::SetItemText(int row, int column, UINT value)
 {
     CString text;
-    text.Format("%lu", val);
-    return SetItemText(nItem, nSubItem, text);
+    text.Format("%u", value);
+    return SetItemText(row, column, text);
 }
 
-BOOL CReportCtrl::SetItemText(int nItem, int nSubItem, double val, int nPrecision)
+BOOL CReportCtrl::SetItemText(int row, int column, unsigned long value)
 {
     CString text;
-    if (nPrecision >= 0) {
+    text.Format("%lu", value);
+    return SetItemText(row, column, text);
+}
+
+BOOL CReportCtrl::SetItemText(int row, int column, double value, int precision)
+{
+    CString text;
+    if (precision >= 0) {
         CString format;
-        format.Format("%%.%df", nPrecision);
-        text.Format(format, val);
+        format.Format("%%.%df", precision);
+        text.Format(format, value);
     } else {
-        text.Format("%f", val);
+        text.Format("%f", value);
         if (text.Find('.') >= 0) {
             text.TrimRight('0');
             text.TrimRight('.');
         }
     }
-    return SetItemText(nItem, nSubItem, text);
+    return SetItemText(row, column, text);
 }
 
-BOOL CReportCtrl::SetItemText(int nItem, int nSubItem, const COleDateTime& dateTime, DWORD dwFlags)
+BOOL CReportCtrl::SetItemText(int row, int column, const COleDateTime& date, DWORD flags)
 {
-    const CString text = dateTime.GetStatus() == COleDateTime::valid
-                             ? dateTime.Format(dwFlags, LANG_USER_DEFAULT) : CString();
-    return SetItemText(nItem, nSubItem, text);
+    const CString text = date.GetStatus() == COleDateTime::valid ? date.Format(flags, LANG_USER_DEFAULT) : CString();
+    return SetItemText(row, column, text);
 }
 
-BOOL CReportCtrl::SetItemImage(int nItem, int nSubItem, int nImageIndex)
+BOOL CReportCtrl::SetItemImage(int row, int column, int image)
 {
-    return CListCtrl::SetItem(nItem, nSubItem, LVIF_IMAGE, nullptr, nImageIndex, 0, 0, 0);
+    return CListCtrl::SetItem(row, column, LVIF_IMAGE, nullptr, image, 0, 0, 0);
 }
 
-int CReportCtrl::GetItemImage(int nItem, int nSubItem) const
+int CReportCtrl::GetItemImage(int row, int column) const
 {
     LVITEMA item = {};
     item.mask = LVIF_IMAGE;
-    item.iItem = nItem;
-    item.iSubItem = nSubItem;
+    item.iItem = row;
+    item.iSubItem = column;
     return CListCtrl::GetItem(&item) ? item.iImage : -1;
 }
 
-BOOL CReportCtrl::SetItemData(int nItem, DWORD_PTR dwData)
+BOOL CReportCtrl::SetItemData(int row, DWORD_PTR data)
 {
-    ROWINFO* info = _GetRowInfo(nItem);
-    if (!info)
+    CRowRecord* record = GetRowRecord(row);
+    if (!record)
         return FALSE;
-    info->dwData = dwData;
+    record->data = data;
     return TRUE;
 }
 
-DWORD_PTR CReportCtrl::GetItemData(int nItem) const
+DWORD_PTR CReportCtrl::GetItemData(int row) const
 {
-    const ROWINFO* info = _GetRowInfo(nItem);
-    return info ? info->dwData : 0;
+    const CRowRecord* record = GetRowRecord(row);
+    return record ? record->data : 0;
 }
 
-BOOL CReportCtrl::SetItem(const LVITEMA* pItem)
+BOOL CReportCtrl::SetItem(const LVITEMA* item)
 {
-    LVITEMA item = *pItem;
-    if (item.mask & LVIF_PARAM) {
-        if (!SetItemData(item.iItem, static_cast<DWORD_PTR>(item.lParam)))
+    LVITEMA rest = *item;
+    if (rest.mask & LVIF_PARAM) {
+        if (!SetItemData(rest.iItem, static_cast<DWORD_PTR>(rest.lParam)))
             return FALSE;
-        item.mask &= ~LVIF_PARAM;
+        rest.mask &= ~LVIF_PARAM;
     }
-    return item.mask ? CListCtrl::SetItem(&item) : TRUE;
+    return rest.mask ? CListCtrl::SetItem(&rest) : TRUE;
 }
 
-BOOL CReportCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, int nImage,
-                          UINT nState, UINT nStateMask, LPARAM lParam)
+BOOL CReportCtrl::SetItem(int row, int column, UINT mask, LPCSTR text, int image, UINT state, UINT stateMask,
+                          LPARAM data)
 {
-    const LVITEMA item = MakeItem(nMask, nItem, nSubItem, lpszItem, nImage, nState, nStateMask, lParam);
+    const LVITEMA item = MakeItem(mask, row, column, text, image, state, stateMask, data);
     return SetItem(&item);
 }
 
-BOOL CReportCtrl::GetItem(LVITEMA* pItem) const
+BOOL CReportCtrl::GetItem(LVITEMA* item) const
 {
-    if (!CListCtrl::GetItem(pItem))
+    if (!CListCtrl::GetItem(item))
         return FALSE;
-    if (pItem->mask & LVIF_PARAM) {
-        const ROWINFO* info = reinterpret_cast<const ROWINFO*>(pItem->lParam);
-        pItem->lParam = info ? static_cast<LPARAM>(info->dwData) : 0;
+    if (item->mask & LVIF_PARAM) {
+        const CRowRecord* record = reinterpret_cast<const CRowRecord*>(item->lParam);
+        item->lParam = record ? static_cast<LPARAM>(record->data) : 0;
     }
     return TRUE;
 }
 
-CImageList* CReportCtrl::SetImageList(CImageList* pImageList)
+CImageList* CReportCtrl::SetImageList(CImageList* images)
 {
-    return CListCtrl::SetImageList(pImageList, LVSIL_SMALL);
+    return CListCtrl::SetImageList(images, LVSIL_SMALL);
 }
 
-BOOL CReportCtrl::SetImageList(UINT nBitmapID, COLORREF crMask)
+BOOL CReportCtrl::SetImageList(UINT bitmapId, COLORREF mask)
 {
     // The new list is set before the old one goes, so that the list-view never holds a
     // destroyed list.
     CImageList fresh;
-    if (!fresh.Create(nBitmapID, kImageWidth, 4, crMask))
+    if (!fresh.Create(bitmapId, kImageWidth, 4, mask))
         return FALSE;
     CListCtrl::SetImageList(&fresh, LVSIL_SMALL);
     mItemImages.DeleteImageList();
@@ -672,208 +621,217 @@ CImageList* CReportCtrl::GetImageList() const
     return CListCtrl::GetImageList(LVSIL_SMALL);
 }
 
-void CReportCtrl::SetItemTextColor(int nItem, int nSubItem, COLORREF color, BOOL bRedraw)
+void CReportCtrl::SetItemTextColor(int row, int column, COLORREF color, BOOL redraw)
 {
-    ApplyCellColor(nItem, nSubItem, color == 0xFFFFFFFF ? ::GetSysColor(COLOR_WINDOWTEXT) : color,
-                   true, bRedraw);
+    ApplyCellColor(row, column, color == 0xFFFFFFFF ? ::GetSysColor(COLOR_WINDOWTEXT) : color, true, redraw);
 }
 
-void CReportCtrl::SetItemBkColor(int nItem, int nSubItem, COLORREF color, BOOL bRedraw)
+void CReportCtrl::SetItemBkColor(int row, int column, COLORREF color, BOOL redraw)
 {
-    ApplyCellColor(nItem, nSubItem, color == 0xFFFFFFFF ? ::GetSysColor(COLOR_WINDOW) : color,
-                   false, bRedraw);
+    ApplyCellColor(row, column, color == 0xFFFFFFFF ? ::GetSysColor(COLOR_WINDOW) : color, false, redraw);
 }
 
-void CReportCtrl::ApplyCellColor(int nItem, int nSubItem, COLORREF color, bool bText, BOOL bRedraw)
+void CReportCtrl::ApplyCellColor(int row, int column, COLORREF color, bool text, BOOL redraw)
 {
     const int columns = GetColumnCount();
-    const bool oneRow = _IsValidIndex(nItem) != FALSE;
-    const bool oneColumn = nSubItem >= 0 && nSubItem < columns;
-    const int firstRow = oneRow ? nItem : 0;
-    const int lastRow = oneRow ? nItem : CListCtrl::GetItemCount() - 1;
-    for (int row = firstRow; row <= lastRow; ++row) {
-        ROWINFO* info = _GetRowInfo(row);
-        if (!info)
+    const bool oneRow = IsValidIndex(row) != FALSE;
+    const bool oneColumn = column >= 0 && column < columns;
+    const int lastRow = oneRow ? row : CListCtrl::GetItemCount() - 1;
+    for (int each = oneRow ? row : 0; each <= lastRow; ++each) {
+        CRowRecord* record = GetRowRecord(each);
+        if (!record)
             continue;
-        std::vector<COLORREF>& colors = bText ? info->aTextColors : info->aBkColors;
-        for (int column = oneColumn ? nSubItem : 0; column < (oneColumn ? nSubItem + 1 : columns); ++column) {
-            if (column < static_cast<int>(colors.size()))
-                colors[column] = color;
+        std::vector<COLORREF>& colors = text ? record->textColors : record->bkColors;
+        for (int cell = oneColumn ? column : 0; cell < (oneColumn ? column + 1 : columns); ++cell) {
+            if (cell < static_cast<int>(colors.size()))
+                colors[cell] = color;
         }
     }
-    if (bRedraw)
+    if (redraw)
         RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
 }
 
-COLORREF CReportCtrl::GetItemTextColor(int nItem, int nSubItem) const
+COLORREF CReportCtrl::GetItemTextColor(int row, int column) const
 {
-    const ROWINFO* info = _GetRowInfo(nItem);
-    if (!info || nSubItem < 0 || nSubItem >= static_cast<int>(info->aTextColors.size()))
+    const CRowRecord* record = GetRowRecord(row);
+    if (!record || column < 0 || column >= static_cast<int>(record->textColors.size()))
         return 0xFFFFFFFF;
-    return info->aTextColors[nSubItem];
+    return record->textColors[column];
 }
 
-COLORREF CReportCtrl::GetItemBkColor(int nItem, int nSubItem) const
+COLORREF CReportCtrl::GetItemBkColor(int row, int column) const
 {
-    const ROWINFO* info = _GetRowInfo(nItem);
-    if (!info || nSubItem < 0 || nSubItem >= static_cast<int>(info->aBkColors.size()))
+    const CRowRecord* record = GetRowRecord(row);
+    if (!record || column < 0 || column >= static_cast<int>(record->bkColors.size()))
         return 0xFFFFFFFF;
-    return info->aBkColors[nSubItem];
+    return record->bkColors[column];
 }
 
-DWORD CReportCtrl::GetItemStates(int nItem) const
+DWORD CReportCtrl::GetItemStates(int row) const
 {
-    if (!_IsValidIndex(nItem))
+    if (!IsValidIndex(row))
         return 0;
-    const UINT state = CListCtrl::GetItemState(nItem, LVIS_SELECTED | LVIS_FOCUSED);
+    const UINT state = CListCtrl::GetItemState(row, LVIS_SELECTED | LVIS_FOCUSED);
     DWORD states = (state & LVIS_SELECTED) ? kItemSelected : kItemUnselected;
-    states |= CListCtrl::GetCheck(nItem) ? kItemChecked : kItemUnchecked;
+    states |= CListCtrl::GetCheck(row) ? kItemChecked : kItemUnchecked;
     states |= (state & LVIS_FOCUSED) ? kItemFocused : kItemUnfocused;
     return states;
 }
 
-BOOL CReportCtrl::ExamItemStates(int nItem, DWORD dwStates) const
+BOOL CReportCtrl::ExamItemStates(int row, DWORD states) const
 {
-    if (dwStates == 0 || !_IsValidIndex(nItem))
+    if (states == 0 || !IsValidIndex(row))
         return FALSE;
-    if (dwStates & kItemAll)
+    if (states & kItemAll)
         return TRUE;
-    return (GetItemStates(nItem) & dwStates) == dwStates;
+    return (GetItemStates(row) & states) == states;
 }
 
-BOOL CReportCtrl::SetItemStates(int nItem, DWORD dwNewStates)
+BOOL CReportCtrl::SetItemStates(int row, DWORD states)
 {
-    if (!_IsValidIndex(nItem))
+    if (!IsValidIndex(row))
         return FALSE;
-    const BOOL done = _SetItemStatesNoVerify(nItem, dwNewStates);
-    if (dwNewStates & kItemChecked)
-        _EnsureSingleCheck(nItem);
+    const BOOL done = SetItemStatesNoVerify(row, states);
+    if (states & kItemChecked)
+        EnsureSingleCheck(row);
     return done;
 }
 
-BOOL CReportCtrl::_SetItemStatesNoVerify(int nItem, DWORD dwNewStates)
+BOOL CReportCtrl::SetItemStatesNoVerify(int row, DWORD states)
 {
-    if (!_IsValidIndex(nItem))
+    if (!IsValidIndex(row))
         return FALSE;
     BOOL done = TRUE;
-    if (dwNewStates & kItemSelected)
-        done &= CListCtrl::SetItemState(nItem, LVIS_SELECTED, LVIS_SELECTED);
-    if (dwNewStates & kItemUnselected)
-        done &= CListCtrl::SetItemState(nItem, 0, LVIS_SELECTED);
-    if (dwNewStates & kItemChecked)
-        done &= CListCtrl::SetCheck(nItem, TRUE);
-    if (dwNewStates & kItemUnchecked)
-        done &= CListCtrl::SetCheck(nItem, FALSE);
-    if (dwNewStates & kItemFocused)
-        done &= CListCtrl::SetItemState(nItem, LVIS_FOCUSED, LVIS_FOCUSED);
-    if (dwNewStates & kItemUnfocused)
-        done &= CListCtrl::SetItemState(nItem, 0, LVIS_FOCUSED);
+    if (states & kItemSelected)
+        done &= CListCtrl::SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
+    if (states & kItemUnselected)
+        done &= CListCtrl::SetItemState(row, 0, LVIS_SELECTED);
+    if (states & kItemChecked)
+        done &= CListCtrl::SetCheck(row, TRUE);
+    if (states & kItemUnchecked)
+        done &= CListCtrl::SetCheck(row, FALSE);
+    if (states & kItemFocused)
+        done &= CListCtrl::SetItemState(row, LVIS_FOCUSED, LVIS_FOCUSED);
+    if (states & kItemUnfocused)
+        done &= CListCtrl::SetItemState(row, 0, LVIS_FOCUSED);
     return done;
 }
 
-int CReportCtrl::SetAllItemStates(DWORD dwOldStates, DWORD dwNewStates)
+int CReportCtrl::SetAllItemStates(DWORD when, DWORD states)
 {
-    if (dwOldStates == 0 || dwNewStates == 0)
+    if (when == 0 || states == 0)
         return FALSE;
     int changed = 0;
     const int count = CListCtrl::GetItemCount();
     for (int row = 0; row < count; ++row) {
-        if (ExamItemStates(row, dwOldStates) && _SetItemStatesNoVerify(row, dwNewStates))
+        if (ExamItemStates(row, when) && SetItemStatesNoVerify(row, states))
             ++changed;
     }
-    if (dwNewStates & kItemChecked)
-        _EnsureSingleCheck(-1);
+    if (states & kItemChecked)
+        EnsureSingleCheck(-1);
     return changed;
 }
 
-int CReportCtrl::GetItemCount(DWORD dwStates) const
+int CReportCtrl::GetItemCount(DWORD states) const
 {
     const int count = CListCtrl::GetItemCount();
-    if (dwStates == kItemAll)
+    if (states == kItemAll)
         return count;
     int matching = 0;
     for (int row = 0; row < count; ++row) {
-        if (ExamItemStates(row, dwStates))
+        if (ExamItemStates(row, states))
             ++matching;
     }
     return matching;
 }
 
-int CReportCtrl::GetFirstItem(DWORD dwStates, int nStartAfter) const
+int CReportCtrl::GetFirstItem(DWORD states, int after) const
 {
     const int count = CListCtrl::GetItemCount();
-    for (int row = std::max(nStartAfter, -1) + 1; row < count; ++row) {
-        if (ExamItemStates(row, dwStates))
+    for (int row = std::max(after, -1) + 1; row < count; ++row) {
+        if (ExamItemStates(row, states))
             return row;
     }
     return -1;
 }
 
-int CReportCtrl::GetLastItem(DWORD dwStates, int nStartBefore) const
+int CReportCtrl::GetLastItem(DWORD states, int before) const
 {
     const int count = CListCtrl::GetItemCount();
-    const int first = (nStartBefore < 0 || nStartBefore > count) ? count - 1 : nStartBefore - 1;
+    const int first = (before < 0 || before > count) ? count - 1 : before - 1;
     for (int row = first; row >= 0; --row) {
-        if (ExamItemStates(row, dwStates))
+        if (ExamItemStates(row, states))
             return row;
     }
     return -1;
 }
 
-void CReportCtrl::InvertItems(int nType)
+void CReportCtrl::InvertItems(int kind)
 {
-    if (nType != 0 && nType != 1)
+    if (kind != 0 && kind != 1)
         return;
     const int count = CListCtrl::GetItemCount();
     for (int row = 0; row < count; ++row) {
-        if (nType == 0)
-            _SetItemStatesNoVerify(row, ExamItemStates(row, kItemSelected) ? kItemUnselected : kItemSelected);
+        if (kind == 0)
+            SetItemStatesNoVerify(row, ExamItemStates(row, kItemSelected) ? kItemUnselected : kItemSelected);
         else
-            _SetItemStatesNoVerify(row, ExamItemStates(row, kItemChecked) ? kItemUnchecked : kItemChecked);
+            SetItemStatesNoVerify(row, ExamItemStates(row, kItemChecked) ? kItemUnchecked : kItemChecked);
     }
 }
 
-BOOL CReportCtrl::SetCheck(int nItem, BOOL bCheck)
+BOOL CReportCtrl::SetCheck(int row, BOOL check)
 {
-    if (!_IsValidIndex(nItem))
+    if (!IsValidIndex(row))
         return FALSE;
-    const BOOL done = CListCtrl::SetCheck(nItem, bCheck);
-    if (bCheck)
-        _EnsureSingleCheck(nItem);
+    const BOOL done = CListCtrl::SetCheck(row, check);
+    if (check)
+        EnsureSingleCheck(row);
     return done;
 }
 
-void CReportCtrl::_EnsureSingleCheck(int nItem)
+void CReportCtrl::EnsureSingleCheck(int row)
 {
     if (mCheckboxStyle != kCheckboxSingle)
         return;
-    const int keep = nItem >= 0 ? nItem : GetFirstItem(kItemChecked, -1);
+    const int keep = row >= 0 ? row : GetFirstItem(kItemChecked, -1);
     if (keep < 0)
         return;
     const int count = CListCtrl::GetItemCount();
-    for (int row = 0; row < count; ++row) {
-        if (row != keep && CListCtrl::GetCheck(row))
-            CListCtrl::SetCheck(row, FALSE);
+    for (int other = 0; other < count; ++other) {
+        if (other != keep && CListCtrl::GetCheck(other))
+            CListCtrl::SetCheck(other, FALSE);
     }
 }
 
-BOOL CReportCtrl::SortItems(int nColumn, BOOL bAscending)
+BOOL CReportCtrl::SortItems(int column, BOOL ascending)
 {
     EndEdit(TRUE);
-    if (nColumn < 0 || nColumn >= GetColumnCount() || !IsSortable())
+    if (column < 0 || column >= GetColumnCount() || !IsSortable())
         return FALSE;
-    mSortedColumn = nColumn;
-    mSortAscending = bAscending;
+    mSortedColumn = column;
+    mSortAscending = ascending;
 
-    // Separator rows stay where they are; the rows between them sort on their own.
     const int count = CListCtrl::GetItemCount();
-    for (int first = 0; first < count;) {
-        const int separator = _FindSeparator(first - 1, nColumn);
-        const int last = separator < 0 ? count - 1 : separator - 1;
-        _PartialSort(first, last);
-        first = last + 2;
+    std::vector<CString> texts;
+    texts.reserve(count);
+    for (int row = 0; row < count; ++row)
+        texts.push_back(CListCtrl::GetItemText(row, column));
+    const std::vector<int> order = UTypedSort::Order(texts, ascending != FALSE, mSortSeparator);
+
+    // Every row that moves is copied out before any is written.
+    std::vector<std::pair<int, CRowContent>> moves;
+    for (int row = 0; row < count; ++row) {
+        if (order[row] != row)
+            moves.emplace_back(row, CopyRow(order[row]));
     }
-    NotifyParent(kSortedMessage, static_cast<WPARAM>(nColumn), static_cast<LPARAM>(bAscending));
+    {
+        StNoRedraw quiet(*this);
+        ++mRearranging;
+        for (const auto& move : moves)
+            WriteRow(move.first, move.second);
+        --mRearranging;
+    }
+    NotifyParent(kSortedMessage, static_cast<WPARAM>(column), static_cast<LPARAM>(ascending));
     return TRUE;
 }
 
@@ -887,13 +845,13 @@ BOOL CReportCtrl::IsSortAscending() const
     return mSortAscending;
 }
 
-void CReportCtrl::SetSortSeparator(LPCSTR lpSortSeparator)
+void CReportCtrl::SetSortSeparator(LPCSTR separator)
 {
     delete[] mSortSeparator;
     mSortSeparator = nullptr;
-    if (lpSortSeparator) {
-        mSortSeparator = new char[strlen(lpSortSeparator) + 1];
-        strcpy(mSortSeparator, lpSortSeparator);
+    if (separator) {
+        mSortSeparator = new char[strlen(separator) + 1];
+        strcpy(mSortSeparator, separator);
     }
 }
 
@@ -902,202 +860,154 @@ LPCSTR CReportCtrl::GetSortSeparator() const
     return mSortSeparator;
 }
 
-BOOL CReportCtrl::StartEdit(int nItem, int nSubItem)
+BOOL CReportCtrl::StartEdit(int row, int column)
 {
-    if (!mEditable || !_IsValidIndex(nItem) || nSubItem < 0 || nSubItem >= GetColumnCount())
+    if (!mEditable || !IsValidIndex(row) || column < 0 || column >= GetColumnCount())
         return FALSE;
-    if (nItem == mEditItem && nSubItem == mEditSubItem)
+    if (row == mEditor.GetRow() && column == mEditor.GetColumn())
         return TRUE;
-
     EndEdit(TRUE);
-    mEditItem = nItem;
-    mEditSubItem = nSubItem;
+    mEditor.SetCell(row, column);
     SetAllItemStates(kItemSelected, kItemUnselected);
-    _SetItemStatesNoVerify(nItem, kItemSelected | kItemFocused);
-
-    // The edit window takes its alignment from the column; a new alignment needs a new
-    // window, since an edit control keeps the one it was created with.
-    DWORD alignment = 0;
-    if (_GetHeaderTextFormat(nSubItem, alignment) && alignment != mEditAlignment) {
-        mEditAlignment = alignment;
-        mEdit->DestroyWindow();
-    }
-    if (!mEdit->m_hWnd
-        && !mEdit->Create(mEditAlignment | kEditStyle, CRect(0, 0, 1, 1), this, 0)) {
-        mEditItem = mEditSubItem = -1;
-        return FALSE;
-    }
-    mEdit->SendMessage(WM_SETFONT, static_cast<WPARAM>(SendMessage(WM_GETFONT)), TRUE);
-
-    CRect cell;
-    CListCtrl::GetSubItemRect(nItem, nSubItem, LVIR_LABEL, cell);
-    if (nSubItem != 0 && GetImageList() && GetItemImage(nItem, nSubItem) >= 0)
-        cell.left += kImageWidth;
-    mEdit->MoveWindow(&cell);
-    mEdit->SetWindowText(CListCtrl::GetItemText(nItem, nSubItem));
-    mEdit->ShowWindow(SW_SHOW);
-    mEdit->SetSel(0, -1);
-    mEdit->SendMessage(EM_SCROLLCARET);
-    mEdit->SetFocus();
-    return TRUE;
+    SetItemStatesNoVerify(row, kItemSelected | kItemFocused);
+    return mEditor.Open();
 }
 
-BOOL CReportCtrl::EndEdit(BOOL bCommit)
+BOOL CReportCtrl::EndEdit(BOOL commit)
 {
-    const int row = mEditItem;
-    const int column = mEditSubItem;
-    const bool running = mEditable && _IsValidIndex(row) && column >= 0 && column < GetColumnCount();
-    mEditItem = mEditSubItem = -1;
-    if (!_IsEditVisible())
-        return FALSE;
+    const int row = mEditor.GetRow();
+    const int column = mEditor.GetColumn();
+    const bool running = mEditable && IsValidIndex(row) && column >= 0 && column < GetColumnCount();
     CString text;
-    mEdit->GetWindowText(text);
-    const bool hadFocus = ::GetFocus() == mEdit->m_hWnd;
-    mEdit->ShowWindow(SW_HIDE);
-    // Typing goes on in the list, not nowhere.
-    if (hadFocus)
-        SetFocus();
-    if (!running || !bCommit || strcmp(text, CListCtrl::GetItemText(row, column)) == 0)
+    if (!mEditor.Close(text) || !running || !commit || strcmp(text, CListCtrl::GetItemText(row, column)) == 0)
         return FALSE;
     CListCtrl::SetItemText(row, column, text);
-    _UnsetSortedColumn();
+    UnsetSortedColumn();
     NotifyParent(kEditCommittedMessage, static_cast<WPARAM>(row), static_cast<LPARAM>(column));
     return TRUE;
 }
 
-BOOL CReportCtrl::PreTranslateMessage(MSG* pMsg)
+BOOL CReportCtrl::PreTranslateMessage(MSG* message)
 {
-    if (pMsg->message != WM_KEYDOWN)
-        return CListCtrl::PreTranslateMessage(pMsg);
-    if (!_IsEditVisible()) {
+    if (message->message != WM_KEYDOWN)
+        return CListCtrl::PreTranslateMessage(message);
+    const UINT key = static_cast<UINT>(message->wParam);
+    if (!mEditor.IsOpen()) {
         // The space bar would toggle the check box behind the check-box style's back.
-        return pMsg->wParam == VK_SPACE ? TRUE : CListCtrl::PreTranslateMessage(pMsg);
+        return key == VK_SPACE ? TRUE : CListCtrl::PreTranslateMessage(message);
     }
-    const int row = mEditItem;
-    const int column = mEditSubItem;
-    switch (pMsg->wParam) {
-    case VK_TAB:
-        EndEdit(TRUE);
-        StartEdit(row, column + 1 < GetColumnCount() ? column + 1 : 0);
-        return TRUE;
-    case VK_RETURN:
-        EndEdit(TRUE);
-        return TRUE;
-    case VK_ESCAPE:
-        EndEdit(FALSE);
-        return TRUE;
-    case VK_UP:
-    case VK_DOWN: {
-        const int next = pMsg->wParam == VK_UP ? row - 1 : row + 1;
-        if (!_IsValidIndex(next))
-            break;
-        EndEdit(TRUE);
-        StartEdit(next, column);
-        EnsureVisible(next, FALSE);
+    int row = -1, column = -1;
+    if (key == VK_RETURN || key == VK_ESCAPE) {
+        EndEdit(key == VK_RETURN);
         return TRUE;
     }
-    default:
-        break;
+    if (mEditor.NextCell(key, row, column)) {
+        EndEdit(TRUE);
+        StartEdit(row, column);
+        if (key != VK_TAB)
+            EnsureVisible(row, FALSE);
+        return TRUE;
     }
-    return CListCtrl::PreTranslateMessage(pMsg);
+    return CListCtrl::PreTranslateMessage(message);
 }
 
-BOOL CReportCtrl::_IsValidIndex(int nIndex) const
+BOOL CReportCtrl::IsValidIndex(int row) const
 {
-    return nIndex >= 0 && nIndex < CListCtrl::GetItemCount();
+    return row >= 0 && row < CListCtrl::GetItemCount();
 }
 
-BOOL CReportCtrl::_IsEditVisible() const
+BOOL CReportCtrl::IsEditVisible() const
 {
-    return mEdit->m_hWnd && mEdit->IsWindowVisible();
+    return mEditor.IsOpen();
 }
 
-BOOL CReportCtrl::_IsRearrangingRows() const
+BOOL CReportCtrl::IsRearrangingRows() const
 {
     return mRearranging > 0;
 }
 
-BOOL CReportCtrl::_ItemCheckMonitor(int nIndex, BOOL bBefore, BOOL bAfter, UINT nMsg)
+BOOL CReportCtrl::ItemCheckMonitor(int row, BOOL wasChecked, BOOL isChecked, UINT message)
 {
-    if (!_IsValidIndex(nIndex) || mCheckboxStyle == kCheckboxNone || !bBefore == !bAfter)
+    if (!IsValidIndex(row) || mCheckboxStyle == kCheckboxNone || !wasChecked == !isChecked)
         return FALSE;
     if (mCheckboxStyle == kCheckboxReadOnly) {
-        _SetItemStatesNoVerify(nIndex, bBefore ? kItemChecked : kItemUnchecked);
+        SetItemStatesNoVerify(row, wasChecked ? kItemChecked : kItemUnchecked);
         return TRUE;
     }
-    if (mCheckboxStyle == kCheckboxSingle && bAfter) {
+    if (mCheckboxStyle == kCheckboxSingle && isChecked) {
         SetAllItemStates(kItemChecked, kItemUnchecked);
-        CListCtrl::SetCheck(nIndex, TRUE);
+        CListCtrl::SetCheck(row, TRUE);
     }
     SetAllItemStates(kItemSelected, kItemUnselected);
-    _SetItemStatesNoVerify(nIndex, kItemSelected | kItemFocused);
-    NotifyParent(kCheckChangedMessage, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(nMsg));
+    SetItemStatesNoVerify(row, kItemSelected | kItemFocused);
+    NotifyParent(kCheckChangedMessage, static_cast<WPARAM>(row), static_cast<LPARAM>(message));
     return TRUE;
 }
 
-void CReportCtrl::_MouseClkMonitor(UINT nMsg, CPoint point, BOOL bTriggerEdit)
+void CReportCtrl::MouseClickMonitor(UINT message, CPoint point, BOOL triggerEdit)
 {
     LVHITTESTINFO hit = {};
     hit.pt = point;
     SubItemHitTest(&hit);
     const int row = hit.iItem;
     const BOOL wasChecked = ExamItemStates(row, kItemChecked);
-    const BOOL wasEditing = _IsEditVisible();
+    const BOOL wasEditing = IsEditVisible();
     EndEdit(TRUE);
-    const BOOL wasCurrent = bTriggerEdit && ExamItemStates(row, kItemSelected | kItemFocused);
+    const BOOL wasCurrent = triggerEdit && ExamItemStates(row, kItemSelected | kItemFocused);
 
     Default();
 
-    const BOOL checkHandled = _ItemCheckMonitor(row, wasChecked, ExamItemStates(row, kItemChecked), nMsg);
-    if (bTriggerEdit && mEditable && !checkHandled && !wasEditing && wasCurrent)
+    const BOOL checkHandled = ItemCheckMonitor(row, wasChecked, ExamItemStates(row, kItemChecked), message);
+    if (triggerEdit && mEditable && !checkHandled && !wasEditing && wasCurrent)
         StartEdit(row, hit.iSubItem);
 }
 
 void CReportCtrl::OnLButtonDown(UINT, CPoint point)
 {
-    _MouseClkMonitor(WM_LBUTTONDOWN, point, TRUE);
+    MouseClickMonitor(WM_LBUTTONDOWN, point, TRUE);
 }
 
 void CReportCtrl::OnLButtonDblClk(UINT, CPoint point)
 {
-    _MouseClkMonitor(WM_LBUTTONDBLCLK, point, TRUE);
+    MouseClickMonitor(WM_LBUTTONDBLCLK, point, TRUE);
 }
 
 void CReportCtrl::OnMButtonDown(UINT, CPoint point)
 {
-    _MouseClkMonitor(WM_MBUTTONDOWN, point, FALSE);
+    MouseClickMonitor(WM_MBUTTONDOWN, point, FALSE);
 }
 
 void CReportCtrl::OnMButtonDblClk(UINT, CPoint point)
 {
-    _MouseClkMonitor(WM_MBUTTONDBLCLK, point, FALSE);
+    MouseClickMonitor(WM_MBUTTONDBLCLK, point, FALSE);
 }
 
 void CReportCtrl::OnRButtonDown(UINT, CPoint point)
 {
-    _MouseClkMonitor(WM_RBUTTONDOWN, point, FALSE);
+    MouseClickMonitor(WM_RBUTTONDOWN, point, FALSE);
 }
 
 void CReportCtrl::OnRButtonDblClk(UINT, CPoint point)
 {
-    _MouseClkMonitor(WM_RBUTTONDBLCLK, point, FALSE);
+    MouseClickMonitor(WM_RBUTTONDBLCLK, point, FALSE);
 }
 
-void CReportCtrl::OnColumnclick(NMHDR* pNMHDR, LRESULT* pResult)
+void CReportCtrl::OnColumnclick(NMHDR* notice, LRESULT* result)
 {
-    const int column = reinterpret_cast<NMLISTVIEW*>(pNMHDR)->iSubItem;
+    const int column = reinterpret_cast<NMLISTVIEW*>(notice)->iSubItem;
     SortItems(column, column == mSortedColumn ? !mSortAscending : TRUE);
-    *pResult = 0;
+    *result = 0;
 }
 
-void CReportCtrl::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
+void CReportCtrl::OnCustomDraw(NMHDR* notice, LRESULT* result)
 {
-    NMLVCUSTOMDRAW* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(pNMHDR);
+    NMLVCUSTOMDRAW* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(notice);
+    *result = CDRF_DODEFAULT;
     switch (draw->nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
     case CDDS_ITEMPREPAINT:
-        *pResult = CDRF_NOTIFYSUBITEMDRAW;
-        return;
+        *result = CDRF_NOTIFYSUBITEMDRAW;
+        break;
     case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
         const int row = static_cast<int>(draw->nmcd.dwItemSpec);
         const COLORREF text = GetItemTextColor(row, draw->iSubItem);
@@ -1106,204 +1016,100 @@ void CReportCtrl::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
             draw->clrText = text;
         if (background != 0xFFFFFFFF)
             draw->clrTextBk = background;
-        *pResult = CDRF_DODEFAULT;
-        return;
+        break;
     }
     default:
-        *pResult = CDRF_DODEFAULT;
-        return;
+        break;
     }
 }
 
-CReportCtrl::ROWINFO* CReportCtrl::_AllocItemMemory(DWORD_PTR dwData) const
+CReportCtrl::CRowRecord* CReportCtrl::AllocItemMemory(DWORD_PTR data) const
 {
     const int columns = GetColumnCount();
-    ROWINFO* info = new ROWINFO;
-    info->dwData = dwData;
-    info->aTextColors.assign(columns, ::GetSysColor(COLOR_WINDOWTEXT));
-    info->aBkColors.assign(columns, ::GetSysColor(COLOR_WINDOW));
-    return info;
+    CRowRecord* record = new CRowRecord;
+    record->data = data;
+    record->textColors.assign(columns, ::GetSysColor(COLOR_WINDOWTEXT));
+    record->bkColors.assign(columns, ::GetSysColor(COLOR_WINDOW));
+    return record;
 }
 
-BOOL CReportCtrl::_FreeItemMemory(int nItem)
+BOOL CReportCtrl::FreeItemMemory(int row)
 {
-    ROWINFO* info = _GetRowInfo(nItem);
-    if (!CListCtrl::DeleteItem(nItem))
+    CRowRecord* record = GetRowRecord(row);
+    if (!CListCtrl::DeleteItem(row))
         return FALSE;
-    delete info;
+    delete record;
     return TRUE;
 }
 
-CReportCtrl::ROWINFO* CReportCtrl::_GetRowInfo(int nItem) const
+CReportCtrl::CRowRecord* CReportCtrl::GetRowRecord(int row) const
 {
-    return _IsValidIndex(nItem) ? reinterpret_cast<ROWINFO*>(CListCtrl::GetItemData(nItem)) : nullptr;
+    return IsValidIndex(row) ? reinterpret_cast<CRowRecord*>(CListCtrl::GetItemData(row)) : nullptr;
 }
 
-void CReportCtrl::_UpdateColumn(int nColumn, BOOL bInsert)
+void CReportCtrl::UpdateColumn(int column, BOOL inserted)
 {
     const COLORREF text = ::GetSysColor(COLOR_WINDOWTEXT);
     const COLORREF background = ::GetSysColor(COLOR_WINDOW);
     const int count = CListCtrl::GetItemCount();
+    const size_t at = static_cast<size_t>(column);
     for (int row = 0; row < count; ++row) {
-        ROWINFO* info = _GetRowInfo(row);
-        if (!info)
+        CRowRecord* record = GetRowRecord(row);
+        if (!record)
             continue;
-        const size_t at = static_cast<size_t>(nColumn);
-        if (bInsert) {
-            info->aTextColors.insert(info->aTextColors.begin() + std::min(at, info->aTextColors.size()), text);
-            info->aBkColors.insert(info->aBkColors.begin() + std::min(at, info->aBkColors.size()), background);
+        if (inserted) {
+            record->textColors.insert(record->textColors.begin() + std::min(at, record->textColors.size()), text);
+            record->bkColors.insert(record->bkColors.begin() + std::min(at, record->bkColors.size()), background);
         } else {
-            if (at < info->aTextColors.size())
-                info->aTextColors.erase(info->aTextColors.begin() + at);
-            if (at < info->aBkColors.size())
-                info->aBkColors.erase(info->aBkColors.begin() + at);
+            if (at < record->textColors.size())
+                record->textColors.erase(record->textColors.begin() + at);
+            if (at < record->bkColors.size())
+                record->bkColors.erase(record->bkColors.begin() + at);
         }
     }
 }
 
-void CReportCtrl::_UnsetSortedColumn()
+void CReportCtrl::UnsetSortedColumn()
 {
     mSortedColumn = -1;
     mSortAscending = TRUE;
 }
 
-BOOL CReportCtrl::_GetHeaderTextFormat(int nColumn, DWORD& dwFormat) const
-{
-    CHeaderCtrl* header = GetHeaderCtrl();
-    HDITEMA item = {};
-    item.mask = HDI_FORMAT;
-    if (!header || !header->GetItem(nColumn, &item))
-        return FALSE;
-    if (item.fmt & HDF_CENTER)
-        dwFormat = ES_CENTER;
-    else if (item.fmt & HDF_RIGHT)
-        dwFormat = ES_RIGHT;
-    else
-        dwFormat = ES_LEFT;
-    return TRUE;
-}
-
-int CReportCtrl::_CompareItems(int nItem1, int nItem2) const
-{
-    const CString text1 = CListCtrl::GetItemText(nItem1, mSortedColumn);
-    const CString text2 = CListCtrl::GetItemText(nItem2, mSortedColumn);
-
-    unsigned long hex1 = 0, hex2 = 0;
-    if (IsHexNumber(text1, hex1) && IsHexNumber(text2, hex2))
-        return CompareValues(hex1, hex2);
-    double number1 = 0, number2 = 0;
-    if (IsDecimalNumber(text1, number1) && IsDecimalNumber(text2, number2))
-        return CompareValues(number1, number2);
-    COleDateTime date1, date2;
-    if (date1.ParseDateTime(text1, 0, LANG_USER_DEFAULT) && date2.ParseDateTime(text2, 0, LANG_USER_DEFAULT))
-        return date1 < date2 ? -1 : (date2 < date1 ? 1 : 0);
-    return Sign(_mbscmp(reinterpret_cast<const unsigned char*>(static_cast<LPCSTR>(text1)),
-                        reinterpret_cast<const unsigned char*>(static_cast<LPCSTR>(text2))));
-}
-
-void CReportCtrl::_PartialSort(int nStart, int nEnd)
-{
-    if (nStart >= nEnd || !_IsValidIndex(nStart) || !_IsValidIndex(nEnd))
-        return;
-    std::vector<int> order;
-    order.reserve(nEnd - nStart + 1);
-    for (int row = nStart; row <= nEnd; ++row)
-        order.push_back(row);
-    _QuickSortRecursive(order.data(), 0, static_cast<int>(order.size()) - 1);
-
-    std::vector<ROWCONTENT> rows;
-    rows.reserve(order.size());
-    for (int row : order)
-        rows.push_back(_CopyRow(row));
-    ++mRearranging;
-    for (size_t i = 0; i < rows.size(); ++i)
-        _WriteRow(nStart + static_cast<int>(i), rows[i]);
-    --mRearranging;
-}
-
-void CReportCtrl::_QuickSortRecursive(int* pArr, int nLow, int nHigh)
-{
-    // The smaller part recurses and the larger one loops, so that the stack stays shallow
-    // whatever the order of the rows.
-    while (nLow < nHigh) {
-        const int pivot = pArr[(nLow + nHigh) / 2];
-        int left = nLow;
-        int right = nHigh;
-        while (left <= right) {
-            if (mSortAscending) {
-                while (_CompareItems(pArr[left], pivot) < 0)
-                    ++left;
-                while (_CompareItems(pArr[right], pivot) > 0)
-                    --right;
-            } else {
-                while (_CompareItems(pArr[left], pivot) > 0)
-                    ++left;
-                while (_CompareItems(pArr[right], pivot) < 0)
-                    --right;
-            }
-            if (left <= right) {
-                std::swap(pArr[left], pArr[right]);
-                ++left;
-                --right;
-            }
-        }
-        if (right - nLow < nHigh - left) {
-            _QuickSortRecursive(pArr, nLow, right);
-            nLow = left;
-        } else {
-            _QuickSortRecursive(pArr, left, nHigh);
-            nHigh = right;
-        }
-    }
-}
-
-int CReportCtrl::_FindSeparator(int nStartAfter, int nColumn) const
-{
-    if (!mSortSeparator)
-        return -1;
-    const int count = CListCtrl::GetItemCount();
-    for (int row = std::max(nStartAfter, -1) + 1; row < count; ++row) {
-        if (CListCtrl::GetItemText(row, nColumn) == mSortSeparator)
-            return row;
-    }
-    return -1;
-}
-
-void CReportCtrl::_StringSplit(const CString& str, std::vector<CString>& parts, char chDelimiter)
+void CReportCtrl::StringSplit(const CString& text, std::vector<CString>& parts, char delimiter)
 {
     parts.clear();
     int start = 0;
-    while (start <= str.GetLength()) {
-        int end = str.Find(chDelimiter, start);
+    while (start <= text.GetLength()) {
+        int end = text.Find(delimiter, start);
         if (end < 0)
-            end = str.GetLength();
+            end = text.GetLength();
         if (end > start)
-            parts.push_back(str.Mid(start, end - start));
+            parts.push_back(text.Mid(start, end - start));
         start = end + 1;
     }
 }
 
-CReportCtrl::ROWCONTENT CReportCtrl::_CopyRow(int nItem) const
+CReportCtrl::CRowContent CReportCtrl::CopyRow(int row) const
 {
-    ROWCONTENT content;
-    content.nStates = CListCtrl::GetItemState(nItem, static_cast<UINT>(-1));
-    content.pInfo = _GetRowInfo(nItem);
+    CRowContent content;
+    content.states = CListCtrl::GetItemState(row, static_cast<UINT>(-1));
+    content.record = GetRowRecord(row);
     const int columns = std::max(GetColumnCount(), 1);
     for (int column = 0; column < columns; ++column) {
-        content.aImages.push_back(GetItemImage(nItem, column));
-        content.aTexts.push_back(CListCtrl::GetItemText(nItem, column));
+        content.images.push_back(GetItemImage(row, column));
+        content.texts.push_back(CListCtrl::GetItemText(row, column));
     }
     return content;
 }
 
-void CReportCtrl::_WriteRow(int nItem, const ROWCONTENT& content)
+void CReportCtrl::WriteRow(int row, const CRowContent& content)
 {
-    for (size_t column = 0; column < content.aTexts.size(); ++column) {
-        CListCtrl::SetItem(nItem, static_cast<int>(column), LVIF_TEXT | LVIF_IMAGE, content.aTexts[column],
-                           content.aImages[column], 0, 0, 0);
+    for (size_t column = 0; column < content.texts.size(); ++column) {
+        CListCtrl::SetItem(row, static_cast<int>(column), LVIF_TEXT | LVIF_IMAGE, content.texts[column],
+                           content.images[column], 0, 0, 0);
     }
-    CListCtrl::SetItemData(nItem, reinterpret_cast<DWORD_PTR>(content.pInfo));
-    CListCtrl::SetItemState(nItem, content.nStates, static_cast<UINT>(-1));
+    CListCtrl::SetItemData(row, reinterpret_cast<DWORD_PTR>(content.record));
+    CListCtrl::SetItemState(row, content.states, static_cast<UINT>(-1));
 }
 
 void CReportCtrl::NotifyParent(UINT message, WPARAM wParam, LPARAM lParam)

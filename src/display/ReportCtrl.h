@@ -1,4 +1,6 @@
 #pragma once
+#include "display/ReportCellEditor.h"
+
 #include "afxlistctl.h"
 
 #include <vector>
@@ -32,8 +34,10 @@
 //   when that was the caller's, null when it was the control's own.
 // - SetCheckboxeStyle ignores styles other than 0 to 3.
 // - While the control moves rows (sorting, MoveTo, SwapItems) each row's states travel
-//   with its record; derived controls see _IsRearrangingRows() and leave the list-view's
+//   with its record; derived controls see IsRearrangingRows() and leave the list-view's
 //   item-change notifications of that time alone, for they are no user's doing.
+// - A sort reads the column's texts once and rewrites only the rows that move (UTypedSort
+//   gives the order); the list-view does not redraw until the rows are all in place.
 class AFX_EXT_CLASS CReportCtrl : public CListCtrl {
     DECLARE_DYNAMIC(CReportCtrl)
 public:
@@ -69,186 +73,171 @@ public:
     ~CReportCtrl() override;
 
     // Creation and style. A null rectangle covers the parent's client area.
-    virtual BOOL Create(CWnd* pParentWnd, UINT nID, const RECT* pRect = nullptr,
-                        DWORD dwStyle = WS_BORDER | WS_TABSTOP);
+    virtual BOOL Create(CWnd* parent, UINT id, const RECT* rect = nullptr, DWORD style = WS_BORDER | WS_TABSTOP);
     using CListCtrl::Create;
-    DWORD SetExtendedStyle(DWORD dwNewStyle);
-    BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
-    BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
-    void SetGridLines(BOOL bSet = TRUE);
-    void SetCheckboxeStyle(int nStyle = kCheckboxNormal);
+    DWORD SetExtendedStyle(DWORD style);
+    BOOL ModifyStyle(DWORD remove, DWORD add, UINT flags = 0);
+    BOOL ModifyStyleEx(DWORD remove, DWORD add, UINT flags = 0);
+    void SetGridLines(BOOL set = TRUE);
+    void SetCheckboxeStyle(int style = kCheckboxNormal);
     int GetCheckboxStyle() const;
     BOOL HasColumnHeader() const;
-    BOOL SetSortable(BOOL bSet);
+    BOOL SetSortable(BOOL set);
     BOOL IsSortable() const;
-    void SetEditable(BOOL bSet = TRUE);
+    void SetEditable(BOOL set = TRUE);
     BOOL IsEditable() const;
     void ResizeToFitParent();
     CEdit* GetEditControl();
 
     // Columns and header.
     int GetColumnCount() const;
-    int InsertColumn(int nCol, const LVCOLUMNA* pColumn);
-    int InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT,
-                     int nWidth = -1, int nSubItem = -1);
-    BOOL DeleteColumn(int nCol);
+    int InsertColumn(int column, const LVCOLUMNA* definition);
+    int InsertColumn(int column, LPCSTR heading, int format = LVCFMT_LEFT, int width = -1, int subItem = -1);
+    BOOL DeleteColumn(int column);
     BOOL DeleteAllColumns();
     // Rebuilds the columns from "heading[,width[,alignment]];..." (alignment 1 centre, 2
     // right, anything else left; width 100 when missing). Deletes all rows first. TRUE
     // when at least one column was added.
-    BOOL SetColumnHeader(const CString& strHeadings);
-    CString GetHeaderText(int nColumn) const;
-    BOOL SetHeaderText(int nColumn, LPCSTR lpText);
-    BOOL SetHeaderImage(int nColumn, int nImageIndex, BOOL bLeftSide = TRUE);
-    int GetHeaderImage(int nColumn) const;
-    CImageList* SetHeaderImageList(CImageList* pImageList);
-    CImageList* SetHeaderImageList(UINT nBitmapID, COLORREF crMask = RGB(255, 0, 255));
+    BOOL SetColumnHeader(const CString& headings);
+    CString GetHeaderText(int column) const;
+    BOOL SetHeaderText(int column, LPCSTR text);
+    BOOL SetHeaderImage(int column, int image, BOOL leftSide = TRUE);
+    int GetHeaderImage(int column) const;
+    CImageList* SetHeaderImageList(CImageList* images);
+    CImageList* SetHeaderImageList(UINT bitmapId, COLORREF mask = RGB(255, 0, 255));
 
     // Rows.
-    int InsertItem(int nIndex, LPCSTR lpText);
-    int InsertItem(int nIndex, LPCSTR lpText, int nImage);
-    int InsertItem(const LVITEMA* pItem);
-    int InsertItem(UINT nMask, int nItem, LPCSTR lpszItem, UINT nState, UINT nStateMask,
-                   int nImage, LPARAM lParam);
+    int InsertItem(int row, LPCSTR text);
+    int InsertItem(int row, LPCSTR text, int image);
+    int InsertItem(const LVITEMA* item);
+    int InsertItem(UINT mask, int row, LPCSTR text, UINT state, UINT stateMask, int image, LPARAM data);
     // Row texts from column 0 on, ended by a null text: InsertItemEx(row, "a", "b", nullptr).
-    int InsertItemEx(int nItem, LPCSTR lpText, ...);
-    BOOL DeleteItem(int nItem, BOOL bSelectNextItem = FALSE);
+    int InsertItemEx(int row, LPCSTR text, ...);
+    BOOL DeleteItem(int row, BOOL selectNext = FALSE);
     // Deletes the rows in the given states (kItemAll: all of them); returns how many.
-    int DeleteAllItems(DWORD dwStates = kItemAll);
-    int MoveTo(int nItem, int nNewPosition);
-    int MoveUp(int nItem, int nCount = 1);
-    int MoveDown(int nItem, int nCount = 1);
-    int MoveToTop(int nItem);
-    int MoveToBottom(int nItem);
-    BOOL SwapItems(int nItem1, int nItem2);
+    int DeleteAllItems(DWORD states = kItemAll);
+    int MoveTo(int row, int newRow);
+    int MoveUp(int row, int count = 1);
+    int MoveDown(int row, int count = 1);
+    int MoveToTop(int row);
+    int MoveToBottom(int row);
+    BOOL SwapItems(int row1, int row2);
 
     // Cell contents.
-    BOOL SetItemText(int nItem, int nSubItem, LPCSTR lpText);
-    BOOL SetItemText(int nItem, int nSubItem, char val);
-    BOOL SetItemText(int nItem, int nSubItem, int val);
-    BOOL SetItemText(int nItem, int nSubItem, long val);
-    BOOL SetItemText(int nItem, int nSubItem, UINT val);
-    BOOL SetItemText(int nItem, int nSubItem, unsigned long val);
+    BOOL SetItemText(int row, int column, LPCSTR text);
+    BOOL SetItemText(int row, int column, char value);
+    BOOL SetItemText(int row, int column, int value);
+    BOOL SetItemText(int row, int column, long value);
+    BOOL SetItemText(int row, int column, UINT value);
+    BOOL SetItemText(int row, int column, unsigned long value);
     // A negative precision writes as many decimals as needed.
-    BOOL SetItemText(int nItem, int nSubItem, double val, int nPrecision = -1);
-    BOOL SetItemText(int nItem, int nSubItem, const COleDateTime& dateTime, DWORD dwFlags = 0);
-    BOOL SetItemImage(int nItem, int nSubItem, int nImageIndex);
-    int GetItemImage(int nItem, int nSubItem) const;
-    BOOL SetItemData(int nItem, DWORD_PTR dwData);
-    DWORD_PTR GetItemData(int nItem) const;
-    BOOL SetItem(const LVITEMA* pItem);
-    BOOL SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, int nImage, UINT nState,
-                 UINT nStateMask, LPARAM lParam);
-    BOOL GetItem(LVITEMA* pItem) const;
-    CImageList* SetImageList(CImageList* pImageList);
-    BOOL SetImageList(UINT nBitmapID, COLORREF crMask = RGB(255, 0, 255));
+    BOOL SetItemText(int row, int column, double value, int precision = -1);
+    BOOL SetItemText(int row, int column, const COleDateTime& date, DWORD flags = 0);
+    BOOL SetItemImage(int row, int column, int image);
+    int GetItemImage(int row, int column) const;
+    BOOL SetItemData(int row, DWORD_PTR data);
+    DWORD_PTR GetItemData(int row) const;
+    BOOL SetItem(const LVITEMA* item);
+    BOOL SetItem(int row, int column, UINT mask, LPCSTR text, int image, UINT state, UINT stateMask, LPARAM data);
+    BOOL GetItem(LVITEMA* item) const;
+    CImageList* SetImageList(CImageList* images);
+    BOOL SetImageList(UINT bitmapId, COLORREF mask = RGB(255, 0, 255));
     CImageList* GetImageList() const;
 
     // Colours; 0xFFFFFFFF means the system's window text (or window) colour. An invalid
     // row or column widens the change to every row or column.
-    void SetItemTextColor(int nItem = -1, int nSubItem = -1, COLORREF color = 0xFFFFFFFF,
-                          BOOL bRedraw = TRUE);
-    void SetItemBkColor(int nItem = -1, int nSubItem = -1, COLORREF color = 0xFFFFFFFF,
-                        BOOL bRedraw = TRUE);
-    COLORREF GetItemTextColor(int nItem, int nSubItem) const;
-    COLORREF GetItemBkColor(int nItem, int nSubItem) const;
+    void SetItemTextColor(int row = -1, int column = -1, COLORREF color = 0xFFFFFFFF, BOOL redraw = TRUE);
+    void SetItemBkColor(int row = -1, int column = -1, COLORREF color = 0xFFFFFFFF, BOOL redraw = TRUE);
+    COLORREF GetItemTextColor(int row, int column) const;
+    COLORREF GetItemBkColor(int row, int column) const;
 
     // States and checks.
-    DWORD GetItemStates(int nItem) const;
-    BOOL ExamItemStates(int nItem, DWORD dwStates) const;
-    BOOL SetItemStates(int nItem, DWORD dwNewStates);
-    int SetAllItemStates(DWORD dwOldStates, DWORD dwNewStates);
-    int GetItemCount(DWORD dwStates = kItemAll) const;
-    int GetFirstItem(DWORD dwStates = kItemAll, int nStartAfter = -1) const;
-    int GetLastItem(DWORD dwStates = kItemAll, int nStartBefore = -1) const;
+    DWORD GetItemStates(int row) const;
+    BOOL ExamItemStates(int row, DWORD states) const;
+    BOOL SetItemStates(int row, DWORD states);
+    int SetAllItemStates(DWORD when, DWORD states);
+    int GetItemCount(DWORD states = kItemAll) const;
+    int GetFirstItem(DWORD states = kItemAll, int after = -1) const;
+    int GetLastItem(DWORD states = kItemAll, int before = -1) const;
     // 0 inverts every row's selection, 1 every row's check mark.
-    void InvertItems(int nType);
-    BOOL SetCheck(int nItem, BOOL bCheck = TRUE);
+    void InvertItems(int kind);
+    BOOL SetCheck(int row, BOOL check = TRUE);
 
     // Sorting.
-    BOOL SortItems(int nColumn, BOOL bAscending);
+    BOOL SortItems(int column, BOOL ascending);
     int GetSortedColumn() const;
     BOOL IsSortAscending() const;
-    void SetSortSeparator(LPCSTR lpSortSeparator);
+    void SetSortSeparator(LPCSTR separator);
     LPCSTR GetSortSeparator() const;
 
     // In-place editing.
-    BOOL StartEdit(int nItem, int nSubItem);
-    BOOL EndEdit(BOOL bCommit = TRUE);
+    BOOL StartEdit(int row, int column);
+    BOOL EndEdit(BOOL commit = TRUE);
 
-    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL PreTranslateMessage(MSG* message) override;
 
 protected:
     // One per row, in the row's list-view item data.
-    struct ROWINFO {
-        DWORD_PTR dwData;
-        std::vector<COLORREF> aTextColors;
-        std::vector<COLORREF> aBkColors;
+    struct CRowRecord {
+        DWORD_PTR data;
+        std::vector<COLORREF> textColors;
+        std::vector<COLORREF> bkColors;
     };
 
     // One row's contents, for moving it.
-    struct ROWCONTENT {
-        UINT nStates;
-        ROWINFO* pInfo;
-        std::vector<int> aImages;
-        std::vector<CString> aTexts;
+    struct CRowContent {
+        UINT states;
+        CRowRecord* record;
+        std::vector<int> images;
+        std::vector<CString> texts;
     };
 
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     void PreSubclassWindow() override;
 
-    BOOL _IsValidIndex(int nIndex) const;
-    BOOL _IsEditVisible() const;
+    BOOL IsValidIndex(int row) const;
+    BOOL IsEditVisible() const;
     // Applies the check-box style to a change of a row's check mark caused by a click.
-    BOOL _ItemCheckMonitor(int nIndex, BOOL bBefore, BOOL bAfter, UINT nMsg);
-    void _MouseClkMonitor(UINT nMsg, CPoint point, BOOL bTriggerEdit);
-    // With the single-check style, unchecks every row but nItem (or but the first checked
-    // row when nItem is negative).
-    void _EnsureSingleCheck(int nItem);
-    BOOL _SetItemStatesNoVerify(int nItem, DWORD dwNewStates);
-    ROWINFO* _AllocItemMemory(DWORD_PTR dwData) const;
+    BOOL ItemCheckMonitor(int row, BOOL wasChecked, BOOL isChecked, UINT message);
+    void MouseClickMonitor(UINT message, CPoint point, BOOL triggerEdit);
+    // With the single-check style, unchecks every row but row (or but the first checked
+    // row when row is negative).
+    void EnsureSingleCheck(int row);
+    BOOL SetItemStatesNoVerify(int row, DWORD states);
+    CRowRecord* AllocItemMemory(DWORD_PTR data) const;
     // Deletes a row of the list-view, then its record.
-    BOOL _FreeItemMemory(int nItem);
-    ROWINFO* _GetRowInfo(int nItem) const;
-    void _UpdateColumn(int nColumn, BOOL bInsert);
-    void _UnsetSortedColumn();
-    // The ES_ alignment of a column's heading; FALSE when the header item cannot be read.
-    BOOL _GetHeaderTextFormat(int nColumn, DWORD& dwFormat) const;
-    int _CompareItems(int nItem1, int nItem2) const;
-    void _PartialSort(int nStart, int nEnd);
-    void _QuickSortRecursive(int* pArr, int nLow, int nHigh);
-    int _FindSeparator(int nStartAfter, int nColumn) const;
+    BOOL FreeItemMemory(int row);
+    CRowRecord* GetRowRecord(int row) const;
+    void UpdateColumn(int column, BOOL inserted);
+    void UnsetSortedColumn();
     // The non-empty pieces of a text between delimiters.
-    static void _StringSplit(const CString& str, std::vector<CString>& parts, char chDelimiter);
-    ROWCONTENT _CopyRow(int nItem) const;
+    static void StringSplit(const CString& text, std::vector<CString>& parts, char delimiter);
+    CRowContent CopyRow(int row) const;
     // Texts and images first, then the record, then the states, so that whoever hears of
     // a state change finds the row's own record.
-    void _WriteRow(int nItem, const ROWCONTENT& content);
-    BOOL _IsRearrangingRows() const;
+    void WriteRow(int row, const CRowContent& content);
+    BOOL IsRearrangingRows() const;
 
-    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg int OnCreate(LPCREATESTRUCT createStruct);
     afx_msg void OnDestroy();
-    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
-    afx_msg void OnMButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnMButtonDblClk(UINT nFlags, CPoint point);
-    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnRButtonDblClk(UINT nFlags, CPoint point);
-    afx_msg void OnColumnclick(NMHDR* pNMHDR, LRESULT* pResult);
-    afx_msg void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnLButtonDown(UINT flags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT flags, CPoint point);
+    afx_msg void OnMButtonDown(UINT flags, CPoint point);
+    afx_msg void OnMButtonDblClk(UINT flags, CPoint point);
+    afx_msg void OnRButtonDown(UINT flags, CPoint point);
+    afx_msg void OnRButtonDblClk(UINT flags, CPoint point);
+    afx_msg void OnColumnclick(NMHDR* notice, LRESULT* result);
+    afx_msg void OnCustomDraw(NMHDR* notice, LRESULT* result);
     DECLARE_MESSAGE_MAP()
 
 private:
-    void ApplyCellColor(int nItem, int nSubItem, COLORREF color, bool bText, BOOL bRedraw);
+    void ApplyCellColor(int row, int column, COLORREF color, bool text, BOOL redraw);
     void NotifyParent(UINT message, WPARAM wParam, LPARAM lParam);
 
-    CEdit* mEdit;
+    CReportCellEditor mEditor;
     char* mSortSeparator;
     BOOL mEditable;
-    int mEditItem;
-    int mEditSubItem;
     int mCheckboxStyle;
-    DWORD mEditAlignment;
     CImageList mItemImages;
     CImageList mHeaderImages;
     int mSortedColumn;

@@ -1,11 +1,24 @@
 #pragma once
-// Object display controls: lists and reports of persistent objects.
+// Object display controls: lists, reports, trees, combo boxes and node windows of
+// persistent objects, and dragging them.
+#include "display/TypedSort.h"
+#include "display/ReportCellEditor.h"
 #include "display/ReportCtrl.h"
 #include "display/FriendlyListControl.h"
 #include "display/ListControlUtils.h"
+#include "display/RowIndex.h"
+#include "display/ObjectListBinding.h"
 #include "display/ObjectControlDisplay.h"
 #include "display/ObjectListDisplay.h"
 #include "display/ObjectListControl.h"
 #include "display/FastObjectListControl.h"
 #include "display/DrawObjectListControl.h"
 #include "display/ObjectReportControl.h"
+#include "display/DragIndicator.h"
+#include "display/PersistObjectDropTarget.h"
+#include "display/PersistObjectDataSource.h"
+#include "display/ObjectTreeDisplay.h"
+#include "display/ObjectTreeControl.h"
+#include "display/ObjectComboBox.h"
+#include "display/ObjectNode.h"
+#include "display/ObjectNodeWindow.h"

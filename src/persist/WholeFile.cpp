@@ -11,8 +11,10 @@ bool UWholeFile::Read(const char* path, UINT shareMode, CHandle& data)
         return false;
     try {
         const ULONGLONG length = file.GetLength();
-        // Readers may add a terminating zero, so one byte of the range stays free.
-        if (length >= ULONG_MAX || !data.Allocate(static_cast<unsigned long>(length), true, false))
+        // Readers add a terminating zero: the room for it is there from the start, so that
+        // adding it does not copy the whole file once more.
+        if (length >= ULONG_MAX || !data.Allocate(static_cast<unsigned long>(length) + 1, false, false) ||
+            !data.Allocate(static_cast<unsigned long>(length), true, false))
             return false;
         UINT read = 0;
         if (length > 0)

@@ -11,8 +11,8 @@
 class AFX_EXT_CLASS UWholeFile {
 public:
     // The file's bytes, exactly, opened for reading with shareMode (one of CFile's share
-    // flags). False when the file cannot be opened, read or held in memory; data is then
-    // empty.
+    // flags), with room for one byte more (a terminating zero) already reserved. False
+    // when the file cannot be opened, read or held in memory; data is then empty.
     static bool Read(const char* path, UINT shareMode, CHandle& data);
     // Makes size bytes of data the whole content of path. The file's folder must exist.
     static bool Replace(const char* path, const void* data, unsigned long size);

@@ -2,6 +2,7 @@
 #include "afx.h"
 #include "tnwbscut.h"
 
+#include <memory>
 #include <vector>
 
 // One element of the library's small XML dialect: a key (the element name) and either a
@@ -19,6 +20,13 @@
 // kept in ascending byte order of their keys; a child added later comes after children
 // with an equal key, and FindChild gives the first of them.
 //
+// A child's key may change while it is in the list: through SetKey, assignment, Reset or
+// Parse of the child, or through the reference that GetKey hands out. The child then tells
+// its parent, which puts it in its new place before its next lookup, after the children
+// of an equal key, as if it had just been added. A key changed through that reference is
+// seen by the parent's next lookup: a caller that keeps the reference beyond that and
+// changes the key later takes it again with GetKey.
+//
 // Decisions of this library:
 // - Parsing, writing, copying and deleting never recurse: a tree a million levels deep is
 //   handled with heap-held work lists, so no document can exhaust the call stack.
@@ -35,7 +43,11 @@
 // - Children are found by binary search over the sorted list: O(log n) per lookup. A child
 //   that arrives out of order is appended and the list is sorted (stably) when it is next
 //   looked at, so n children in any order cost one sort instead of n insertions into the
-//   middle of the list.
+//   middle of the list. A child whose key changed costs one move within the list.
+// - Nodes live in UXmlNodeHeap: a document's nodes cost no system heap call each, and a
+//   large list of children is sorted on copies of its keys rather than on the nodes.
+// - Write writes all of the node or, when its text does not fit in memory, nothing: the
+//   handle then holds what it held before.
 // - A copy is a deep copy: the copy owns copies of the children (plain nodes) and has no
 //   parent; assignment keeps the node's own parent.
 class AFX_EXT_CLASS CXmlNode {
@@ -45,16 +57,22 @@ public:
     CXmlNode& operator=(const CXmlNode& other);
     virtual ~CXmlNode();
 
+    static void* operator new(size_t size);
+    static void operator delete(void* block, size_t size);
+
     static CString MakeXmlKey(const char* name);
 
     // Empties key and value and deletes every child.
     void Reset();
 
     void SetKey(const char* name);
+    // The key, to change in place; the parent looks at it again before its next lookup.
     CString& GetKey();
+    const CString& GetKey() const;
     // Refuses a text holding "<": the value then stays as it was.
     void SetValue(const char* text);
     CString& GetValue();
+    const CString& GetValue() const;
 
     CString GetStartTag() const;
     CString GetEndTag() const;
@@ -89,24 +107,45 @@ public:
 
 private:
     struct ParseFrame;
+    class CTextOut;
 
-    const char* ParseOpenElements(std::vector<ParseFrame>& open, const char* text);
+    const char* ParseOpenElements(std::vector<ParseFrame>& open, std::vector<CXmlNode*>& children,
+                                  const char* text);
+    // Puts child at the end of the list, noting when that is out of order.
+    void AppendChild(CXmlNode* child);
+    // Makes the children gathered at the end of children, from first on, this node's.
+    void AdoptChildren(std::vector<CXmlNode*>& children, size_t first);
     static int CompareNodes(const void* item1, const void* item2);
+    // Before this node's key changes (or may change): the parent looks at it again.
+    void KeyMayChange();
+    // Puts children whose key changed and children added out of order in their places.
+    void SettleChildren() const;
     void SortChildren() const;
     // The index of the first child whose key is not less than key.
     int LowerBound(const char* key) const;
-    // Moves the children into doomed and empties the list, for deletion without recursion.
-    void HandOverChildren(std::vector<CXmlNode*>& doomed);
+    // Moves the children into handed and empties the list, for deletion without recursion
+    // or for another parent; the children still name this node as their parent.
+    void HandOverChildren(std::vector<CXmlNode*>& handed);
+    void DeleteChildren();
     void CopyChildrenOf(const CXmlNode& other);
-    // What the text form puts before a node's children; true when children follow and
-    // WriteClosing must end the node.
-    bool WriteOpening(CHandle& out, unsigned short depth);
-    void WriteClosing(CHandle& out, unsigned short depth);
+    // Writes this node's subtree in CXmlNode's text form.
+    void WriteTree(CTextOut& out);
+    // Asks for the memory that a walk over list, now at index, will soon want.
+    static void PrefetchAhead(const CPointerList& list, int index);
 
     CXmlNode* mParent;
     CString mKey;
     CString mValue;
-    // Sorting does not change what the node holds, so const lookups may do it.
+    // Settling does not change what the node holds, so const lookups may do it.
     mutable CPointerList mChildren;
     mutable bool mChildrenUnsorted;
+    // Whether this node is among the watched children of its parent.
+    bool mKeyWatched;
+    // Children whose key may have changed since this node last looked, each with its key
+    // as it was then; made when the first is watched.
+    struct SKeyWatch {
+        CXmlNode* child;
+        CString key;
+    };
+    mutable std::unique_ptr<std::vector<SKeyWatch>> mWatchedKeys;
 };

@@ -5,11 +5,13 @@
 #include "persist/XmlValueText.h"
 #include "tnwwndut.h"
 
+#include <climits>
 #include <cstring>
 
 CXmlWriter::CXmlWriter()
     : mCurrentNode(nullptr)
     , mWriteFailed(false)
+    , mTextSize(0)
 {
 }
 
@@ -17,6 +19,7 @@ CXmlWriter::CXmlWriter(const CXmlWriter& other)
     : mFilePath(other.mFilePath)
     , mCurrentNode(nullptr)
     , mWriteFailed(false)
+    , mTextSize(0)
 {
 }
 
@@ -56,11 +59,16 @@ void CXmlWriter::EnterNode(const char* name)
 {
     if (mCurrentNode) {
         mCurrentNode = mCurrentNode->AddNode(name);
-        return;
+    } else {
+        CXmlDocument* document = new CXmlDocument;
+        document->SetKey(name);
+        mCurrentNode = document;
+        // The declaration line.
+        mTextSize = std::strlen(CXmlDocument::kDeclaration) + 2;
     }
-    CXmlDocument* document = new CXmlDocument;
-    document->SetKey(name);
-    mCurrentNode = document;
+    // "<key>" and "</key>" on lines of their own.
+    const CXmlNode* entered = mCurrentNode;
+    mTextSize += 2 * static_cast<unsigned long long>(entered->GetKey().GetLength()) + 9;
 }
 
 void CXmlWriter::WriteValue(const char* name, const char* text)
@@ -68,10 +76,14 @@ void CXmlWriter::WriteValue(const char* name, const char* text)
     if (!mCurrentNode)
         return;
     // Most values need no references: they are not copied for nothing.
-    if (text && std::strpbrk(text, "<&"))
-        mCurrentNode->AddValue(name, UXmlValueText::Encode(text));
-    else
-        mCurrentNode->AddValue(name, text);
+    const char* at = text ? text : "";
+    while (*at && *at != '<' && *at != '&')
+        ++at;
+    const CXmlNode* added =
+        *at ? mCurrentNode->AddValue(name, UXmlValueText::Encode(text)) : mCurrentNode->AddValue(name, text);
+    // "<key>value</key>" on a line.
+    if (added)
+        mTextSize += 2 * static_cast<unsigned long long>(added->GetKey().GetLength()) + added->GetValue().GetLength() + 7;
 }
 
 void CXmlWriter::LeaveNode()
@@ -83,9 +95,22 @@ void CXmlWriter::LeaveNode()
         return;
     }
     CHandle buffer;
+    // Only room: when it cannot be had, the text finds room as it grows, or fails whole.
+    if (mTextSize < ULONG_MAX)
+        buffer.Allocate(static_cast<unsigned long>(mTextSize), false, false);
     mCurrentNode->Write(buffer, 0);
-    mWriteFailed = !WriteData(buffer);
+    mWriteFailed = !IsWhole(buffer, *mCurrentNode) || !WriteData(buffer);
     DropDocument();
+}
+
+bool CXmlWriter::IsWhole(const CHandle& text, const CXmlNode& document)
+{
+    // A node writes all of itself or, when its text does not fit in memory, nothing; the
+    // declaration line comes first either way.
+    const unsigned long declaration = static_cast<unsigned long>(std::strlen(CXmlDocument::kDeclaration)) + 2;
+    const bool hasElements = !document.GetKey().IsEmpty() &&
+                             (!document.GetValue().IsEmpty() || document.GetChildCount() > 0);
+    return hasElements ? text.GetSize() > declaration : text.GetSize() == declaration;
 }
 
 bool CXmlWriter::WriteData(CHandle& data)

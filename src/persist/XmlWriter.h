@@ -13,7 +13,8 @@
 //   (UWholeFile::Replace): a crash or a full disk while writing leaves the previous file
 //   as it was.
 // - LeaveNode reports nothing, as before; HasWriteFailed tells afterwards whether the
-//   last document left could not be written at any path.
+//   last document left could not be written at any path. A document whose text does not
+//   fit in memory is not written at all: the file keeps what it held.
 // - A value holding "<" is kept, written with character references (UXmlValueText);
 //   CXmlNode::SetValue itself still refuses such a text.
 // - A copy takes the file path only: an open document stays with the writer that built it.
@@ -39,8 +40,13 @@ public:
 
 private:
     void DropDocument();
+    // Whether text holds all that document writes.
+    static bool IsWhole(const CHandle& text, const CXmlNode& document);
 
     CString mFilePath;
     CXmlNode* mCurrentNode;
     bool mWriteFailed;
+    // No less than the bytes of the open document's text, so that the text is written
+    // into room made once.
+    unsigned long long mTextSize;
 };

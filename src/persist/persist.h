@@ -1,14 +1,22 @@
 #pragma once
 // Persistence: the XML layer, the storages built on it and on the settings store, the
-// persistence front doors and the named objects.
+// persistence front doors, the named objects, the inspector storages and dialogs, the
+// data host and property commands over Automation objects.
+#include "persist/ListControlPersistStorage.h"
 #include "persist/NamedData.h"
 #include "persist/NamedObject.h"
 #include "persist/NamedValue.h"
+#include "persist/ObjectInspectorDialog.h"
+#include "persist/ObjectPropertyDialog.h"
 #include "persist/PerUserPath.h"
+#include "persist/PersistDataHost.h"
 #include "persist/PersistStorage.h"
 #include "persist/PersistUtils.h"
+#include "persist/PropertyCommand.h"
+#include "persist/PropertyTextStorage.h"
 #include "persist/RegistryPersistStorage.h"
 #include "persist/TextLoadLimit.h"
+#include "persist/TreeControlPersistStorage.h"
 #include "persist/WholeFile.h"
 #include "persist/XmlDocument.h"
 #include "persist/XmlNode.h"

@@ -33,3 +33,25 @@
 #define IDC_TNW_IP_ADDRESS 10079
 #define IDC_TNW_APPLY_TO_ALL 10082
 #define IDC_TNW_VOLUME 10090
+
+// The object inspector dialogs: a tree of the saved object, or its properties as a list.
+#define IDD_TNW_OBJECT_INSPECTOR 10092
+#define IDC_TNW_OBJECT_TREE 10088
+#define IDD_TNW_OBJECT_PROPERTIES 11029
+#define IDC_TNW_PROPERTY_LIST 10089
+
+// The download dialog, its controls and the row images of its list.
+#define IDD_TNW_DOWNLOAD 10096
+#define IDC_TNW_DOWNLOAD_LIST 10092
+#define IDC_TNW_DOWNLOAD_DESCRIPTION 10093
+#define IDC_TNW_CHECK_STARTUP 10094
+#define IDC_TNW_SHOW_ADDITIONAL 10096
+#define IDB_TNW_DOWNLOAD 10097
+
+// The bitmap-framed buttons' five faces, side by side.
+#define IDB_TNW_XP_BUTTON 10088
+
+// The screen tools: the frozen-screen dialog, and the window picker's face and pointer.
+#define IDD_TNW_DESKTOP 10002
+#define IDI_TNW_WINDOW_PICKER 10083
+#define IDC_TNW_WINDOW_PICKER 10085

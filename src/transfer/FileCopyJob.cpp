@@ -147,10 +147,21 @@ CFileCopyJob::EOutcome CFileCopyJob::WriteRange(const CString& temporaryPath)
 {
     std::unique_ptr<CFile> target(CreateTargetFile());
     std::unique_ptr<char[]> buffer(new (std::nothrow) char[kChunkSize]);
-    if (!target || !buffer || !target->Open(temporaryPath, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite))
+    // The temporary file was made empty a moment ago and is opened as it is: truncating a
+    // file makes the file system push all of its data towards the disk when it is closed
+    // (ext4 under Wine does, to protect files rewritten in place), which a new file is
+    // spared, and which cost a copy about a sixth of its time.
+    const UINT mode = CFile::modeCreate | CFile::modeNoTruncate | CFile::modeWrite | CFile::shareDenyWrite;
+    if (!target || !buffer || !target->Open(temporaryPath, mode))
         return kFailed;
     const __int64 length = GetLength();
     try {
+        // Ours alone since it was made, so it can only be empty; a file that is not would
+        // keep bytes beyond those copied.
+        if (target->GetLength() != 0) {
+            target->Abort();
+            return kFailed;
+        }
         while (mDone < length) {
             if (mCancelled) {
                 target->Abort();

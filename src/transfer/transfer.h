@@ -1,5 +1,26 @@
 #pragma once
-// Transfer: copy jobs, the copy thread and the revolving copier.
+// Transfer and devices: copy jobs, the copy thread and the revolving copier; the device
+// finder and controller; Windows Mobile, iTunes and Windows Media Player access; and the
+// file syncers that put a finished file on a device or into a media library.
 #include "transfer/FileCopyJob.h"
 #include "transfer/FileCopyThread.h"
 #include "transfer/FileRevolvingCopier.h"
+#include "transfer/DeviceFinder.h"
+#include "transfer/DeviceDispatcher.h"
+#include "transfer/DeviceController.h"
+#include "transfer/WmRemoteAPI.h"
+#include "transfer/WmFileUpload.h"
+#include "transfer/WmRemote.h"
+#include "transfer/InterfaceRef.h"
+#include "transfer/iTunesInterfaces.h"
+#include "transfer/iTune.h"
+#include "transfer/iTuneContent.h"
+#include "transfer/iTunesPlayList.h"
+#include "transfer/iTuneRingtone.h"
+#include "transfer/PmcRemote.h"
+#include "transfer/FileSyncer.h"
+#include "transfer/PhysicalFileSyncer.h"
+#include "transfer/CopyFileSyncer.h"
+#include "transfer/WindowsMobileSyncer.h"
+#include "transfer/iTunesSyncer.h"
+#include "transfer/WmpSyncer.h"

@@ -1,14 +1,8 @@
 #pragma once
-#include "afxwin.h"
+#include "util/SystemCursor.h"
 
 // Shows the wait cursor while it exists and gives back the cursor that was there before.
-class AFX_EXT_CLASS StWaitCursor {
+class AFX_EXT_CLASS StWaitCursor : public StSystemCursor {
 public:
-    StWaitCursor();
-    ~StWaitCursor();
-    StWaitCursor(const StWaitCursor&) = delete;
-    StWaitCursor& operator=(const StWaitCursor&) = delete;
-
-private:
-    HCURSOR mPrevious;
+    StWaitCursor() : StSystemCursor(IDC_WAIT) {}
 };

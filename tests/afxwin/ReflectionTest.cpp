@@ -69,7 +69,7 @@ TEST(Reflection, EveryControlColourMessageReachesTheChildWithItsKind)
     CParentWnd parent;
     ASSERT_TRUE(parent.CreateHidden());
     CColoredChild child;
-    ASSERT_TRUE(child.Create("STATIC", "text", WS_VISIBLE, CRect(0, 0, 100, 20), &parent, kChildId));
+    ASSERT_TRUE(child.Create("STATIC", "", WS_VISIBLE, CRect(0, 0, 100, 20), &parent, kChildId));
 
     CMemoryCanvas canvas(4, 4, kWhite);
     const UINT messages[] = { WM_CTLCOLORMSGBOX, WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX, WM_CTLCOLORBTN,

@@ -40,6 +40,26 @@ std::string LookAtComponents(HWND dialog, std::map<std::string, std::string>& co
     return columns + std::to_string(rows) + " rows";
 }
 
+BOOL CALLBACK FindBanner(HWND child, LPARAM found)
+{
+    char className[16] = {};
+    ::GetClassNameA(child, className, sizeof className);
+    if (lstrcmpiA(className, "Static") == 0 && (::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP &&
+        ::SendMessageA(child, STM_GETIMAGE, IMAGE_BITMAP, 0))
+        *reinterpret_cast<HWND*>(found) = child;
+    return TRUE;
+}
+
+// Whatever the dialog font makes of the dialog's width, the banner fills it.
+bool BannerSpansTheDialog(HWND dialog)
+{
+    HWND banner = nullptr;
+    ::EnumChildWindows(dialog, FindBanner, reinterpret_cast<LPARAM>(&banner));
+    RECT bannerRect = {}, client = {};
+    return banner && ::GetClientRect(banner, &bannerRect) && ::GetClientRect(dialog, &client) &&
+           bannerRect.right == client.right;
+}
+
 TEST(AboutDialogTest, ListsTheLibrariesBesideTheProgramWithTheirVersions)
 {
     const std::string appFolder = UDirectoryUtils::GetAppDirectory();
@@ -51,9 +71,11 @@ TEST(AboutDialogTest, ListsTheLibrariesBesideTheProgramWithTheirVersions)
     std::string columns;
     std::map<std::string, std::string> components;
     std::string texts;
+    bool bannerSpans = false;
     CDialogDriver driver("About Tarnwell Test Product", [&](HWND dialog) {
         columns = LookAtComponents(dialog, components);
         texts = CDialogDriver::TextOf(dialog, IDC_ABOUT_PRODUCT) + "|" + CDialogDriver::TextOf(dialog, IDC_ABOUT_VERSION);
+        bannerSpans = BannerSpansTheDialog(dialog);
         CDialogDriver::Press(dialog, IDOK);
     });
     CAboutDialog::About("Tarnwell Test Product");
@@ -61,6 +83,7 @@ TEST(AboutDialogTest, ListsTheLibrariesBesideTheProgramWithTheirVersions)
     ::RemoveDirectoryA(folderNamedLikeALibrary.c_str());
     ::DeleteFileA(fakeLibrary.c_str());
 
+    EXPECT_TRUE(bannerSpans);
     EXPECT_EQ(texts, "Tarnwell Test Product|") << "the test program carries no version resource";
     EXPECT_EQ(columns, "Component 240;Version 80;" + std::to_string(components.size()) + " rows");
     const std::string libraryVersion = CVersion((appFolder + "tnwmfcut.dll").c_str()).GetVersionText();

@@ -1,4 +1,5 @@
 #include "AppUnderTest.h"
+#include "OwnWindows.h"
 
 #include "res/resource.h"
 
@@ -36,7 +37,7 @@ int main(int argc, char** argv)
         return 2;
     if (!sTheApp.InitInstance())
         return 3;
-    sTheApp.splash = ::FindWindowA(nullptr, "Splash");
+    sTheApp.splash = FindOwnWindow(nullptr, "Splash");
     sTheApp.splashVisible = ::IsWindowVisible(sTheApp.splash) != FALSE;
     sTheApp.splashExStyle = ::GetWindowLongA(sTheApp.splash, GWL_EXSTYLE);
     ::GetWindowRect(sTheApp.splash, &sTheApp.splashRect);

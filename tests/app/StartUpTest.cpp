@@ -1,5 +1,6 @@
 #include "AppUnderTest.h"
 #include "MessagePump.h"
+#include "OwnWindows.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,7 @@ namespace {
 
 HWND SplashWindow()
 {
-    return ::FindWindowA(nullptr, "Splash");
+    return FindOwnWindow(nullptr, "Splash");
 }
 
 TEST(StartUpTest, TheCommandLineIsReadAsARawLine)

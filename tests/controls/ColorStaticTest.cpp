@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <vector>
 
 namespace {
@@ -50,10 +52,17 @@ protected:
         label.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.DC().m_hDC), PRF_CLIENT);
     }
 
+    // The colour that most of the painted static shows, wherever the font puts the text.
     COLORREF Background()
     {
         Paint();
-        return canvas.Pixel(58, 18);
+        std::map<COLORREF, int> counts;
+        for (int y = 0; y < 20; ++y) {
+            for (int x = 0; x < 60; ++x)
+                ++counts[canvas.Pixel(x, y)];
+        }
+        return std::max_element(counts.begin(), counts.end(),
+                                [](const auto& a, const auto& b) { return a.second < b.second; })->first;
     }
 
     // How many pixels of the painted static have the colour.

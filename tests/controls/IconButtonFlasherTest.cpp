@@ -1,6 +1,7 @@
 #include "controls/IconButtonFlasher.h"
 
 #include "MessagePump.h"
+#include "OwnWindows.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
@@ -66,9 +67,9 @@ TEST_F(IconButtonFlasherTest, DestroyingAnActiveFlasherStopsItsTimer)
         CIconButtonFlasher flasher;
         flasher.SetButton(&button);
         flasher.Activate(true);
-        EXPECT_NE(::FindWindowA(nullptr, "Timers"), nullptr);
+        EXPECT_NE(FindOwnWindow(nullptr, "Timers"), nullptr);
     }
-    EXPECT_EQ(::FindWindowA(nullptr, "Timers"), nullptr) << "no timer is left active";
+    EXPECT_EQ(FindOwnWindow(nullptr, "Timers"), nullptr) << "no timer is left active";
 
     CIconButtonFlasher withoutButton;
     withoutButton.SetIcons(IDI_FIRST, IDI_SECOND);

@@ -1,4 +1,5 @@
 #include "MessagePump.h"
+#include "OwnWindows.h"
 
 #include "tnwmfcut.h"
 
@@ -13,7 +14,7 @@ namespace {
 
 HWND DispatcherWindow()
 {
-    return ::FindWindowA(nullptr, "Timers");
+    return FindOwnWindow(nullptr, "Timers");
 }
 
 // Counts the ticks of the timers it listens to and runs an optional action inside each.

@@ -1,4 +1,5 @@
 #include "MessagePump.h"
+#include "OwnWindows.h"
 
 #include "tnwmfcut.h"
 
@@ -74,7 +75,7 @@ private:
 
 HWND DispatcherWindow()
 {
-    return ::FindWindowA(nullptr, "Threads");
+    return FindOwnWindow(nullptr, "Threads");
 }
 
 } // namespace

@@ -1,10 +1,9 @@
 #include "UserInput.h"
 
-#include "MessagePump.h"
-
 #include <gtest/gtest.h>
 
 namespace UserInput {
+namespace {
 
 void Deliver()
 {
@@ -17,14 +16,14 @@ void Deliver()
     }
 }
 
-void Click(HWND window, CPoint point, UINT downMessage)
+} // namespace
+
+void Click(HWND window, CPoint point)
 {
-    const WPARAM button = downMessage == WM_RBUTTONDOWN ? MK_RBUTTON
-                          : downMessage == WM_MBUTTONDOWN ? MK_MBUTTON : MK_LBUTTON;
     const LPARAM where = MAKELPARAM(point.x, point.y);
     ::PostMessageA(window, WM_MOUSEMOVE, 0, where);
-    ::PostMessageA(window, downMessage, button, where);
-    ::PostMessageA(window, downMessage + 1, 0, where);
+    ::PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
+    ::PostMessageA(window, WM_LBUTTONUP, 0, where);
     Deliver();
 }
 
@@ -35,27 +34,21 @@ CPoint CellPoint(CListCtrl& list, int row, int column)
     return cell.CenterPoint();
 }
 
-CPoint CheckBoxPoint(CListCtrl& list, int row)
+void ClickCell(CListCtrl& list, int row, int column)
+{
+    Click(list.m_hWnd, CellPoint(list, row, column));
+}
+
+void ClickCheckBox(CListCtrl& list, int row)
 {
     CRect box;
     EXPECT_TRUE(list.GetItemRect(row, &box, LVIR_BOUNDS));
     LVHITTESTINFO hit = {};
     for (hit.pt = CPoint(box.left + 1, box.CenterPoint().y); hit.pt.x < box.right; ++hit.pt.x) {
         if (list.HitTest(&hit) == row && (hit.flags & LVHT_ONITEMSTATEICON))
-            return hit.pt;
+            return Click(list.m_hWnd, hit.pt);
     }
     ADD_FAILURE() << "row " << row << " shows no check box";
-    return box.TopLeft();
-}
-
-void ClickCell(CListCtrl& list, int row, int column, UINT downMessage)
-{
-    Click(list.m_hWnd, CellPoint(list, row, column), downMessage);
-}
-
-void ClickCheckBox(CListCtrl& list, int row)
-{
-    Click(list.m_hWnd, CheckBoxPoint(list, row));
 }
 
 void ClickHeader(CListCtrl& list, int column)
@@ -66,24 +59,21 @@ void ClickHeader(CListCtrl& list, int column)
     Click(header->m_hWnd, item.CenterPoint());
 }
 
-void PressKey(UINT virtualKey)
+void PressKey(UINT virtualKey, UINT modifier)
 {
     HWND focus = ::GetFocus();
     ASSERT_NE(focus, nullptr) << "no window has the focus";
-    ::PostMessageA(focus, WM_KEYDOWN, virtualKey, 1);
-    ::PostMessageA(focus, WM_KEYUP, virtualKey, 0xC0000001);
-    Deliver();
-}
-
-void PressKeyWith(UINT modifier, UINT virtualKey)
-{
     // Controls read modifiers from the keyboard state, which posted keys do not change.
     BYTE keys[256];
     ::GetKeyboardState(keys);
     const BYTE previous = keys[modifier];
-    keys[modifier] |= 0x80;
-    ::SetKeyboardState(keys);
-    PressKey(virtualKey);
+    if (modifier) {
+        keys[modifier] |= 0x80;
+        ::SetKeyboardState(keys);
+    }
+    ::PostMessageA(focus, WM_KEYDOWN, virtualKey, 1);
+    ::PostMessageA(focus, WM_KEYUP, virtualKey, 0xC0000001);
+    Deliver();
     keys[modifier] = previous;
     ::SetKeyboardState(keys);
 }
@@ -98,6 +88,22 @@ void Type(const char* text)
 }
 
 } // namespace UserInput
+
+std::vector<std::string> ColumnTexts(CListCtrl& list, int column)
+{
+    std::vector<std::string> texts;
+    for (int row = 0; row < list.GetItemCount(); ++row)
+        texts.push_back(static_cast<LPCSTR>(list.GetItemText(row, column)));
+    return texts;
+}
+
+std::vector<int> SelectedRows(CListCtrl& list)
+{
+    std::vector<int> rows;
+    for (int row = list.GetNextItem(-1, LVNI_SELECTED); row != -1; row = list.GetNextItem(row, LVNI_SELECTED))
+        rows.push_back(row);
+    return rows;
+}
 
 CHostWnd::CHostWnd()
 {

@@ -1,4 +1,4 @@
-#include "AllValues.h"
+#include "tnwmfcut.h"
 
 #include "DialogDriver.h"
 #include "ScratchFolder.h"
@@ -19,14 +19,30 @@ public:
     void LoadSelf(const char*, CPersistStorage& storage) override { storage.Load("Left", mLeft); }
 };
 
-// The settings of an application: a count, a title, a switch and a window's place.
+unsigned long RunningMark()
+{
+    return CRegistry("Crash Guard", "Running", nullptr).GetValue(99);
+}
+
+// The settings of an application: a count, a title, a switch and a window's place. Notes
+// the crash guard's running mark while it loads.
 class CAppSettings : public CPersistObject {
 public:
     long mCount = 0;
     CString mTitle;
     bool mEnabled = true;
     CWindowPlace mWindow;
+    unsigned long markWhileLoading = 99;
 
+    static CAppSettings Example()
+    {
+        CAppSettings settings;
+        settings.mCount = 3;
+        settings.mTitle = "My Converter";
+        settings.mEnabled = false;
+        settings.mWindow.mLeft = 10;
+        return settings;
+    }
     void SaveSelf(const char*, CPersistStorage& storage) override
     {
         storage.Save("Count", mCount);
@@ -36,22 +52,13 @@ public:
     }
     void LoadSelf(const char*, CPersistStorage& storage) override
     {
+        markWhileLoading = RunningMark();
         storage.Load("Count", mCount);
         UPersistUtils::Load(storage, "Title", mTitle);
         storage.Load("Enabled", mEnabled);
         mWindow.Load("Window", storage);
     }
 };
-
-CAppSettings Example()
-{
-    CAppSettings settings;
-    settings.mCount = 3;
-    settings.mTitle = "My Converter";
-    settings.mEnabled = false;
-    settings.mWindow.mLeft = 10;
-    return settings;
-}
 
 // A file name of its own in the application-data folders, removed at the end from both.
 class DataFile {
@@ -77,30 +84,19 @@ private:
     std::string mName;
 };
 
-unsigned long RunningMark()
-{
-    return CRegistry("Crash Guard", "Running", nullptr).GetValue(99);
-}
-
-// Notes the crash guard's running mark while it loads.
-class CMarkWatcher : public CAppSettings {
-public:
-    unsigned long markWhileLoading = 99;
-    void LoadSelf(const char* name, CPersistStorage& storage) override
-    {
-        markWhileLoading = RunningMark();
-        CAppSettings::LoadSelf(name, storage);
-    }
-};
-
 const int kFileNameBox = 0x47C;
 const int kFileTypesBox = 0x470;
 
-std::string FirstFilter(HWND dialog)
+// Types path into the file dialog and presses button, noting the dialog's first filter.
+CDialogDriver AnswerFileDialog(const char* title, const std::string& path, int button, std::string& filter)
 {
-    char text[256] = {};
-    ::SendDlgItemMessageA(dialog, kFileTypesBox, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(text));
-    return text;
+    return CDialogDriver(title, [path, button, &filter](HWND dialog) {
+        char text[256] = {};
+        ::SendDlgItemMessageA(dialog, kFileTypesBox, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(text));
+        filter = text;
+        CDialogDriver::Type(dialog, kFileNameBox, path.c_str());
+        CDialogDriver::Press(dialog, button);
+    }, 15000);
 }
 
 // Every test keeps the crash guard's mark and its files in a settings store of its own.
@@ -114,7 +110,7 @@ protected:
 TEST_F(PersistStorageFront, DefaultSaveWritesTheSettingsFileLineByLine)
 {
     DataFile file;
-    CAppSettings saved = Example();
+    CAppSettings saved = CAppSettings::Example();
     bool written = false;
     EXPECT_TRUE(UPersistStorage::DefaultSave(saved, "Settings", file.Name(), written));
     EXPECT_TRUE(written);
@@ -137,22 +133,35 @@ TEST_F(PersistStorageFront, DefaultSaveWritesTheSettingsFileLineByLine)
     EXPECT_EQ(loaded.mWindow.mLeft, 10);
 }
 
-TEST_F(PersistStorageFront, DefaultAndSystemLoadsWithoutADocumentLeaveTheObjectAlone)
+TEST_F(PersistStorageFront, LoadsWithoutADocumentLeaveTheObjectAloneButADirectLoadReadsAnyFile)
 {
     DataFile file;
-    CAppSettings object = Example();
+    CAppSettings object = CAppSettings::Example();
     EXPECT_FALSE(UPersistStorage::DefaultLoad(object, "Settings", file.Name()));
     EXPECT_FALSE(UPersistStorage::SystemLoad(object, "Settings", file.Name()));
     ASSERT_TRUE(WriteWholeFile(file.UserPath(), "Count=4\r\n"));
     EXPECT_FALSE(UPersistStorage::DefaultLoad(object, "Settings", file.Name()));
     EXPECT_EQ(object.mCount, 3);
-    EXPECT_EQ(object.mTitle, "My Converter");
+
+    ScratchFolder folder;
+    EXPECT_FALSE(UPersistStorage::DirectLoad(object, folder.File("missing.xml").c_str()));
+    EXPECT_FALSE(UPersistStorage::DirectLoad(object, nullptr));
+    EXPECT_EQ(object.mCount, 3);
+    ASSERT_TRUE(WriteWholeFile(folder.File("other.xml"),
+                               kDeclarationLine + "<Anything>\r\n<Count>8</Count>\r\n</Anything>\r\n"));
+    EXPECT_TRUE(UPersistStorage::DirectLoad(object, folder.File("other.xml").c_str()));
+    EXPECT_EQ(object.mCount, 8) << "the root is entered whatever its name";
+    // A file that holds no document still loads: every value as missing.
+    ASSERT_TRUE(WriteWholeFile(folder.File("empty.xml"), ""));
+    EXPECT_TRUE(UPersistStorage::DirectLoad(object, folder.File("empty.xml").c_str()));
+    EXPECT_EQ(object.mCount, 0);
+    EXPECT_EQ(object.mTitle, "My Converter") << "a missing text stays";
 }
 
 TEST_F(PersistStorageFront, SystemFilesLieInTheAllUsersFolderUnlessTheUserHasACopy)
 {
     DataFile file;
-    CAppSettings saved = Example();
+    CAppSettings saved = CAppSettings::Example();
     bool written = false;
     EXPECT_TRUE(UPersistStorage::SystemSave(saved, "Shared Settings", file.Name(), written));
     EXPECT_TRUE(written);
@@ -162,10 +171,8 @@ TEST_F(PersistStorageFront, SystemFilesLieInTheAllUsersFolderUnlessTheUserHasACo
     CAppSettings loaded;
     EXPECT_TRUE(UPersistStorage::SystemLoad(loaded, "Shared Settings", file.Name()));
     EXPECT_EQ(loaded.mTitle, "My Converter");
-
-    CAppSettings mine = Example();
-    mine.mTitle = "Mine";
-    UPersistStorage::DefaultSave(mine, "Shared Settings", file.Name());
+    saved.mTitle = "Mine";
+    UPersistStorage::DefaultSave(saved, "Shared Settings", file.Name());
     EXPECT_TRUE(UPersistStorage::SystemLoad(loaded, "Shared Settings", file.Name()));
     EXPECT_EQ(loaded.mTitle, "Mine") << "the per-user copy wins";
 }
@@ -177,115 +184,70 @@ TEST_F(PersistStorageFront, SavesReportTrueButTellWhetherTheFileWasWritten)
     ASSERT_TRUE(WriteWholeFile(blocker.UserPath(), "in the way"));
     ASSERT_TRUE(WriteWholeFile(blocker.CommonPath(), "in the way"));
     const std::string blocked = std::string(blocker.Name()) + "\\Data.xml";
-    CAppSettings settings = Example();
+    CAppSettings settings = CAppSettings::Example();
     bool written = true;
     EXPECT_TRUE(UPersistStorage::DefaultSave(settings, "Settings", blocked.c_str(), written));
     EXPECT_FALSE(written);
-    EXPECT_TRUE(UPersistStorage::DefaultSave(settings, "Settings", blocked.c_str()));
     written = true;
     EXPECT_TRUE(UPersistStorage::SystemSave(settings, "Settings", blocked.c_str(), written));
     EXPECT_FALSE(written);
     EXPECT_EQ(ReadWholeFile(blocker.UserPath()), "in the way");
 }
 
-TEST_F(PersistStorageFront, DirectLoadReadsAnyFileThatExists)
-{
-    ScratchFolder folder;
-    CAppSettings object = Example();
-    EXPECT_FALSE(UPersistStorage::DirectLoad(object, folder.File("missing.xml").c_str()));
-    EXPECT_FALSE(UPersistStorage::DirectLoad(object, nullptr));
-    EXPECT_EQ(object.mCount, 3);
-
-    ASSERT_TRUE(WriteWholeFile(folder.File("other.xml"),
-                               kDeclarationLine + "<Anything>\r\n<Count>8</Count>\r\n</Anything>\r\n"));
-    EXPECT_TRUE(UPersistStorage::DirectLoad(object, folder.File("other.xml").c_str()));
-    EXPECT_EQ(object.mCount, 8) << "the root is entered whatever its name";
-
-    // A file that holds no document still loads: every value as missing.
-    ASSERT_TRUE(WriteWholeFile(folder.File("empty.xml"), ""));
-    EXPECT_TRUE(UPersistStorage::DirectLoad(object, folder.File("empty.xml").c_str()));
-    EXPECT_EQ(object.mCount, 0);
-    EXPECT_EQ(object.mTitle, "My Converter") << "a missing text stays";
-}
-
-TEST_F(PersistStorageFront, SaveAndLoadRunTheObjectThroughTheStorageGiven)
-{
-    CAllValues saved = CAllValues::Extremes(10);
-    CPersistStorage storage;
-    EXPECT_TRUE(UPersistStorage::Save(saved, "Values", storage));
-    unsigned long size = 0;
-    const unsigned char* image = storage.GetData(size);
-    ASSERT_NE(image, nullptr);
-    CHandle copy;
-    copy.Append(image, size);
-    CPersistStorage reading;
-    reading.SetData(copy.GetBuffer(), copy.GetSize());
-    CAllValues loaded;
-    EXPECT_TRUE(UPersistStorage::Load(loaded, "Values", reading));
-    EXPECT_EQ(loaded.Describe(), saved.Describe());
-}
-
-TEST_F(PersistStorageFront, DefaultLoadSkipsTheSettingsAfterACrashedRun)
+TEST_F(PersistStorageFront, DefaultLoadsSkipTheSettingsAfterACrashedRun)
 {
     DataFile file;
-    CAppSettings saved = Example();
+    CAppSettings saved = CAppSettings::Example();
     UPersistStorage::DefaultSave(saved, "Settings", file.Name());
 
     // The last run ended without destroying its guard.
     CRegistry("Crash Guard", "Running", nullptr).SetValue(1);
-    CMarkWatcher loaded;
+    CAppSettings loaded;
     EXPECT_FALSE(UPersistStorage::DefaultLoad(loaded, "Settings", file.Name()));
-    EXPECT_EQ(loaded.mCount, 0) << "nothing loaded";
-    EXPECT_EQ(loaded.markWhileLoading, 99u);
-
+    EXPECT_EQ(loaded.markWhileLoading, 99u) << "nothing loaded";
     // That load ended cleanly, so the next one loads, marked as running meanwhile.
     EXPECT_EQ(RunningMark(), 0u);
     EXPECT_TRUE(UPersistStorage::DefaultLoad(loaded, "Settings", file.Name()));
     EXPECT_EQ(loaded.mCount, 3);
     EXPECT_EQ(loaded.markWhileLoading, 1u) << "a crash while loading skips the file next time";
     EXPECT_EQ(RunningMark(), 0u);
-}
 
-TEST_F(PersistStorageFront, DefaultLoadAsksTheApplicationsGuardAndLeavesItsMarkAlone)
-{
-    DataFile file;
-    CAppSettings saved = Example();
-    UPersistStorage::DefaultSave(saved, "Settings", file.Name());
-
+    // With the application's guard alive, its answer counts and its mark stays.
     CRegistry("Crash Guard", "Running", nullptr).SetValue(1);
     {
         StCrashGuard application;
         ASSERT_TRUE(application.Crashed());
-        CAppSettings loaded;
-        EXPECT_FALSE(UPersistStorage::DefaultLoad(loaded, "Settings", file.Name()));
-        EXPECT_FALSE(UPersistStorage::SystemLoad(loaded, "Settings", file.Name()));
-        EXPECT_FALSE(UPersistStorage::DefaultLoad(loaded, "Settings", file.Name())) << "for the whole run";
-        EXPECT_EQ(loaded.mCount, 0);
+        CAppSettings skipped;
+        EXPECT_FALSE(UPersistStorage::DefaultLoad(skipped, "Settings", file.Name()));
+        EXPECT_FALSE(UPersistStorage::SystemLoad(skipped, "Settings", file.Name()));
+        EXPECT_FALSE(UPersistStorage::DefaultLoad(skipped, "Settings", file.Name())) << "for the whole run";
     }
     {
         StCrashGuard application;
         ASSERT_FALSE(application.Crashed());
-        CAppSettings loaded;
-        EXPECT_TRUE(UPersistStorage::DefaultLoad(loaded, "Settings", file.Name()));
-        EXPECT_EQ(loaded.mCount, 3);
+        CAppSettings later;
+        EXPECT_TRUE(UPersistStorage::DefaultLoad(later, "Settings", file.Name()));
         EXPECT_EQ(RunningMark(), 1u) << "a crash later in this run must still be seen";
     }
     EXPECT_EQ(RunningMark(), 0u);
 }
 
-TEST_F(PersistStorageFront, PromptedSaveAndLoadUseTheFileTheUserPicks)
+TEST_F(PersistStorageFront, PromptedSaveAndLoadUseTheFileTheUserPicksAndACancelTouchesNothing)
 {
     ScratchFolder folder;
     const std::string path = folder.File("picked.xml");
-    CAppSettings saved = Example();
+    CAppSettings saved = CAppSettings::Example();
     std::string filter;
-    bool written = false;
+    bool written = true;
     {
-        CDialogDriver save("Save File", [&](HWND dialog) {
-            filter = FirstFilter(dialog);
-            CDialogDriver::Type(dialog, kFileNameBox, path.c_str());
-            CDialogDriver::Press(dialog, IDOK);
-        }, 15000);
+        CDialogDriver cancel = AnswerFileDialog("Save File", folder.File("never.xml"), IDCANCEL, filter);
+        EXPECT_FALSE(UPersistStorage::PromptSave(saved, "xml", "Data", written));
+        EXPECT_TRUE(cancel.Acted());
+    }
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(UFileUtils::FileExist(folder.File("never.xml").c_str()));
+    {
+        CDialogDriver save = AnswerFileDialog("Save File", path, IDOK, filter);
         EXPECT_TRUE(UPersistStorage::PromptSave(saved, "xml", "Data", written));
         EXPECT_TRUE(save.Acted());
     }
@@ -295,38 +257,17 @@ TEST_F(PersistStorageFront, PromptedSaveAndLoadUseTheFileTheUserPicks)
 
     CAppSettings loaded;
     {
-        CDialogDriver open("Open File", [&](HWND dialog) {
-            filter = FirstFilter(dialog);
-            CDialogDriver::Type(dialog, kFileNameBox, path.c_str());
-            CDialogDriver::Press(dialog, IDOK);
-        }, 15000);
+        CDialogDriver cancel = AnswerFileDialog("Open File", path, IDCANCEL, filter);
+        EXPECT_FALSE(UPersistStorage::PromptLoad(loaded, "xml", "Data"));
+        EXPECT_TRUE(cancel.Acted());
+    }
+    EXPECT_EQ(loaded.mCount, 0);
+    {
+        CDialogDriver open = AnswerFileDialog("Open File", path, IDOK, filter);
         EXPECT_TRUE(UPersistStorage::PromptLoad(loaded, "xml", "Data"));
         EXPECT_TRUE(open.Acted());
     }
     EXPECT_EQ(filter, "Data(*.xml)");
     EXPECT_EQ(loaded.mTitle, "My Converter");
     EXPECT_EQ(loaded.mWindow.mLeft, 10);
-}
-
-TEST_F(PersistStorageFront, ACancelledDialogTouchesNeitherFileNorObject)
-{
-    ScratchFolder folder;
-    CAppSettings object = Example();
-    {
-        CDialogDriver save("Save File", [&](HWND dialog) {
-            CDialogDriver::Type(dialog, kFileNameBox, folder.File("never.xml").c_str());
-            CDialogDriver::Press(dialog, IDCANCEL);
-        }, 15000);
-        bool written = true;
-        EXPECT_FALSE(UPersistStorage::PromptSave(object, "xml", "Data", written));
-        EXPECT_FALSE(written);
-        EXPECT_TRUE(save.Acted());
-    }
-    EXPECT_FALSE(UFileUtils::FileExist(folder.File("never.xml").c_str()));
-    {
-        CDialogDriver open("Open File", [&](HWND dialog) { CDialogDriver::Press(dialog, IDCANCEL); }, 15000);
-        EXPECT_FALSE(UPersistStorage::PromptLoad(object, "xml", "Data"));
-        EXPECT_TRUE(open.Acted());
-    }
-    EXPECT_EQ(object.mCount, 3);
 }

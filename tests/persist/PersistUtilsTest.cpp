@@ -7,13 +7,12 @@
 
 #include <string>
 
-TEST(PersistUtils, KeepsAnObjectAsAnImageFile)
+TEST(PersistUtils, KeepsAnObjectAsAnImageFileAndKeepsTheOldFileWhenThatFails)
 {
     ScratchFolder folder;
     const std::string path = folder.File("settings.img");
     CAllValues saved = CAllValues::Extremes(300);
     ASSERT_TRUE(UPersistUtils::Save(path.c_str(), saved));
-
     // The file is exactly the plain storage's image of the object saved as "Settings".
     CPersistStorage storage;
     saved.Save("Settings", storage);
@@ -21,36 +20,20 @@ TEST(PersistUtils, KeepsAnObjectAsAnImageFile)
     const unsigned char* image = storage.GetData(size);
     EXPECT_EQ(ReadWholeFile(path), std::string(reinterpret_cast<const char*>(image), size));
 
-    CAllValues loaded;
-    ASSERT_TRUE(UPersistUtils::Load(path.c_str(), loaded));
-    EXPECT_EQ(loaded.Describe(), saved.Describe());
-}
-
-TEST(PersistUtils, AnImageLoadClearsTheObjectOnlyWhenTheFileOpens)
-{
-    ScratchFolder folder;
-    CAllValues object = CAllValues::Extremes(3);
-    const std::string before = object.Describe();
-    EXPECT_FALSE(UPersistUtils::Load(folder.File("missing.img").c_str(), object));
-    EXPECT_EQ(object.Describe(), before);
-
-    // A file that opens but holds no image: the object is cleared and loads nothing.
+    // A missing file leaves the object alone; one that opens but holds no image clears it.
+    CAllValues loaded = CAllValues::Extremes(3);
+    const std::string before = loaded.Describe();
+    EXPECT_FALSE(UPersistUtils::Load(folder.File("missing.img").c_str(), loaded));
+    EXPECT_EQ(loaded.Describe(), before);
     ASSERT_TRUE(WriteWholeFile(folder.File("broken.img"), "\x01\x02 not an image"));
-    EXPECT_TRUE(UPersistUtils::Load(folder.File("broken.img").c_str(), object));
-    EXPECT_EQ(object.Describe(), CAllValues().Describe());
-}
+    EXPECT_TRUE(UPersistUtils::Load(folder.File("broken.img").c_str(), loaded));
+    EXPECT_EQ(loaded.Describe(), CAllValues().Describe());
 
-TEST(PersistUtils, AnImageThatCannotBeWrittenIsReportedAndTheOldFileStays)
-{
-    ScratchFolder folder;
-    CAllValues object = CAllValues::Extremes(3);
-    EXPECT_FALSE(UPersistUtils::Save(folder.File("no such folder\\settings.img").c_str(), object));
-
-    const std::string path = folder.File("settings.img");
-    ASSERT_TRUE(WriteWholeFile(path, "previous image"));
+    EXPECT_FALSE(UPersistUtils::Save(folder.File("no such folder\\settings.img").c_str(), saved));
     ASSERT_TRUE(::CreateDirectoryA((path + ".new").c_str(), nullptr));
-    EXPECT_FALSE(UPersistUtils::Save(path.c_str(), object));
-    EXPECT_EQ(ReadWholeFile(path), "previous image");
+    EXPECT_FALSE(UPersistUtils::Save(path.c_str(), loaded));
+    EXPECT_TRUE(UPersistUtils::Load(path.c_str(), loaded));
+    EXPECT_EQ(loaded.Describe(), saved.Describe()) << "the old file stays";
 }
 
 TEST(PersistUtils, LoadsTextsOfAnyLengthAndKeepsWhatAStorageLeavesUntouched)

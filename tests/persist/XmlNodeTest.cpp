@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -10,7 +13,7 @@ std::string Keys(const CXmlNode& node)
 {
     std::string keys;
     for (int i = 0; i < node.GetChildCount(); ++i) {
-        CXmlNode* child = node.GetChildAt(i);
+        const CXmlNode* child = node.GetChildAt(i);
         keys += std::string(child->GetKey()) + "=" + std::string(child->GetValue()) + ";";
     }
     return keys;
@@ -23,24 +26,35 @@ std::string Written(CXmlNode& node)
     return std::string(reinterpret_cast<const char*>(out.GetBuffer()), out.GetSize());
 }
 
+// The children in order, each found by FindChild as the first of its key: what every
+// lookup relies on, whatever happened to the keys.
+::testing::AssertionResult OrderedAndFound(CXmlNode& node)
+{
+    for (int i = 0; i < node.GetChildCount(); ++i) {
+        const CXmlNode* child = node.GetChildAt(i);
+        if (i > 0 && std::strcmp(node.GetChildAt(i - 1)->GetKey(), child->GetKey()) > 0)
+            return ::testing::AssertionFailure() << "out of order at " << i << ": " << Keys(node);
+        const bool first = i == 0 || node.GetChildAt(i - 1)->GetKey() != child->GetKey();
+        if (first && node.FindChild(child->GetKey(), false) != child)
+            return ::testing::AssertionFailure() << "not found: " << static_cast<const char*>(child->GetKey());
+    }
+    return ::testing::AssertionSuccess();
+}
+
 } // namespace
 
 TEST(XmlNode, KeysTakeKeyFormOnEveryPath)
 {
-    EXPECT_EQ(CXmlNode::MakeXmlKey("Has Data"), "Has_Data");
     EXPECT_EQ(CXmlNode::MakeXmlKey(" a  b "), "_a__b_");
-
     CXmlNode node;
     node.SetKey("My Settings");
-    EXPECT_EQ(node.GetKey(), "My_Settings");
+    EXPECT_EQ(node.GetStartTag(), "<My_Settings>");
+    EXPECT_EQ(node.GetEndTag(), "</My_Settings>");
+    EXPECT_EQ(node.GetEmptyTag(), "<My_Settings />");
     CXmlNode* added = node.AddValue("Has Data", "1");
     EXPECT_EQ(added->GetKey(), "Has_Data");
     EXPECT_EQ(node.FindChild("Has Data", false), added);
     EXPECT_EQ(node.FindChild("Has_Data", false), added);
-    EXPECT_EQ(node.AddNode("Sub Object")->GetKey(), "Sub_Object");
-    EXPECT_EQ(node.GetStartTag(), "<My_Settings>");
-    EXPECT_EQ(node.GetEndTag(), "</My_Settings>");
-    EXPECT_EQ(node.GetEmptyTag(), "<My_Settings />");
 }
 
 TEST(XmlNode, ChildrenStayInByteOrderAndEqualKeysInArrivalOrder)
@@ -61,66 +75,87 @@ TEST(XmlNode, ChildrenStayInByteOrderAndEqualKeysInArrivalOrder)
     EXPECT_EQ(node.FindChild("", false), nullptr);
     for (int i = 0; i < node.GetChildCount(); ++i)
         EXPECT_EQ(node.GetChildAt(i)->GetParent(), &node);
-}
 
-TEST(XmlNode, FindChildFindsAmongManyAndCreatesOnlyWhenAsked)
-{
-    CXmlNode node;
-    for (int i = 999; i >= 0; --i) {
-        char name[16];
-        sprintf(name, "k%04d", i * 2);
-        node.AddValue(name, name);
-    }
-    for (int i = 0; i < 2000; ++i) {
-        char name[16];
-        sprintf(name, "k%04d", i);
-        CXmlNode* found = node.FindChild(name, false);
-        if (i % 2 == 0) {
-            ASSERT_NE(found, nullptr) << name;
-            EXPECT_EQ(found->GetValue(), name);
-        } else {
-            EXPECT_EQ(found, nullptr) << name;
-        }
-    }
-    CXmlNode* created = node.FindChild("k0001", true);
-    ASSERT_NE(created, nullptr);
-    EXPECT_EQ(created->GetKey(), "k0001");
-    EXPECT_EQ(created->GetParent(), &node);
-    EXPECT_EQ(node.GetChildAt(1), created);
-    EXPECT_EQ(node.FindChild("k0001", true), created) << "found, not made twice";
-    EXPECT_EQ(node.GetChildCount(), 1001);
-}
-
-TEST(XmlNode, ValuesRefuseLessThanAndEmptyValuesAreNotAdded)
-{
-    CXmlNode node;
-    node.SetValue("a & b > c");
-    EXPECT_EQ(node.GetValue(), "a & b > c");
-    node.SetValue("a < b");
-    EXPECT_EQ(node.GetValue(), "a & b > c") << "kept as it was";
-
+    // Values holding "<" are refused; empty values add nothing; a value is always a new child.
+    CXmlNode* value = node.FindChild("ab", false);
+    value->SetValue("a & b > c");
+    value->SetValue("a < b");
+    EXPECT_EQ(value->GetValue(), "a & b > c") << "kept as it was";
     EXPECT_EQ(node.AddValue("x", ""), nullptr);
     EXPECT_EQ(node.AddValue("x", nullptr), nullptr);
-    EXPECT_EQ(node.GetChildCount(), 0);
     node.AddValue("x", "1");
     node.AddValue("x", "2");
-    EXPECT_EQ(Keys(node), "x=1;x=2;") << "always a new child";
+    EXPECT_EQ(node.GetChildCount(), 9);
+    EXPECT_EQ(node.FindChild("x", false)->GetValue(), "1");
 }
 
-TEST(XmlNode, RemoveElementHandsTheChildBack)
+TEST(XmlNode, AChildWhoseKeyChangesIsFoundUnderItsNewKeyOnly)
 {
     CXmlNode node;
-    CXmlNode* child = node.AddValue("x", "1");
-    node.AddValue("y", "2");
-    node.RemoveElement(child);
-    EXPECT_EQ(child->GetParent(), nullptr);
-    EXPECT_EQ(Keys(node), "y=2;");
-    node.RemoveElement(child);
-    EXPECT_EQ(node.GetChildCount(), 1);
-    delete child;
+    CXmlNode* a = node.AddValue("a", "1");
+    CXmlNode* m = node.AddValue("m", "2");
+    CXmlNode* z = node.AddValue("z", "3");
+    node.AddValue("q", "4");
 
+    m->SetKey("b b");
+    EXPECT_EQ(node.FindChild("m", false), nullptr);
+    EXPECT_EQ(node.FindChild("b_b", false), m);
+    // Through the key handed out, changed in place and by assignment.
+    a->GetKey() = "y";
+    EXPECT_EQ(node.FindChild("y", false), a);
+    EXPECT_EQ(node.FindChild("a", false), nullptr);
+    z->GetKey().SetAt(0, 'c');
+    EXPECT_EQ(node.FindChild("c", false), z);
+    // A renamed child goes after the children of its new key, as a child added then would.
+    node.FindChild("q", false)->SetKey("y");
+    EXPECT_EQ(Keys(node), "b_b=2;c=3;y=1;y=4;");
+    EXPECT_TRUE(OrderedAndFound(node));
+
+    // Assignment, parsing and resetting change a child's key too.
+    CXmlNode other;
+    other.SetKey("d");
+    other.SetValue("1");
+    *a = other;
+    EXPECT_EQ(node.FindChild("d", false), a);
+    m->Parse("e>5</e>");
+    EXPECT_EQ(node.FindChild("e", false), m);
+    z->Reset();
+    EXPECT_EQ(node.FindChild("c", false), nullptr);
+    EXPECT_TRUE(OrderedAndFound(node));
+
+    // A child taken out or deleted leaves nothing of itself behind.
+    z->SetKey("zz");
+    node.RemoveElement(z);
+    EXPECT_EQ(z->GetParent(), nullptr);
+    delete z;
+    delete m;
+    EXPECT_EQ(Keys(node), "d=1;y=4;");
+    CXmlNode stranger;
+    node.RemoveElement(&stranger);
     node.AddElement(nullptr);
-    EXPECT_EQ(node.GetChildCount(), 1);
+    EXPECT_EQ(node.GetChildCount(), 2);
+}
+
+TEST(XmlNode, LookupsStayRightThroughManyKeyChanges)
+{
+    std::mt19937 random(11);
+    CXmlNode node;
+    std::vector<CXmlNode*> children;
+    auto name = [&] { return "k" + std::to_string(random() % 60); };
+    for (int i = 0; i < 300; ++i)
+        children.push_back(node.AddValue(name().c_str(), "v"));
+    for (int step = 0; step < 3000; ++step) {
+        CXmlNode* child = children[random() % children.size()];
+        switch (random() % 3) {
+        case 0: child->SetKey(name().c_str()); break;
+        case 1: child->GetKey() = name().c_str(); break;
+        default: children.push_back(node.AddValue(name().c_str(), "v")); break;
+        }
+        if (step % 7 == 0)
+            ASSERT_TRUE(OrderedAndFound(node)) << "step " << step;
+    }
+    EXPECT_EQ(node.GetChildCount(), static_cast<int>(children.size()));
+    EXPECT_TRUE(OrderedAndFound(node));
 }
 
 TEST(XmlNode, WritesTheTextFormWithoutIndentation)
@@ -149,6 +184,11 @@ TEST(XmlNode, WritesTheTextFormWithoutIndentation)
     CXmlNode bare;
     bare.SetKey("Bare");
     EXPECT_EQ(Written(bare), "");
+    // What a handle held before stays in front.
+    CHandle out;
+    out.Append("before", 6);
+    root.Write(out, 3);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(out.GetBuffer()), out.GetSize()), "before" + Written(root));
 }
 
 TEST(XmlNode, CopiesAreDeepAndIndependent)
@@ -163,33 +203,20 @@ TEST(XmlNode, CopiesAreDeepAndIndependent)
     CXmlNode copy(original);
     EXPECT_EQ(copy.GetParent(), nullptr);
     EXPECT_EQ(Written(copy), Written(original));
-    ASSERT_NE(copy.FindChild("Object", false), object);
-    EXPECT_EQ(copy.FindChild("Object", false)->GetParent(), &copy);
-    EXPECT_EQ(Keys(*copy.FindChild("Object", false)), "a=1;a=2;");
+    CXmlNode* copied = copy.FindChild("Object", false);
+    ASSERT_NE(copied, object);
+    EXPECT_EQ(copied->GetParent(), &copy);
     object->AddValue("c", "4");
-    EXPECT_NE(Written(copy), Written(original));
+    EXPECT_EQ(Keys(*copied), "a=1;a=2;");
 
-    // Assigning a part of the node's own tree to it.
+    // Assigning a part of the node's own tree to it; assignment keeps the node's parent.
     original = *object;
     EXPECT_EQ(original.GetKey(), "Object");
     EXPECT_EQ(Keys(original), "a=1;a=2;c=4;");
-
-    CXmlNode child;
-    CXmlNode parent;
-    parent.AddElement(&child);
-    child = copy;
-    EXPECT_EQ(child.GetParent(), &parent) << "assignment keeps the node where it is";
-    parent.RemoveElement(&child);
-}
-
-TEST(XmlNode, ResetEmptiesTheNode)
-{
-    CXmlNode node;
-    node.SetKey("k");
-    node.SetValue("v");
-    node.AddNode("a")->AddValue("b", "c");
-    node.Reset();
-    EXPECT_EQ(node.GetKey(), "");
-    EXPECT_EQ(node.GetValue(), "");
-    EXPECT_EQ(node.GetChildCount(), 0);
+    *copied = original;
+    EXPECT_EQ(copied->GetParent(), &copy);
+    EXPECT_EQ(copy.FindChild("Object", false), copied);
+    original.Reset();
+    EXPECT_EQ(Written(original), "");
+    EXPECT_EQ(original.GetChildCount(), 0);
 }

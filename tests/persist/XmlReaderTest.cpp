@@ -37,7 +37,11 @@ TEST(XmlReader, FindsValuesByNameWhateverTheRootIsCalled)
     reader.LeaveNode();
     reader.EnterNode("Missing Object");
     EXPECT_EQ(reader.ReadValue("Left"), "");
-    EXPECT_NE(reader.GetCurrentNode(), nullptr) << "an empty element stands in";
+    CXmlNode* standIn = reader.GetCurrentNode();
+    EXPECT_EQ(standIn->GetKey(), "Missing_Object") << "an empty element stands in";
+    reader.LeaveNode();
+    reader.EnterNode("Missing Object");
+    EXPECT_EQ(reader.GetCurrentNode(), standIn) << "found, not made twice";
     reader.LeaveNode();
     EXPECT_EQ(reader.ReadValue("Name"), "abc");
     reader.LeaveNode();
@@ -153,38 +157,7 @@ TEST(XmlReader, ParsesTheWayTheLibraryAlwaysHas)
     EXPECT_EQ(node.GetValue(), "multi\r\nline > text");
 }
 
-TEST(XmlReader, TakesOverOrBorrowsATree)
-{
-    CXmlDocument answer;
-    answer.SetKey("answer");
-    CXmlNode* data = answer.AddNode("data");
-    data->AddValue("Name", "n");
-    {
-        CXmlReader reader;
-        reader.SetTopNode(data, false);
-        reader.EnterNode("data");
-        EXPECT_EQ(reader.ReadValue("Name"), "n");
-        reader.LeaveNode();
-        EXPECT_EQ(reader.GetCurrentNode(), nullptr) << "leaving the top node leaves the tree";
-
-        CXmlReader copy(reader);
-        EXPECT_EQ(copy.GetTopNode(), data) << "a borrowed tree is shared";
-    }
-    EXPECT_EQ(answer.FindChild("data", false), data) << "a borrowed tree is not deleted";
-
-    CXmlReader owner;
-    owner.SetTopNode(new CXmlNode(answer), true);
-    CXmlReader copy(owner);
-    ASSERT_NE(copy.GetTopNode(), owner.GetTopNode());
-    copy.EnterNode("answer");
-    copy.EnterNode("data");
-    EXPECT_EQ(copy.ReadValue("Name"), "n");
-    owner = copy;
-    EXPECT_NE(owner.GetTopNode(), copy.GetTopNode());
-    EXPECT_EQ(owner.GetCurrentNode(), nullptr);
-}
-
-TEST(XmlReader, ReadsFilesAndStopsAtTheirEndOrAtAZeroByte)
+TEST(XmlReader, ReadsFilesUpToTheirEndOrAZeroByteAndCopiesItsTree)
 {
     ScratchFolder folder;
     const std::string path = folder.File("read.xml");
@@ -196,20 +169,27 @@ TEST(XmlReader, ReadsFilesAndStopsAtTheirEndOrAtAZeroByte)
     reader.EnterNode("S");
     EXPECT_EQ(reader.ReadValue("B"), "2");
     EXPECT_EQ(reader.ReadValue("C"), "");
-
     CHandle data;
     ASSERT_TRUE(reader.ReallyReadData(path.c_str(), data));
     EXPECT_EQ(data.GetSize(), ReadWholeFile(path).size()) << "exactly the file's bytes";
 
-    WriteWholeFile(path, "");
-    CXmlReader empty;
-    empty.SetFilePath(path.c_str());
-    EXPECT_FALSE(empty.HasData());
-    CXmlReader missing;
-    missing.SetFilePath(folder.File("missing.xml").c_str());
-    EXPECT_FALSE(missing.HasData());
-    EXPECT_FALSE(missing.ReallyReadData(folder.File("missing.xml").c_str(), data));
-    CXmlReader folderPath;
-    folderPath.SetFilePath(folder.Path().c_str());
-    EXPECT_FALSE(folderPath.HasData());
+    // A copy has a tree of its own; a borrowed tree is shared and never deleted.
+    CXmlReader copy(reader);
+    ASSERT_NE(copy.GetTopNode(), reader.GetTopNode());
+    EXPECT_EQ(copy.GetCurrentNode(), nullptr);
+    copy.EnterNode("S");
+    EXPECT_EQ(copy.ReadValue("A"), "1");
+    reader = copy;
+    EXPECT_NE(reader.GetTopNode(), copy.GetTopNode());
+    CXmlNode* borrowed = copy.GetTopNode()->FindChild("A", false);
+    {
+        CXmlReader borrower;
+        borrower.SetTopNode(borrowed, false);
+        borrower.EnterNode("A");
+        borrower.LeaveNode();
+        EXPECT_EQ(borrower.GetCurrentNode(), nullptr) << "leaving the top node leaves the tree";
+        CXmlReader shared(borrower);
+        EXPECT_EQ(shared.GetTopNode(), borrowed);
+    }
+    EXPECT_EQ(copy.GetTopNode()->FindChild("A", false)->GetValue(), "1") << "a borrowed tree is not deleted";
 }

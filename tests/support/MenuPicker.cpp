@@ -1,6 +1,7 @@
 #include "MenuPicker.h"
 
 #include "MessagePump.h"
+#include "OwnWindows.h"
 
 MenuPicker::MenuPicker(unsigned timeoutMs) : mThread([this, timeoutMs] { Pick(timeoutMs); }) {}
 
@@ -14,7 +15,7 @@ void MenuPicker::Pick(unsigned timeoutMs)
     WaitUntil(
         [this] {
             // Pop-up menus are windows of the system's menu class.
-            HWND menu = ::FindWindowA("#32768", nullptr);
+            HWND menu = FindOwnWindow("#32768", nullptr);
             if (!menu || !::IsWindowVisible(menu))
                 return false;
             ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);

@@ -8,20 +8,6 @@ namespace {
 const size_t kChunk = CFileCopyJob::kChunkSize;
 const __int64 kFourGiB = 4LL * 1024 * 1024 * 1024;
 
-// A job from one whole file to a target, writing through a file that records the size of
-// every write.
-struct SRecordedCopy {
-    CTestCopyJob job;
-    std::vector<UINT> writes;
-
-    SRecordedCopy(const std::string& from, const std::string& to)
-    {
-        job.SetFromFilePath(from.c_str());
-        job.SetToFilePath(to.c_str());
-        job.makeFile = [this] { return new CWatchedFile([this](UINT count) { writes.push_back(count); }); };
-    }
-};
-
 } // namespace
 
 TEST(FileCopyJob, CopiesInChunksOfTwoMebibytes)
@@ -43,12 +29,16 @@ TEST(FileCopyJob, CopiesInChunksOfTwoMebibytes)
         ASSERT_TRUE(WriteWholeFile(source, bytes));
         ASSERT_TRUE(WriteWholeFile(target, "an older, longer file that the copy replaces"));
 
-        SRecordedCopy copy(source, target);
-        copy.job.Copy(nullptr);
+        CTestCopyJob job;
+        job.SetFromFilePath(source.c_str());
+        job.SetToFilePath(target.c_str());
+        std::vector<UINT> writes;
+        job.makeFile = [&] { return new CWatchedFile([&](UINT count) { writes.push_back(count); }); };
+        job.Copy(nullptr);
 
-        EXPECT_FALSE(copy.job.HadError()) << c.size;
-        EXPECT_EQ(copy.writes, c.writes) << c.size;
-        EXPECT_EQ(copy.job.GetDone(), static_cast<__int64>(c.size));
+        EXPECT_FALSE(job.HadError()) << c.size;
+        EXPECT_EQ(writes, c.writes) << c.size;
+        EXPECT_EQ(job.GetDone(), static_cast<__int64>(c.size));
         EXPECT_EQ(UFileUtils::GetFileSize(target.c_str()), static_cast<__int64>(c.size));
         EXPECT_TRUE(ReadWholeFile(target) == bytes) << c.size;
         EXPECT_EQ(FileNames(folder.Path()), (std::vector<std::string>{ "source.bin", "target.bin" }));
@@ -114,54 +104,59 @@ TEST(FileCopyJob, PositionsBeyondFourGibibytesStayWhole)
 
     EXPECT_FALSE(job.HadError());
     EXPECT_EQ(UFileUtils::GetFileSize(target.c_str()), 3 * 1024 * 1024 + 100);
-    EXPECT_EQ(ReadAt(target, kFourGiB - 50 - start, 100), before);
-    EXPECT_EQ(ReadAt(target, kFourGiB + 2 * 1024 * 1024 - start, 100), after);
+    const std::string copied = ReadWholeFile(target);
+    EXPECT_EQ(copied.substr(kFourGiB - 50 - start, 100), before);
+    EXPECT_EQ(copied.substr(kFourGiB + 2 * 1024 * 1024 - start, 100), after);
 }
 
-TEST(FileCopyJob, ASourceThatShrankFailsAndLeavesTheOldTarget)
-{
-    ScratchFolder folder;
-    const std::string source = folder.File("shrinking.avi");
-    const std::string target = folder.File("target.avi");
-    ASSERT_TRUE(WriteWholeFile(source, PatternBytes(kChunk + 5000, 4)));
-    ASSERT_TRUE(WriteWholeFile(target, "the user's earlier copy"));
-    CFileCopyJob job;
-    job.SetFromFilePath(source.c_str());
-    job.SetToFilePath(target.c_str());
-    ASSERT_TRUE(WriteWholeFile(source, PatternBytes(kChunk + 10, 4)));
-
-    job.Copy(nullptr);
-
-    EXPECT_TRUE(job.HadError());
-    EXPECT_EQ(job.GetDone(), static_cast<__int64>(kChunk + 10));
-    EXPECT_EQ(ReadWholeFile(target), "the user's earlier copy");
-    EXPECT_EQ(FileNames(folder.Path()), (std::vector<std::string>{ "shrinking.avi", "target.avi" }));
-}
-
-TEST(FileCopyJob, AFailedWriteIsAnErrorAndLeavesNoPartialFile)
+TEST(FileCopyJob, ACopyThatEndsEarlyLeavesTheOldTargetAndNothingBesideIt)
 {
     ScratchFolder folder;
     const std::string source = folder.File("clip.avi");
-    ASSERT_TRUE(WriteWholeFile(source, PatternBytes(3 * kChunk, 5)));
-    for (int goodWrites : { 0, 1, 2 }) {
-        const std::string target = folder.File("copy.avi");
+    const std::string target = folder.File("copy.avi");
+    struct SCase {
+        const char* what;
+        int goodWrites; // the file fails from the write after these; -1: it never fails
+        bool cancel;    // the user cancels during the first write
+        bool shrink;    // the source is cut to a chunk and ten bytes after the job took its size
+        bool error;
+        __int64 done;
+    };
+    const SCase cases[] = {
+        { "write fails at once", 0, false, false, true, 0 },
+        { "write fails later", 2, false, false, true, 2 * static_cast<__int64>(kChunk) },
+        { "source shrank", -1, false, true, true, static_cast<__int64>(kChunk) + 10 },
+        { "cancelled", -1, true, false, false, static_cast<__int64>(kChunk) },
+    };
+    for (const SCase& c : cases) {
+        ASSERT_TRUE(WriteWholeFile(source, PatternBytes(3 * kChunk, 5)));
         ASSERT_TRUE(WriteWholeFile(target, "kept"));
         CTestCopyJob job;
         job.SetFromFilePath(source.c_str());
         job.SetToFilePath(target.c_str());
-        job.makeFile = [goodWrites] { return new CFailingFile(goodWrites); };
+        if (c.shrink) {
+            ASSERT_TRUE(WriteWholeFile(source, PatternBytes(kChunk + 10, 5)));
+        }
+        job.makeFile = [&] {
+            if (c.goodWrites >= 0)
+                return static_cast<CFile*>(new CFailingFile(c.goodWrites));
+            return static_cast<CFile*>(new CWatchedFile([&](UINT) {
+                if (c.cancel)
+                    job.Cancel();
+            }));
+        };
 
         job.Copy(nullptr);
 
-        EXPECT_TRUE(job.HadError()) << goodWrites;
-        EXPECT_EQ(ReadWholeFile(target), "kept") << goodWrites;
-        EXPECT_EQ(FileNames(folder.Path()), (std::vector<std::string>{ "clip.avi", "copy.avi" })) << goodWrites;
-
-        // The same failure with no earlier file leaves no file at all.
+        EXPECT_EQ(job.HadError(), c.error) << c.what;
+        EXPECT_EQ(job.GetDone(), c.done) << c.what;
+        EXPECT_EQ(ReadWholeFile(target), "kept") << c.what;
+        EXPECT_EQ(FileNames(folder.Path()), (std::vector<std::string>{ "clip.avi", "copy.avi" })) << c.what;
+        // With no earlier file, none is left at all; a new copy starts afresh.
         ASSERT_TRUE(::DeleteFileA(target.c_str()));
         job.Copy(nullptr);
-        EXPECT_TRUE(job.HadError());
-        EXPECT_EQ(FileNames(folder.Path()), (std::vector<std::string>{ "clip.avi" }));
+        EXPECT_EQ(job.GetDone(), c.done) << c.what << ", again";
+        EXPECT_EQ(FileNames(folder.Path()), (std::vector<std::string>{ "clip.avi" })) << c.what;
     }
 }
 
@@ -189,67 +184,26 @@ TEST(FileCopyJob, ARangeLargerThanTheFreeSpaceIsRefusedBeforeWriting)
 TEST(FileCopyJob, UnreadableSourcesAndBadRangesAreErrors)
 {
     ScratchFolder folder;
-    const std::string target = folder.File("copy.avi");
     const std::string source = folder.File("clip.avi");
     ASSERT_TRUE(WriteWholeFile(source, "0123456789"));
-    CFileCopyJob nowhere;
-    nowhere.SetFromFilePath(source.c_str());
-    nowhere.Copy(nullptr);
-    EXPECT_TRUE(nowhere.HadError()) << "a job without a target";
+    CFileCopyJob job;
+    job.SetFromFilePath(source.c_str());
+    job.Copy(nullptr);
+    EXPECT_TRUE(job.HadError()) << "a job without a target";
 
-    CFileCopyJob missing;
+    job.SetToFilePath(folder.File("copy.avi").c_str());
+    const __int64 ranges[][2] = { { 20, 30 }, { 8, 2 } };
+    for (const auto& range : ranges) {
+        job.SetStart(range[0]);
+        job.SetEnd(range[1]);
+        job.Copy(nullptr);
+        EXPECT_TRUE(job.HadError()) << range[0] << " to " << range[1];
+    }
+    CFileCopyJob missing(job);
     missing.SetFromFilePath(folder.File("gone.avi").c_str());
-    missing.SetToFilePath(target.c_str());
     missing.Copy(nullptr);
     EXPECT_TRUE(missing.HadError());
-
-    CFileCopyJob pastTheEnd;
-    pastTheEnd.SetFromFilePath(source.c_str());
-    pastTheEnd.SetToFilePath(target.c_str());
-    pastTheEnd.SetStart(20);
-    pastTheEnd.SetEnd(30);
-    pastTheEnd.Copy(nullptr);
-    EXPECT_TRUE(pastTheEnd.HadError());
-
-    CFileCopyJob backwards(pastTheEnd);
-    backwards.SetStart(8);
-    backwards.SetEnd(2);
-    backwards.Copy(nullptr);
-    EXPECT_TRUE(backwards.HadError());
     EXPECT_EQ(FileNames(folder.Path()), (std::vector<std::string>{ "clip.avi" }));
-}
-
-TEST(FileCopyJob, CancelStopsBetweenChunksAndKeepsTheOldTarget)
-{
-    ScratchFolder folder;
-    const std::string source = folder.File("clip.avi");
-    const std::string target = folder.File("copy.avi");
-    ASSERT_TRUE(WriteWholeFile(source, PatternBytes(3 * kChunk, 6)));
-    ASSERT_TRUE(WriteWholeFile(target, "kept"));
-    CTestCopyJob job;
-    job.SetFromFilePath(source.c_str());
-    job.SetToFilePath(target.c_str());
-    int writes = 0;
-    job.makeFile = [&] {
-        return new CWatchedFile([&](UINT) {
-            if (++writes == 1)
-                job.Cancel();
-        });
-    };
-
-    job.Copy(nullptr);
-
-    EXPECT_FALSE(job.HadError());
-    EXPECT_EQ(writes, 1);
-    EXPECT_EQ(job.GetDone(), static_cast<__int64>(kChunk));
-    EXPECT_EQ(ReadWholeFile(target), "kept");
-    EXPECT_EQ(FileNames(folder.Path()), (std::vector<std::string>{ "clip.avi", "copy.avi" }));
-
-    // A new copy starts afresh: the cancel of the last one is forgotten.
-    writes = 10;
-    job.Copy(nullptr);
-    EXPECT_FALSE(job.HadError());
-    EXPECT_EQ(UFileUtils::GetFileSize(target.c_str()), static_cast<__int64>(3 * kChunk));
 }
 
 TEST(FileCopyJob, ReplaceRenameAndSkipOptions)
@@ -263,24 +217,14 @@ TEST(FileCopyJob, ReplaceRenameAndSkipOptions)
     CFileCopyJob job;
     job.SetFromFilePath(source.c_str());
     job.SetToFilePath(target.c_str());
-
-    job.SetFileOption(kFileReplaceRename);
-    job.Copy(nullptr);
-    EXPECT_FALSE(job.HadError());
-    EXPECT_EQ(ReadWholeFile(folder.File("clip_3.mp4")), "new content");
-    EXPECT_EQ(ReadWholeFile(target), "old");
-
-    for (int skip : { 3, 7 }) {
-        job.SetFileOption(static_cast<EFileReplace>(skip));
+    // Rename takes the first free name; 3 and any other value skip; replace replaces.
+    for (int option : { 2, 3, 7, 1 }) {
+        job.SetFileOption(static_cast<EFileReplace>(option));
         job.Copy(nullptr);
-        EXPECT_FALSE(job.HadError()) << skip;
-        EXPECT_EQ(ReadWholeFile(target), "old") << skip;
+        EXPECT_FALSE(job.HadError()) << option;
+        EXPECT_EQ(ReadWholeFile(target), option == 1 ? "new content" : "old") << option;
     }
-
-    job.SetFileOption(kFileReplaceReplace);
-    job.Copy(nullptr);
-    EXPECT_FALSE(job.HadError());
-    EXPECT_EQ(ReadWholeFile(target), "new content");
+    EXPECT_EQ(ReadWholeFile(folder.File("clip_3.mp4")), "new content");
     EXPECT_EQ(FileNames(folder.Path()),
               (std::vector<std::string>{ "clip.mp4", "clip_2.mp4", "clip_3.mp4", "new.mp4" }));
 
@@ -292,92 +236,4 @@ TEST(FileCopyJob, ReplaceRenameAndSkipOptions)
         job.Copy(nullptr);
         EXPECT_EQ(ReadWholeFile(fresh), "new content") << option;
     }
-}
-
-TEST(FileCopyJob, AskedReplaceWithApplyToAllHoldsUntilReset)
-{
-    ScratchFolder folder;
-    const std::string source = folder.File("new.mp4");
-    ASSERT_TRUE(WriteWholeFile(source, "new content"));
-    const std::string targets[] = { folder.File("a.mp4"), folder.File("b.mp4"), folder.File("c.mp4") };
-    for (const std::string& target : targets)
-        ASSERT_TRUE(WriteWholeFile(target, "old"));
-    CRepeatPrompter prompter;
-    CFileCopyJob job;
-    job.SetFromFilePath(source.c_str());
-    job.SetFileOption(kFileReplaceAsk);
-
-    {
-        CReplaceAnswerer answerer({ { false, false }, { true, true } });
-        job.SetToFilePath(targets[0].c_str());
-        job.Copy(&prompter);
-        EXPECT_EQ(ReadWholeFile(targets[0]), "old") << "No keeps the file";
-        EXPECT_FALSE(job.HadError());
-        job.Copy(&prompter);
-        EXPECT_EQ(ReadWholeFile(targets[0]), "new content");
-        EXPECT_EQ(answerer.Finish(), 2);
-        EXPECT_EQ(answerer.BoxShown(), (std::vector<bool>{ true, true }));
-        ASSERT_EQ(answerer.Questions().size(), 2u);
-        EXPECT_EQ(answerer.Questions()[0], targets[0] + " already exists. Would you like to replace the file?");
-    }
-
-    // "Apply to All" with Yes: the next existing target is replaced without a question.
-    job.SetToFilePath(targets[1].c_str());
-    job.Copy(&prompter);
-    EXPECT_EQ(ReadWholeFile(targets[1]), "new content");
-
-    // After a reset the user is asked again; "Apply to All" with No then skips silently.
-    prompter.Reset();
-    {
-        CReplaceAnswerer answerer({ { false, true } });
-        job.SetToFilePath(targets[2].c_str());
-        job.Copy(&prompter);
-        EXPECT_EQ(answerer.Finish(), 1);
-    }
-    EXPECT_EQ(ReadWholeFile(targets[2]), "old");
-    ASSERT_TRUE(WriteWholeFile(targets[0], "old"));
-    job.SetToFilePath(targets[0].c_str());
-    job.Copy(&prompter);
-    EXPECT_EQ(ReadWholeFile(targets[0]), "old");
-    EXPECT_FALSE(job.HadError());
-}
-
-TEST(FileCopyJob, AskedWithoutAPrompterHidesApplyToAll)
-{
-    ScratchFolder folder;
-    const std::string source = folder.File("new.mp4");
-    const std::string target = folder.File("clip.mp4");
-    ASSERT_TRUE(WriteWholeFile(source, "new content"));
-    ASSERT_TRUE(WriteWholeFile(target, "old"));
-    CFileCopyJob job;
-    job.SetFromFilePath(source.c_str());
-    job.SetToFilePath(target.c_str());
-    job.SetFileOption(kFileReplaceAsk);
-
-    CReplaceAnswerer answerer({ { true, false } });
-    job.Copy(nullptr);
-    EXPECT_EQ(answerer.Finish(), 1);
-    EXPECT_EQ(answerer.BoxShown(), (std::vector<bool>{ false }));
-    EXPECT_EQ(ReadWholeFile(target), "new content");
-}
-
-TEST(FileCopyJob, AnAcceptedReplaceKeepsTheOldFileWhenTheCopyFails)
-{
-    ScratchFolder folder;
-    const std::string source = folder.File("clip.avi");
-    const std::string target = folder.File("copy.avi");
-    ASSERT_TRUE(WriteWholeFile(source, PatternBytes(kChunk + 100, 9)));
-    ASSERT_TRUE(WriteWholeFile(target, "the only good copy"));
-    CRepeatPrompter prompter;
-    CTestCopyJob job;
-    job.SetFromFilePath(source.c_str());
-    job.SetToFilePath(target.c_str());
-    job.SetFileOption(kFileReplaceAsk);
-    job.makeFile = [] { return new CFailingFile(1); };
-
-    CReplaceAnswerer answerer({ { true, false } });
-    job.Copy(&prompter);
-    EXPECT_EQ(answerer.Finish(), 1);
-    EXPECT_TRUE(job.HadError());
-    EXPECT_EQ(ReadWholeFile(target), "the only good copy");
 }

@@ -34,7 +34,7 @@ struct SSample {
 
 } // namespace
 
-TEST(FileCopyThread, CopiesInOrderWithTextAndByteWeightedProgress)
+TEST(FileCopyThread, CopiesInOrderWithTextAndByteWeightedProgressPastFailedJobs)
 {
     ScratchFolder folder;
     const std::string sizes[] = { PatternBytes(2 * kChunk, 1), std::string(), PatternBytes(kChunk, 3) };
@@ -54,6 +54,10 @@ TEST(FileCopyThread, CopiesInOrderWithTextAndByteWeightedProgress)
             return new CWatchedFile([&](UINT) { samples.push_back({ thread.GetText(), thread.GetProgress() }); });
         };
         thread.AddJob(job);
+        // A job that fails does not stop the run.
+        if (i == 0)
+            thread.AddJob(folder.File("missing.avi").c_str(), folder.File("out\\missing.avi").c_str(),
+                          kFileReplaceReplace);
     }
     EXPECT_EQ(thread.GetProgress(), 0.0) << "before the run";
     EXPECT_STREQ(thread.GetText(), "");
@@ -65,37 +69,23 @@ TEST(FileCopyThread, CopiesInOrderWithTextAndByteWeightedProgress)
     EXPECT_DOUBLE_EQ(samples[0].progress, 0.0);
     EXPECT_DOUBLE_EQ(samples[1].progress, 1.0 / 3);
     EXPECT_EQ(samples[2].text, "Copying last.avi...");
-    EXPECT_DOUBLE_EQ(samples[2].progress, 2.0 / 3) << "the empty job counts as passed";
+    EXPECT_DOUBLE_EQ(samples[2].progress, 2.0 / 3) << "the empty and the failed job count as passed";
     EXPECT_EQ(thread.GetProgress(), 1.0);
     EXPECT_STREQ(thread.GetText(), "");
-    for (int i = 0; i < 3; ++i) {
+    ASSERT_EQ(thread.GetJobCount(), 4) << "the jobs stay for another run until Reset";
+    EXPECT_TRUE(thread.GetJob(1)->HadError());
+    for (int i : { 0, 2, 3 })
         EXPECT_FALSE(thread.GetJob(i)->HadError()) << i;
+    for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(ReadWholeFile(folder.File("out\\" + std::string(names[i]))) == sizes[i]) << i;
-    }
 
-    // The jobs stay for another run until Reset.
-    ASSERT_EQ(thread.GetJobCount(), 3);
     thread.Reset();
     EXPECT_EQ(thread.GetJobCount(), 0);
     EXPECT_EQ(thread.GetProgress(), 0.0);
-}
-
-TEST(FileCopyThread, AFailedJobDoesNotStopTheRunAndEmptyJobsShowNoProgress)
-{
-    ScratchFolder folder;
-    ASSERT_TRUE(WriteWholeFile(folder.File("empty.avi"), ""));
-    CFileCopyThread thread;
-    CFinishRecorder recorder;
-    thread.AddListener(&recorder);
-    thread.AddJob(folder.File("missing.avi").c_str(), folder.File("a.avi").c_str(), kFileReplaceReplace);
-    thread.AddJob(folder.File("empty.avi").c_str(), folder.File("b.avi").c_str(), kFileReplaceReplace);
-
+    // Jobs without bytes weigh nothing.
+    thread.AddJob(folder.File("empty.avi").c_str(), folder.File("out\\again.avi").c_str(), kFileReplaceReplace);
     ASSERT_TRUE(RunToEnd(thread, recorder));
-
-    EXPECT_TRUE(thread.GetJob(0)->HadError());
-    EXPECT_FALSE(thread.GetJob(1)->HadError());
-    EXPECT_TRUE(UFileUtils::FileExist(folder.File("b.avi").c_str()));
-    EXPECT_EQ(thread.GetProgress(), 0.0) << "no bytes to weigh";
+    EXPECT_EQ(thread.GetProgress(), 0.0);
 }
 
 TEST(FileCopyThread, CancelStopsTheRunningJobAndStartsNoOther)
@@ -140,23 +130,27 @@ TEST(FileCopyThread, ApplyToAllLastsOneRun)
     }
 
     {
-        // Asked once, from the copying thread: Yes with "Apply to All" replaces all three.
-        CReplaceAnswerer answerer({ { true, true } });
-        ASSERT_TRUE(RunToEnd(thread, recorder));
-        EXPECT_EQ(answerer.Finish(), 1);
-    }
-    for (const std::string& target : targets)
-        EXPECT_EQ(ReadWholeFile(target), "new content") << target;
-
-    // The next run asks again; No to the first alone, then Yes with "Apply to All".
-    for (const std::string& target : targets)
-        ASSERT_TRUE(WriteWholeFile(target, "old"));
-    {
+        // Asked from the copying thread: No to the first alone, then Yes with "Apply to
+        // All" replaces the rest without a question.
         CReplaceAnswerer answerer({ { false, false }, { true, true } });
         ASSERT_TRUE(RunToEnd(thread, recorder));
         EXPECT_EQ(answerer.Finish(), 2);
+        EXPECT_EQ(answerer.BoxShown(), (std::vector<bool>{ true, true }));
+        EXPECT_EQ(answerer.Questions()[0], targets[0] + " already exists. Would you like to replace the file?");
     }
     EXPECT_EQ(ReadWholeFile(targets[0]), "old");
     EXPECT_EQ(ReadWholeFile(targets[1]), "new content");
     EXPECT_EQ(ReadWholeFile(targets[2]), "new content");
+    EXPECT_FALSE(thread.GetJob(0)->HadError()) << "a file kept is no error";
+
+    // The next run asks again; No with "Apply to All" keeps every file without a question.
+    for (const std::string& target : targets)
+        ASSERT_TRUE(WriteWholeFile(target, "old"));
+    {
+        CReplaceAnswerer answerer({ { false, true } });
+        ASSERT_TRUE(RunToEnd(thread, recorder));
+        EXPECT_EQ(answerer.Finish(), 1);
+    }
+    for (const std::string& target : targets)
+        EXPECT_EQ(ReadWholeFile(target), "old") << target;
 }

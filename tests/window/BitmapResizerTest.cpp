@@ -80,13 +80,10 @@ TEST_F(BitmapResizerTest, FollowsTheTargetSizeWithoutReadingTheFileAgain)
     resizer.SetSize(0, 20);
     EXPECT_EQ(resizer.GetWidth(), 0);
     EXPECT_EQ(resizer.GetPictureDC(), nullptr);
-}
 
-TEST_F(BitmapResizerTest, TransparentPartsShowWhite)
-{
-    const std::string path = Picture(IDR_PICTURE_CLEAR_PNG, "clear.png");
+    // Transparent parts show white.
     resizer.SetSize(4, 4);
-    ASSERT_TRUE(resizer.SetFilePath(path.c_str()));
+    ASSERT_TRUE(resizer.SetFilePath(Picture(IDR_PICTURE_CLEAR_PNG, "clear.png").c_str()));
     EXPECT_EQ(Pixel(2, 2), kWhite);
 }
 

@@ -85,10 +85,8 @@ TEST_F(RegistryTest, TextsThatAreNoNumberGiveTheDefault)
     const struct {
         const char* stored;
         unsigned long expected;
-    } cases[] = {{"42", 42},          {" 42\t", 42},     {"-1", 4294967295ul}, {"-2147483648", 0x80000000ul},
-                 {"4294967295", 4294967295ul}, {"4294967296", 99}, {"-2147483649", 99}, {"12abc", 99},
-                 {"abc", 99},         {"", 99},          {"-", 99},            {"0x10", 99},
-                 {"1 2", 99},         {"99999999999999999999", 99}};
+    } cases[] = {{" 42\t", 42}, {"-1", 4294967295ul}, {"4294967296", 99}, {"-2147483649", 99},
+                 {"12abc", 99},  {"", 99},            {"1 2", 99}};
     for (const auto& c : cases) {
         ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), "Value", REG_SZ, c.stored,
                                   static_cast<DWORD>(strlen(c.stored) + 1)),
@@ -123,8 +121,6 @@ TEST_F(RegistryTest, ClassWideDefaultsNameTheStoreUntilAValueChoosesItsOwn)
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, "Software\\" + mCompany + "\\" + mApplication + "\\Debug"));
     EXPECT_EQ(Value("Debug", "Enable").GetValue(0), 1u) << "another company is another store";
 
-    CRegistry::SetDefaultCompany("Other");
-    EXPECT_EQ(CRegistry::GetDefaultCompany(), "Other");
     CRegistry::SetDefaultCompany("");
     EXPECT_EQ(CRegistry::GetDefaultCompany(), "Tarnwell");
     CRegistry::SetDefaultApplication("a\\b:c");
@@ -180,7 +176,7 @@ TEST_F(RegistryTest, IniTextsReadBackAsWrittenAndCannotAddLines)
     CIniProfile profile(path.c_str());
     CRegistry entry("Debug", "1", &profile);
 
-    for (const char* text : {"plain", "  padded  ", "\"quoted\"", "'single'", "a=b;c [x]", "\"", "%s %d", "\t"}) {
+    for (const char* text : {"  padded  ", "\"quoted\"", "a=b;c [x]", "\"", "%s %d"}) {
         ASSERT_TRUE(entry.SetTextValue(text));
         EXPECT_STREQ(entry.GetTextValue(nullptr), text) << '"' << text << '"';
     }

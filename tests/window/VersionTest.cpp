@@ -7,22 +7,14 @@
 
 namespace {
 
-TEST(VersionTest, ProjectModulesCarryTheProjectVersion)
+TEST(VersionTest, ProjectModulesCarryTheProjectVersionOthersNone)
 {
     const std::string folder = UDirectoryUtils::GetAppDirectory();
-    for (const char* module : {"tnwwndut.dll", "tnwbscut.dll", "afx.dll"}) {
-        CVersion version((folder + module).c_str());
-        EXPECT_TRUE(version.HasVersion()) << module;
-        EXPECT_EQ(version.GetVersionText(), TNW_PROJECT_VERSION) << module;
-    }
-}
+    for (const char* module : {"tnwwndut.dll", "tnwbscut.dll", "afx.dll"})
+        EXPECT_EQ(CVersion((folder + module).c_str()).GetVersionText(), TNW_PROJECT_VERSION) << module;
 
-TEST(VersionTest, FilesWithoutVersionGiveAnEmptyText)
-{
-    const std::string folder = UDirectoryUtils::GetAppDirectory();
     EXPECT_EQ(CVersion((folder + "no such file.dll").c_str()).GetVersionText(), "");
     EXPECT_EQ(CVersion(nullptr).GetVersionText(), "");
-    EXPECT_EQ(CVersion("").GetVersionText(), "");
     // The test program itself is built without a version resource.
     CVersion self(UApplicationUtils::GetExecutablePath().c_str());
     EXPECT_FALSE(self.HasVersion());

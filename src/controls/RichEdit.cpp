@@ -1,0 +1,5 @@
+#include "controls/RichEdit.h"
+
+#include "afxrich.h"
+
+StRichEdit::StRichEdit() : mLoaded(AfxInitRichEdit() != FALSE) {}

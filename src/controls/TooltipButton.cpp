@@ -1,0 +1,3 @@
+#include "controls/TooltipButton.h"
+
+CTooltipButton::CTooltipButton() = default;

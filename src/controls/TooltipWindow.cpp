@@ -1,0 +1,3 @@
+#include "controls/TooltipWindow.h"
+
+CTooltipWindow::CTooltipWindow() = default;

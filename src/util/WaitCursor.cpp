@@ -1,8 +1,0 @@
-#include "util/WaitCursor.h"
-
-StWaitCursor::StWaitCursor() : mPrevious(::SetCursor(::LoadCursorA(nullptr, IDC_WAIT))) {}
-
-StWaitCursor::~StWaitCursor()
-{
-    ::SetCursor(mPrevious);
-}
