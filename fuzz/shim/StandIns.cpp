@@ -1,9 +1,10 @@
-// What the parsers call of files, folders and the framework's resource chain, for the
-// native test build (see MemoryFiles.h).
+// What the parsers call of files, folders, the framework's resource chain and the XML node
+// heap, for the native test build (see MemoryFiles.h).
 #include "MemoryFiles.h"
 
 #include "afxmodule.h"
 #include "persist/WholeFile.h"
+#include "persist/XmlNodeHeap.h"
 #include "tnwwndut.h"
 
 #include <map>
@@ -98,4 +99,17 @@ std::string UDirectoryUtils::GetUserAppDataDirectory()
 HINSTANCE AfxFindResourceHandle(LPCSTR, LPCSTR)
 {
     return nullptr;
+}
+
+// XML nodes come from the system heap one by one: the library cuts them from shared chunks
+// for speed, which would hide a node read after it was deleted, or past its end, from
+// AddressSanitizer.
+void* UXmlNodeHeap::Allocate(size_t size)
+{
+    return ::operator new(size);
+}
+
+void UXmlNodeHeap::Free(void* block, size_t)
+{
+    ::operator delete(block);
 }
