@@ -168,6 +168,10 @@ int main(int argc, char** argv)
                              "https://user:secret@[::1]:8443/path", "ftp://127.0.0.1:21",
                              "www.tarnwell.com/a", "/only/a/path", "  HTTP://Host:65535  " })
         ok &= seeds.Write("url", url);
+    // Form parameters as the web answers carry them: names, titles and file names.
+    for (const char* param : { "Clip name", "C:\\My Videos\\Holiday (2).avi", "a=1&b=2+3",
+                               "100% \"fun\"", "\xC3\xA9t\xC3\xA9", "~user/#top" })
+        ok &= seeds.Write("url_encoder", param);
 
     for (unsigned long long number : { 0ULL, 1ULL, 0x0123456789ABCDEFULL, ~0ULL }) {
         ok &= seeds.Write("hex_text", UHexConverter::MakeText(&number, sizeof number, false));
