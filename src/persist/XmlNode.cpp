@@ -225,6 +225,8 @@ CXmlNode& CXmlNode::operator=(const CXmlNode& other)
         return *this;
     // other may lie inside this tree, which Reset deletes: copy it aside first.
     CXmlNode copy(other);
+    // The parent looks again even when the key was empty, which Reset does not announce.
+    KeyMayChange();
     Reset();
     mKey = copy.mKey;
     mValue = copy.mValue;

@@ -122,6 +122,10 @@ TEST(XmlNode, AChildWhoseKeyChangesIsFoundUnderItsNewKeyOnly)
     z->Reset();
     EXPECT_EQ(node.FindChild("c", false), nullptr);
     EXPECT_TRUE(OrderedAndFound(node));
+    // From the empty key that resetting leaves as well.
+    *z = other;
+    EXPECT_EQ(node.FindChild("d", false), a);
+    EXPECT_TRUE(OrderedAndFound(node));
 
     // A child taken out or deleted leaves nothing of itself behind.
     z->SetKey("zz");
