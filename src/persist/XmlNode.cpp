@@ -684,6 +684,8 @@ void CXmlNode::WriteIndent(CHandle&, unsigned short)
 
 const char* CXmlNode::Parse(const char* text)
 {
+    // The parent looks again even when the key was empty, which Reset does not announce.
+    KeyMayChange();
     Reset();
     std::vector<ParseFrame> open{ { this, text, nullptr, nullptr, 0, false } };
     std::vector<CXmlNode*> children;

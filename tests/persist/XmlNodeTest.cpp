@@ -125,6 +125,9 @@ TEST(XmlNode, AChildWhoseKeyChangesIsFoundUnderItsNewKeyOnly)
     // From the empty key that resetting leaves as well.
     *z = other;
     EXPECT_EQ(node.FindChild("d", false), a);
+    z->Reset();
+    z->Parse("f>6</f>");
+    EXPECT_EQ(node.FindChild("f", false), z);
     EXPECT_TRUE(OrderedAndFound(node));
 
     // A child taken out or deleted leaves nothing of itself behind.
