@@ -152,6 +152,7 @@ int main(int argc, char** argv)
         ok &= seeds.Write("xml_persist", std::string(1, '\x01') + Script(i));
         ok &= seeds.Write("persist_image", std::string(1, '\x01') + Script(i));
         ok &= seeds.Write("buffers", Script(i));
+        ok &= seeds.Write("xml_tree", Script(i));
     }
 
     for (const char* value : { "Holiday <cut> & more", "&#60;b&#62;", "&#38;#60;", "plain text" })
