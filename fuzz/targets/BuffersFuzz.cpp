@@ -20,6 +20,9 @@
 namespace {
 
 const int kSteps = 64;
+// Texts and blocks that append themselves double at each step: a run ends once they
+// pass this size, or 64 doublings would fill the memory.
+const size_t kLongest = 64 * 1024;
 
 bool Holds(const CHandle& handle, const std::vector<unsigned char>& model)
 {
@@ -31,7 +34,7 @@ void RunHandle(FuzzedDataProvider& input)
 {
     CHandle handle;
     std::vector<unsigned char> model;
-    for (int step = 0; step < kSteps && input.remaining_bytes() > 0; ++step) {
+    for (int step = 0; step < kSteps && input.remaining_bytes() > 0 && model.size() <= kLongest; ++step) {
         switch (input.ConsumeIntegralInRange(0, 5)) {
         case 0: {
             const std::vector<unsigned char> bytes = input.ConsumeBytes<unsigned char>(
@@ -103,7 +106,7 @@ void RunString(FuzzedDataProvider& input)
 {
     CString text;
     std::string model;
-    for (int step = 0; step < kSteps && input.remaining_bytes() > 0; ++step) {
+    for (int step = 0; step < kSteps && input.remaining_bytes() > 0 && model.size() <= kLongest; ++step) {
         const std::string piece(input.ConsumeRandomLengthString(40).c_str());
         const int first = input.ConsumeIntegralInRange(-2, static_cast<int>(model.size()) + 2);
         const int count = input.ConsumeIntegralInRange(-2, static_cast<int>(model.size()) + 2);
