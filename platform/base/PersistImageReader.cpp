@@ -1,6 +1,26 @@
 #include "PersistImageReader.h"
 
+#include <climits>
+#include <cmath>
 #include <cstring>
+
+namespace {
+
+// The whole part of a real, clamped to what 64 bits hold; not a number is 0. A broken or
+// foreign image may hold any real where an integer is asked for.
+__int64 WholePart(double real)
+{
+    const double kTwoToThe63 = 9223372036854775808.0;
+    if (std::isnan(real))
+        return 0;
+    if (real >= kTwoToThe63)
+        return LLONG_MAX;
+    if (real < -kTwoToThe63)
+        return LLONG_MIN;
+    return static_cast<__int64>(real);
+}
+
+} // namespace
 
 CPersistImageReader::CPersistImageReader() : mPosition(0), mOpenObjects(0), mMissingObjects(0)
 {
@@ -66,7 +86,7 @@ bool CPersistImageReader::ReadInteger(const char* name, __int64& value)
     } else {
         double real;
         std::memcpy(&real, &bits, sizeof real);
-        value = static_cast<__int64>(real);
+        value = WholePart(real);
     }
     return true;
 }

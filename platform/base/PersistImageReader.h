@@ -28,7 +28,8 @@ public:
     void EnterObject(const char* name);
     void LeaveObject();
 
-    // Numbers are read from integer and real records alike.
+    // Numbers are read from integer and real records alike. A real read as an integer
+    // gives its whole part, clamped to the 64-bit range (not a number gives 0).
     bool ReadInteger(const char* name, __int64& value);
     bool ReadReal(const char* name, double& value);
     // text points into the image; it is not terminated.

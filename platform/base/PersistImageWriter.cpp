@@ -4,14 +4,17 @@
 
 void CPersistImageWriter::EnterObject(const char* name)
 {
-    mHeldObjects.push_back(name ? name : "");
+    mHeldRecords.push_back({ kPersistRecordEnter, name ? name : "" });
+    ++mHeldOpenObjects;
 }
 
 void CPersistImageWriter::LeaveObject()
 {
-    if (!mHeldObjects.empty()) {
-        mHeldObjects.pop_back();
+    if (mHeldOpenObjects > 0) {
+        mHeldRecords.push_back({ kPersistRecordLeave, "" });
+        --mHeldOpenObjects;
     } else if (mOpenObjects > 0) {
+        WriteHeldRecords();
         WriteRecordHead(kPersistRecordLeave, "");
         --mOpenObjects;
     }
@@ -68,11 +71,21 @@ void CPersistImageWriter::BeginRecord(EPersistRecordKind kind, const char* name)
         mImage.Append(kPersistImageMagic, sizeof kPersistImageMagic);
         mImage.Append(&kPersistImageFormat, 1);
     }
-    for (const std::string& held : mHeldObjects)
-        WriteRecordHead(kPersistRecordEnter, held.c_str());
-    mOpenObjects += static_cast<unsigned long>(mHeldObjects.size());
-    mHeldObjects.clear();
+    WriteHeldRecords();
     WriteRecordHead(kind, name);
+}
+
+void CPersistImageWriter::WriteHeldRecords()
+{
+    for (const SHeldRecord& held : mHeldRecords) {
+        WriteRecordHead(held.kind, held.name.c_str());
+        if (held.kind == kPersistRecordEnter)
+            ++mOpenObjects;
+        else
+            --mOpenObjects;
+    }
+    mHeldRecords.clear();
+    mHeldOpenObjects = 0;
 }
 
 void CPersistImageWriter::WriteRecordHead(EPersistRecordKind kind, const char* name)

@@ -10,10 +10,14 @@
 
 // Builds the byte image of the plain persist storage (format in PersistImageFormat.h).
 //
-// An object is written only once something is saved inside it: entering puts the name on
-// hold, the first value writes the held enter records. So a storage that is only used for
-// loading - where objects are entered too - keeps an empty image, and an object without
-// values takes no room.
+// Objects are written lazily: entering and leaving put records on hold, and the first
+// value saved after them writes the held records first. So a storage that is only used
+// for loading - where objects are entered too - keeps an empty image, and objects at the
+// end of an image that hold nothing take no room.
+//
+// An object that holds nothing is still written when something is saved after it: the
+// reader finds objects by name from its position onwards, so without the empty object it
+// would find a later one of the same name and pass over every value saved in between.
 class TNWBS_CLASS CPersistImageWriter {
 public:
     void EnterObject(const char* name);
@@ -28,12 +32,21 @@ public:
     CHandle& GetImage();
 
 private:
+    struct SHeldRecord {
+        EPersistRecordKind kind; // enter or leave
+        std::string name;
+    };
+
     void BeginRecord(EPersistRecordKind kind, const char* name);
+    void WriteHeldRecords();
     void WriteRecordHead(EPersistRecordKind kind, const char* name);
     void WriteLength(unsigned long length);
     void AppendLittleEndian(unsigned __int64 value, int byteCount);
 
     CHandle mImage;
-    std::vector<std::string> mHeldObjects;
+    std::vector<SHeldRecord> mHeldRecords;
+    // Objects entered among the held records and not left yet.
+    unsigned long mHeldOpenObjects = 0;
+    // Objects whose enter record is written and whose leave record is not.
     unsigned long mOpenObjects = 0;
 };

@@ -15,9 +15,21 @@ const unsigned long kTextSize = 96;
 // (held as 0.29999...) on their intended tenth.
 const double kAllowance = 1e-6;
 
+// Times beyond about three billion years are shown as that: the whole tenths of any
+// longer time would not fit the 64-bit count the texts are made from.
+const double kLongestSeconds = 1e17;
+
+double Bounded(double seconds)
+{
+    if (!std::isfinite(seconds))
+        return 0;
+    return std::fmax(-kLongestSeconds, std::fmin(seconds, kLongestSeconds));
+}
+
 unsigned long long WholeSeconds(double seconds)
 {
-    if (!std::isfinite(seconds) || seconds <= 0)
+    seconds = Bounded(seconds);
+    if (seconds <= 0)
         return 0;
     return static_cast<unsigned long long>(std::floor(seconds + kAllowance));
 }
@@ -37,8 +49,7 @@ void AppendUnit(std::string& text, unsigned long long count, const char* unit)
 
 char* UTimecodeUtils::Format(double seconds)
 {
-    if (!std::isfinite(seconds))
-        seconds = 0;
+    seconds = Bounded(seconds);
     bool negative = seconds < 0;
     unsigned long long tenths =
         static_cast<unsigned long long>(std::floor(std::fabs(seconds) * 10 + kAllowance));

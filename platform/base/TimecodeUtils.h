@@ -12,7 +12,8 @@
 //   naming the non-zero hours, minutes and seconds ("1 hour 2 minutes 5 seconds",
 //   "1 minute", "0 seconds").
 // FormatTime and FullFormat count whole seconds and treat negative times as 0; all three
-// treat a value that is not a finite number as 0.
+// treat a value that is not a finite number as 0, and show times beyond 1e17 seconds
+// (about three billion years) as 1e17 seconds.
 class TNWBS_CLASS UTimecodeUtils {
 public:
     static char* Format(double seconds);

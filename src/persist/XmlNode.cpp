@@ -245,6 +245,8 @@ CXmlNode& CXmlNode::operator=(const CXmlNode& other)
         return *this;
     // other may lie inside this tree, which Reset deletes: copy it aside first.
     CXmlNode copy(other);
+    // The parent looks again even when the key was empty, which Reset does not announce.
+    KeyMayChange();
     Reset();
     mKey = copy.mKey;
     mValue = copy.mValue;
@@ -761,6 +763,8 @@ void CXmlNode::WriteIndent(CHandle&, unsigned short)
 
 const char* CXmlNode::Parse(const char* text)
 {
+    // The parent looks again even when the key was empty, which Reset does not announce.
+    KeyMayChange();
     Reset();
     std::vector<ParseFrame> open{ { this, text, nullptr, nullptr, 0, false } };
     std::vector<CXmlNode*> children;

@@ -4,7 +4,11 @@
 // The output container formats of the converters, by the numbers their settings store.
 // Formats that only exist for one kind of output (350 and 650 carry audio only; 110 to
 // 130, 620 to 631 and 900 upwards carry video only) give "err" for the other kind.
-enum ESplitterType {
+//
+// The type is a 32-bit int underneath, stated so: a settings file may hold any number,
+// and a number that names no format must still be a valid ESplitterType (giving "err"),
+// not a value outside the enumeration's range.
+enum ESplitterType : int {
     kSplitterAvi = 100,
     kSplitterAviVideoOnly = 110,
     kSplitterDivx = 120,

@@ -113,12 +113,16 @@ TEST(PersistStorage, NumbersConvertBetweenKindsAndSizedTextsAreCut)
     in.Save("ulong", 4294967295UL);
     in.Save("char", static_cast<char>(-1));
     in.Save("double", 2.75);
+    in.Save("huge", -1e300);
+    in.Save("nan", std::nan(""));
     in.Save("text", "abcdef");
     std::vector<unsigned char> image = ImageOf(in);
     in.SetData(image.data(), static_cast<unsigned long>(image.size())); // its own image
     EXPECT_EQ(Loaded<long>(in, "ulong"), -1);
     EXPECT_EQ(Loaded<unsigned char>(in, "char"), 255);
     EXPECT_EQ(Loaded<long>(in, "double"), 2);
+    EXPECT_EQ(Loaded<__int64>(in, "huge"), LLONG_MIN) << "clamped to what 64 bits hold";
+    EXPECT_EQ(Loaded<__int64>(in, "nan"), 0);
     char cut[4] = "zzz";
     in.Load("text", cut, 4);
     EXPECT_STREQ(cut, "abc");
@@ -168,12 +172,12 @@ TEST(PersistStorage, LoadsFindValuesByNameWithinTheirObject)
     in.EnterObject("Settings");
     EXPECT_EQ(Loaded<long>(in, "Added"), 0) << "a value the image lacks is missing";
     EXPECT_EQ(Loaded<long>(in, "Count"), 3) << "...and the place is not lost";
-    in.EnterObject("Empty");
-    EXPECT_EQ(Loaded<long>(in, "Left"), 0) << "an object without values was not written";
-    in.LeaveObject();
     in.EnterObject("Window");
     EXPECT_EQ(Loaded<long>(in, "Left"), 10);
     in.LeaveObject(); // its Count is passed over
+    in.EnterObject("Empty");
+    EXPECT_EQ(Loaded<long>(in, "Left"), 0) << "an object without values holds nothing";
+    in.LeaveObject();
     EXPECT_EQ(LoadedText(in, "Title"), "abc") << "Removed and the nested Window were skipped";
     EXPECT_EQ(Loaded<long>(in, "Count"), 0) << "the Count inside Window is not the Settings' one";
     in.LeaveObject();
@@ -199,6 +203,28 @@ public:
 };
 
 } // namespace
+
+TEST(PersistStorage, AnEmptyObjectIsNotMistakenForALaterNamesake)
+{
+    CPersistStorage saver;
+    saver.EnterObject("List"); // a list without items
+    saver.LeaveObject();
+    saver.Save("Count", 2L);
+    saver.EnterObject("List");
+    saver.Save("Item", 7L);
+    saver.LeaveObject();
+
+    std::vector<unsigned char> image = ImageOf(saver);
+    CPersistStorage in;
+    in.SetData(image.data(), static_cast<unsigned long>(image.size()));
+    in.EnterObject("List");
+    EXPECT_EQ(Loaded<long>(in, "Item"), 0);
+    in.LeaveObject();
+    EXPECT_EQ(Loaded<long>(in, "Count"), 2) << "the second List was not entered for the first";
+    in.EnterObject("List");
+    EXPECT_EQ(Loaded<long>(in, "Item"), 7);
+    in.LeaveObject();
+}
 
 TEST(PersistStorage, LoadStringLengthReadsThroughTheVirtualNumberLoad)
 {

@@ -128,6 +128,13 @@ TEST(XmlNode, AChildWhoseKeyChangesIsFoundUnderItsNewKeyOnly)
     nameless->Parse("zz>6</zz>");
     EXPECT_EQ(node.FindChild("zz", false), nameless) << "a first key given by parsing";
     EXPECT_TRUE(OrderedAndFound(node));
+    // From the empty key that resetting leaves as well.
+    *z = other;
+    EXPECT_EQ(node.FindChild("d", false), a);
+    z->Reset();
+    z->Parse("f>6</f>");
+    EXPECT_EQ(node.FindChild("f", false), z);
+    EXPECT_TRUE(OrderedAndFound(node));
 
     // A child taken out or deleted leaves nothing of itself behind.
     z->SetKey("zz");

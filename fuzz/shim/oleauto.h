@@ -1,0 +1,3 @@
+#pragma once
+// BSTR and its functions live in windows.h of the native test build.
+#include <windows.h>
