@@ -1,5 +1,5 @@
 #include "persist/PersistDataHost.h"
-#include "persist/PersistStorage.h"
+#include "persist/PersistFiles.h"
 
 #include "tnwwndut.h"
 

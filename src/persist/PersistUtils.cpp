@@ -1,6 +1,6 @@
 #include "persist/PersistUtils.h"
 
-#include "persist/PersistStorage.h"
+#include "persist/PersistFiles.h"
 #include "persist/WholeFile.h"
 
 #include <climits>

@@ -10,7 +10,7 @@
 #include "persist/ObjectPropertyDialog.h"
 #include "persist/PerUserPath.h"
 #include "persist/PersistDataHost.h"
-#include "persist/PersistStorage.h"
+#include "persist/PersistFiles.h"
 #include "persist/PersistUtils.h"
 #include "persist/PropertyCommand.h"
 #include "persist/PropertyTextStorage.h"

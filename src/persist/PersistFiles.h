@@ -7,7 +7,8 @@
 // user, named directly, or kept under a fixed name in the per-user application-data
 // folder (DefaultSave/DefaultLoad) or the all-users one (SystemSave/SystemLoad). The
 // outermost element of prompted and direct files is "Settings"; the default and system
-// files take the name from the caller.
+// files take the name from the caller. (This header is named apart from the base
+// library's PersistStorage.h, the storage interface behind these doors.)
 //
 // Results: saves give true whether or not the file could be written (once the user
 // confirmed a dialog); the prompted ones give false when the user cancels, and then touch

@@ -1,4 +1,4 @@
-#include "persist/PersistStorage.h"
+#include "persist/PersistFiles.h"
 
 #include "core/CrashGuard.h"
 #include "persist/XmlPersistReader.h"
