@@ -9,7 +9,7 @@
 // - round trip: a script of saves. Loading the saved image with the same script gives back
 //   every value exactly.
 #include "FuzzCheck.h"
-#include "ValueScript.h"
+#include "ScriptSave.h"
 
 #include "tnwbscut.h"
 
@@ -88,43 +88,6 @@ void LoadImage(FuzzedDataProvider& input)
         LoadStep(storage, NextStep(input));
 }
 
-void Save(CPersistStorage& storage, const SScriptStep& step)
-{
-    const char* name = step.name.c_str();
-    switch (step.kind) {
-    case kStepEnter: storage.EnterObject(name); break;
-    case kStepLeave: storage.LeaveObject(); break;
-    case kStepText: storage.Save(name, step.bytes.c_str()); break;
-    case kStepLong: storage.Save(name, static_cast<long>(step.number)); break;
-    case kStepUnsignedLong: storage.Save(name, static_cast<unsigned long>(step.number)); break;
-    case kStepShort: storage.Save(name, static_cast<short>(step.number)); break;
-    case kStepUnsignedShort: storage.Save(name, static_cast<unsigned short>(step.number)); break;
-    case kStepChar: storage.Save(name, static_cast<char>(step.number)); break;
-    case kStepUnsignedChar: storage.Save(name, static_cast<unsigned char>(step.number)); break;
-    case kStepBool: storage.Save(name, step.number % 2 != 0); break;
-    case kStepInt64: storage.Save(name, static_cast<__int64>(step.number)); break;
-    case kStepDouble: storage.Save(name, step.real); break;
-    case kStepFloat: storage.Save(name, static_cast<float>(step.real)); break;
-    case kStepBytes: {
-        std::string bytes = step.bytes;
-        storage.Save(name, reinterpret_cast<unsigned char*>(&bytes[0]), static_cast<unsigned long>(bytes.size()));
-        break;
-    }
-    case kStepHandle: {
-        CHandle handle;
-        handle.Append(step.bytes.data(), static_cast<unsigned long>(step.bytes.size()));
-        storage.Save(name, handle);
-        break;
-    }
-    default: {
-        GUID guid;
-        std::memcpy(&guid, step.bytes.data(), sizeof guid);
-        storage.Save(name, guid);
-        break;
-    }
-    }
-}
-
 template <typename T>
 void CheckNumber(CPersistStorage& storage, const char* name, T saved)
 {
@@ -148,8 +111,8 @@ void CheckLoad(CPersistStorage& storage, const SScriptStep& step)
         FUZZ_CHECK(step.bytes == text.get(), "a text loads as it was saved");
         break;
     }
-    case kStepLong: CheckNumber(storage, name, static_cast<long>(step.number)); break;
-    case kStepUnsignedLong: CheckNumber(storage, name, static_cast<unsigned long>(step.number)); break;
+    case kStepLong: CheckNumber(storage, name, ScriptLong(step)); break;
+    case kStepUnsignedLong: CheckNumber(storage, name, ScriptUnsignedLong(step)); break;
     case kStepShort: CheckNumber(storage, name, static_cast<short>(step.number)); break;
     case kStepUnsignedShort: CheckNumber(storage, name, static_cast<unsigned short>(step.number)); break;
     case kStepChar: CheckNumber(storage, name, static_cast<char>(step.number)); break;
@@ -189,7 +152,7 @@ void RoundTrip(FuzzedDataProvider& input)
         script.push_back(NextStep(input));
     CPersistStorage saving;
     for (const SScriptStep& step : script)
-        Save(saving, step);
+        SaveStep(saving, step);
     unsigned long size = 0;
     const unsigned char* image = saving.GetData(size);
 

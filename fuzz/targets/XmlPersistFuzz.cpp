@@ -10,7 +10,7 @@
 //   unsigned longs as 32 bits, empty values as missing), also when the file had to go to
 //   the per-user folder because the all-users one could not be written.
 #include "FuzzCheck.h"
-#include "ValueScript.h"
+#include "ScriptSave.h"
 
 #include "../shim/MemoryFiles.h"
 #include "persist/XmlPersistReader.h"
@@ -111,37 +111,6 @@ std::string ElementName(const SScriptStep& step, std::set<std::string>& used)
     return name;
 }
 
-void Save(CXmlPersistStorage& storage, const SScriptStep& step)
-{
-    const char* name = step.name.c_str();
-    switch (step.kind) {
-    case kStepEnter: storage.EnterObject(name); break;
-    case kStepLeave: storage.LeaveObject(); break;
-    case kStepText: storage.Save(name, step.bytes.c_str()); break;
-    case kStepLong: storage.Save(name, static_cast<long>(static_cast<int>(step.number))); break;
-    case kStepUnsignedLong: storage.Save(name, static_cast<unsigned long>(static_cast<unsigned>(step.number))); break;
-    case kStepShort: storage.Save(name, static_cast<short>(step.number)); break;
-    case kStepUnsignedShort: storage.Save(name, static_cast<unsigned short>(step.number)); break;
-    case kStepChar: storage.Save(name, static_cast<char>(step.number)); break;
-    case kStepUnsignedChar: storage.Save(name, static_cast<unsigned char>(step.number)); break;
-    case kStepBool: storage.Save(name, step.number % 2 != 0); break;
-    case kStepInt64: storage.Save(name, static_cast<__int64>(step.number)); break;
-    case kStepDouble: storage.Save(name, step.real); break;
-    case kStepFloat: storage.Save(name, static_cast<float>(step.real)); break;
-    case kStepBytes: {
-        std::string bytes = step.bytes;
-        storage.Save(name, reinterpret_cast<unsigned char*>(&bytes[0]), static_cast<unsigned long>(bytes.size()));
-        break;
-    }
-    default: {
-        CHandle handle;
-        handle.Append(step.bytes.data(), static_cast<unsigned long>(step.bytes.size()));
-        storage.Save(name, handle);
-        break;
-    }
-    }
-}
-
 // What the text form keeps of a double.
 double Kept(double value)
 {
@@ -177,13 +146,13 @@ void CheckLoad(CXmlPersistReader& reader, const SScriptStep& step)
     case kStepLong: {
         long loaded;
         reader.Load(name, loaded);
-        FUZZ_CHECK(loaded == static_cast<int>(step.number), "a long loads");
+        FUZZ_CHECK(loaded == ScriptLong(step), "a long loads");
         break;
     }
     case kStepUnsignedLong: {
         unsigned long loaded;
         reader.Load(name, loaded);
-        FUZZ_CHECK(static_cast<unsigned>(loaded) == static_cast<unsigned>(step.number), "an unsigned long loads");
+        FUZZ_CHECK(static_cast<unsigned>(loaded) == ScriptUnsignedLong(step), "an unsigned long loads");
         break;
     }
     case kStepShort: {
@@ -286,7 +255,7 @@ void RoundTrip(FuzzedDataProvider& input)
     CXmlPersistStorage storage("Settings", common.c_str());
     storage.EnterObject("Settings");
     for (const SScriptStep& step : script)
-        Save(storage, step);
+        SaveStep(storage, step);
     storage.LeaveObject();
     FUZZ_CHECK(!storage.HasWriteFailed(), "a settings file is written where it can be");
 
