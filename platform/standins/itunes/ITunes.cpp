@@ -14,6 +14,7 @@
 // answers with that track; a new track is named after the file without its extension;
 // a file that does not exist gives a status without tracks. TnwITunesObjects tells how
 // many objects are alive, so that a test sees every reference given back.
+#include "StaticClassFactory.h"
 #include "transfer/iTunesInterfaces.h"
 
 #include <windows.h>
@@ -576,35 +577,7 @@ protected:
     bool Accepts(REFIID iid) override { return IsEqualIID(iid, IID_IiTunes); }
 };
 
-class CFactory : public IClassFactory {
-public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override
-    {
-        if (!out)
-            return E_POINTER;
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory)) {
-            *out = this;
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    // Static: lives as long as the library.
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override
-    {
-        if (outer)
-            return CLASS_E_NOAGGREGATION;
-        CApplication* application = new CApplication;
-        const HRESULT hr = application->QueryInterface(iid, out);
-        application->Release();
-        return hr;
-    }
-    HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
-};
-
-CFactory sFactory;
+CStaticClassFactory<CApplication> sFactory;
 
 } // namespace
 

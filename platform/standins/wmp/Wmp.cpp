@@ -15,6 +15,8 @@
 #include <oleauto.h>
 #include <windows.h>
 
+#include "StaticClassFactory.h"
+
 #include <fstream>
 #include <string>
 #include <vector>
@@ -448,34 +450,7 @@ protected:
     }
 };
 
-class CFactory : public IClassFactory {
-public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override
-    {
-        if (!out)
-            return E_POINTER;
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory)) {
-            *out = this;
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override
-    {
-        if (outer)
-            return CLASS_E_NOAGGREGATION;
-        CPlayer* player = new CPlayer;
-        const HRESULT hr = player->QueryInterface(iid, out);
-        player->Release();
-        return hr;
-    }
-    HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
-};
-
-CFactory sFactory;
+CStaticClassFactory<CPlayer> sFactory;
 
 } // namespace
 
