@@ -48,6 +48,7 @@ void CheckTree(CXmlNode& top)
         for (int i = 0; i < node->GetChildCount(); ++i) {
             CXmlNode* child = node->GetChildAt(i);
             FUZZ_CHECK(child->GetParent() == node, "a child knows its parent");
+            FUZZ_CHECK(*static_cast<const char*>(child->GetKey()) != '/', "an end tag never starts a child");
             if (i > 0)
                 FUZZ_CHECK(std::strcmp(node->GetChildAt(i - 1)->GetKey(), child->GetKey()) <= 0,
                            "children are in key order");

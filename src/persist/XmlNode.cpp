@@ -54,6 +54,16 @@ int EndTagLengthAt(const char* text, bool startTagClosed, const CString& key)
     return *keyByte || *at != '>' ? -1 : static_cast<int>(at + 1 - text);
 }
 
+// The length of the end tag at text, which begins with "</", up to and with its ">" or up
+// to the end of the text.
+int StrayEndTagLength(const char* text)
+{
+    const char* at = text + 2;
+    while (*at && *at != '>')
+        ++at;
+    return static_cast<int>(at - text) + (*at == '>');
+}
+
 // strcmp's order, bytes taken as unsigned, without a call into the C library: lookups and
 // sorting compare keys more than anything else.
 int CompareKeys(const char* key1, const char* key2)
@@ -804,7 +814,18 @@ const char* CXmlNode::ParseOpenElements(std::vector<ParseFrame>& open, std::vect
             frame.lastSlash = position;
             ++position;
         } else if (current == '<') {
-            const int endTagLength = EndTagLengthAt(position, frame.startTagClosed, node->mKey);
+            int endTagLength = EndTagLengthAt(position, frame.startTagClosed, node->mKey);
+            if (endTagLength < 0 && position[1] == '/') {
+                const int strayLength = StrayEndTagLength(position);
+                if (open.size() == 1) {
+                    // Ending the outermost element would drop the rest of the document.
+                    // The text before the stray tag cannot stay a value that holds it.
+                    frame.valueStart = nullptr;
+                    position += strayLength;
+                    continue;
+                }
+                endTagLength = strayLength;
+            }
             if (endTagLength >= 0) {
                 // Nothing between the tags can hold "<", so the value needs no check.
                 if (frame.valueStart && children.size() == frame.firstChild)

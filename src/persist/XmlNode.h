@@ -36,6 +36,12 @@
 //   node it is called on, not the nodes below it.
 // - The first ">" closes a start tag, even one that gives an empty key ("<>"): a ">" after
 //   it is text. So a parsed key never holds "<" or ">", and its tags parse back.
+// - An end tag that is not the open element's own ("</Vaule>" inside <Value>) ends that
+//   element all the same, its value or children kept, as a misspelt end tag would be
+//   meant; at the outermost element, which would end the whole document there, it is
+//   skipped instead. Read as the start of a child, as a plain reading of the grammar
+//   would have it, it gave a key beginning with "/" whose start tag writes as an end
+//   tag, so a damaged file that was read and saved read back as a different tree.
 // - Keys are ranked and compared byte by byte (unsigned), the order _mbscmp gives in
 //   single-byte code pages. A byte comparison cannot be led past a key's end by a stray
 //   lead byte in a damaged file, which a character comparison in a double-byte code page
