@@ -15,6 +15,7 @@
 // a file that does not exist gives a status without tracks. TnwITunesObjects tells how
 // many objects are alive, so that a test sees every reference given back.
 #include "StaticClassFactory.h"
+#include "TabbedRecords.h"
 #include "transfer/iTunesInterfaces.h"
 
 #include <windows.h>
@@ -24,6 +25,8 @@
 #include <vector>
 
 namespace {
+
+using namespace tnwstandin;
 
 long sLive = 0;
 
@@ -42,41 +45,6 @@ struct SPlaylist {
     std::vector<long> tracks;
 };
 
-std::string ToUtf8(const std::wstring& text)
-{
-    if (text.empty())
-        return std::string();
-    std::string result(text.size() * 4 + 1, '\0');
-    const int length = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &result[0],
-                                             static_cast<int>(result.size()), nullptr, nullptr);
-    result.resize(length > 0 ? static_cast<size_t>(length) : 0);
-    return result;
-}
-
-std::wstring FromUtf8(const std::string& text)
-{
-    if (text.empty())
-        return std::wstring();
-    std::wstring result(text.size() + 1, L'\0');
-    const int length = ::MultiByteToWideChar(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &result[0],
-                                             static_cast<int>(result.size()));
-    result.resize(length > 0 ? static_cast<size_t>(length) : 0);
-    return result;
-}
-
-// Every field, the empty ones at the end too.
-std::vector<std::string> Split(const std::string& line, char separator)
-{
-    std::vector<std::string> fields;
-    size_t begin = 0;
-    for (size_t end = line.find(separator); end != std::string::npos; end = line.find(separator, begin)) {
-        fields.push_back(line.substr(begin, end - begin));
-        begin = end + 1;
-    }
-    fields.push_back(line.substr(begin));
-    return fields;
-}
-
 class CLibrary {
 public:
     std::string file;
@@ -87,12 +55,7 @@ public:
     {
         tracks.clear();
         playlists.clear();
-        std::ifstream in(file);
-        std::string line;
-        while (std::getline(in, line)) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            std::vector<std::string> f = Split(line, '\t');
+        ReadRecords(file, [this](const std::vector<std::string>& f) {
             if (f.size() >= 9 && f[0] == "track") {
                 STrack t;
                 t.id = std::stol(f[1]);
@@ -109,12 +72,10 @@ public:
                 p.id = std::stol(f[1]);
                 p.name = FromUtf8(f[2]);
                 p.kind = std::stol(f[3]);
-                for (const std::string& id : Split(f.size() >= 5 ? f[4] : "", ','))
-                    if (!id.empty())
-                        p.tracks.push_back(std::stol(id));
+                p.tracks = ReadIds(f, 4);
                 playlists.push_back(p);
             }
-        }
+        });
         if (playlists.empty() || playlists[0].kind != ITPlaylistKindLibrary) {
             SPlaylist library;
             library.id = NextId();
@@ -133,37 +94,14 @@ public:
                 << '\n';
         for (const SPlaylist& p : playlists) {
             out << "playlist\t" << p.id << '\t' << ToUtf8(p.name) << '\t' << p.kind << '\t';
-            for (size_t i = 0; i < p.tracks.size(); ++i)
-                out << (i ? "," : "") << p.tracks[i];
+            WriteIds(out, p.tracks);
             out << '\n';
         }
     }
 
-    long NextId() const
-    {
-        long next = 100;
-        for (const STrack& t : tracks)
-            next = t.id >= next ? t.id + 1 : next;
-        for (const SPlaylist& p : playlists)
-            next = p.id >= next ? p.id + 1 : next;
-        return next;
-    }
-
-    STrack* Track(long id)
-    {
-        for (STrack& t : tracks)
-            if (t.id == id)
-                return &t;
-        return nullptr;
-    }
-
-    SPlaylist* Playlist(long id)
-    {
-        for (SPlaylist& p : playlists)
-            if (p.id == id)
-                return &p;
-        return nullptr;
-    }
+    long NextId() const { return tnwstandin::NextId(tracks, playlists, 100); }
+    STrack* Track(long id) { return FindById(tracks, id); }
+    SPlaylist* Playlist(long id) { return FindById(playlists, id); }
 
     // The tracks of a playlist; the library's are every track.
     std::vector<long> TracksOf(long playlist)

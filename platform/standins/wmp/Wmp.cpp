@@ -16,12 +16,15 @@
 #include <windows.h>
 
 #include "StaticClassFactory.h"
+#include "TabbedRecords.h"
 
 #include <fstream>
 #include <string>
 #include <vector>
 
 namespace {
+
+using namespace tnwstandin;
 
 // {5A5E1C01-7C1D-4F5E-9D0A-3B1C2D3E4F50}: the stand-in's own class.
 const CLSID kPlayerClass = { 0x5A5E1C01, 0x7C1D, 0x4F5E, { 0x9D, 0x0A, 0x3B, 0x1C, 0x2D, 0x3E, 0x4F, 0x50 } };
@@ -41,37 +44,6 @@ struct SPlaylist {
     std::vector<long> media;
 };
 
-std::string ToUtf8(const std::wstring& text)
-{
-    std::string result(text.size() * 4 + 1, '\0');
-    const int length = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &result[0],
-                                             static_cast<int>(result.size()), nullptr, nullptr);
-    result.resize(length > 0 ? static_cast<size_t>(length) : 0);
-    return result;
-}
-
-std::wstring FromUtf8(const std::string& text)
-{
-    std::wstring result(text.size() + 1, L'\0');
-    const int length = ::MultiByteToWideChar(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &result[0],
-                                             static_cast<int>(result.size()));
-    result.resize(length > 0 ? static_cast<size_t>(length) : 0);
-    return result;
-}
-
-// Every field, the empty ones at the end too.
-std::vector<std::string> Split(const std::string& line, char separator)
-{
-    std::vector<std::string> fields;
-    size_t begin = 0;
-    for (size_t end = line.find(separator); end != std::string::npos; end = line.find(separator, begin)) {
-        fields.push_back(line.substr(begin, end - begin));
-        begin = end + 1;
-    }
-    fields.push_back(line.substr(begin));
-    return fields;
-}
-
 struct SLibrary {
     std::vector<SMedia> media;
     std::vector<SPlaylist> playlists;
@@ -87,22 +59,12 @@ struct SLibrary {
     {
         media.clear();
         playlists.clear();
-        std::ifstream in(File());
-        std::string line;
-        while (std::getline(in, line)) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            const std::vector<std::string> f = Split(line, '\t');
-            if (f.size() >= 3 && f[0] == "media") {
+        ReadRecords(File(), [this](const std::vector<std::string>& f) {
+            if (f.size() >= 3 && f[0] == "media")
                 media.push_back({ std::stol(f[1]), FromUtf8(f[2]) });
-            } else if (f.size() >= 3 && f[0] == "playlist") {
-                SPlaylist p{ std::stol(f[1]), FromUtf8(f[2]), {} };
-                for (const std::string& id : Split(f.size() >= 4 ? f[3] : "", ','))
-                    if (!id.empty())
-                        p.media.push_back(std::stol(id));
-                playlists.push_back(p);
-            }
-        }
+            else if (f.size() >= 3 && f[0] == "playlist")
+                playlists.push_back({ std::stol(f[1]), FromUtf8(f[2]), ReadIds(f, 3) });
+        });
     }
 
     void Save() const
@@ -112,37 +74,14 @@ struct SLibrary {
             out << "media\t" << m.id << '\t' << ToUtf8(m.url) << '\n';
         for (const SPlaylist& p : playlists) {
             out << "playlist\t" << p.id << '\t' << ToUtf8(p.name) << '\t';
-            for (size_t i = 0; i < p.media.size(); ++i)
-                out << (i ? "," : "") << p.media[i];
+            WriteIds(out, p.media);
             out << '\n';
         }
     }
 
-    long NextId() const
-    {
-        long next = 1;
-        for (const SMedia& m : media)
-            next = m.id >= next ? m.id + 1 : next;
-        for (const SPlaylist& p : playlists)
-            next = p.id >= next ? p.id + 1 : next;
-        return next;
-    }
-
-    const SMedia* Media(long id) const
-    {
-        for (const SMedia& m : media)
-            if (m.id == id)
-                return &m;
-        return nullptr;
-    }
-
-    SPlaylist* Playlist(long id)
-    {
-        for (SPlaylist& p : playlists)
-            if (p.id == id)
-                return &p;
-        return nullptr;
-    }
+    long NextId() const { return tnwstandin::NextId(media, playlists, 1); }
+    const SMedia* Media(long id) { return FindById(media, id); }
+    SPlaylist* Playlist(long id) { return FindById(playlists, id); }
 };
 
 SLibrary sLibrary;
