@@ -30,12 +30,6 @@ protected:
         return canvas.Pixel(4, 4);
     }
 
-    void LoadAll()
-    {
-        ASSERT_TRUE(box.LoadBitmaps(IDB_NORMAL, IDB_PRESSED, IDB_FOCUS, IDB_DISABLED));
-        ASSERT_TRUE(box.LoadCheckedBitmap(IDB_CHECKED));
-    }
-
     CWnd parent;
     CBitmapCheckBox box;
     CMemoryCanvas canvas{ 8, 8, kWhite };
@@ -43,10 +37,11 @@ protected:
 
 } // namespace
 
-TEST_F(BitmapCheckBoxTest, DrawsTheBitmapOfItsStateAndCheck)
+TEST_F(BitmapCheckBoxTest, DrawsTheBitmapOfItsStateAndCheckAndAClickTogglesTheCheck)
 {
     EXPECT_EQ(box.GetStyle() & 0x0F, static_cast<DWORD>(BS_OWNERDRAW));
-    LoadAll();
+    ASSERT_TRUE(box.LoadBitmaps(IDB_NORMAL, IDB_PRESSED, IDB_FOCUS, IDB_DISABLED));
+    ASSERT_TRUE(box.LoadCheckedBitmap(IDB_CHECKED));
     EXPECT_EQ(Draw(0), kRed);
     EXPECT_EQ(Draw(ODS_SELECTED), kGreen);
     EXPECT_EQ(Draw(ODS_FOCUS), kRed) << "a box with a normal bitmap never shows its focus bitmap";
@@ -56,6 +51,17 @@ TEST_F(BitmapCheckBoxTest, DrawsTheBitmapOfItsStateAndCheck)
     EXPECT_EQ(Draw(0), kYellow);
     EXPECT_EQ(Draw(ODS_FOCUS | ODS_DISABLED), kYellow);
     EXPECT_EQ(Draw(ODS_SELECTED), kGreen) << "pressed wins over checked";
+
+    box.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    EXPECT_EQ(box.GetCheck(), 0);
+    box.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    EXPECT_EQ(box.GetCheck(), 1);
+    box.SetCheck(5);
+    EXPECT_EQ(box.GetCheck(), 1);
+    // The box paints itself as a checked box.
+    canvas.Fill(kWhite);
+    box.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.DC().m_hDC), PRF_CLIENT);
+    EXPECT_EQ(canvas.Pixel(4, 4), kYellow);
 }
 
 TEST_F(BitmapCheckBoxTest, FocusAndDisabledBitmapsStandInWhenNothingElseIsThere)
@@ -71,21 +77,4 @@ TEST_F(BitmapCheckBoxTest, FocusAndDisabledBitmapsStandInWhenNothingElseIsThere)
     EXPECT_FALSE(box.LoadCheckedBitmap(IDB_NORMAL + 50));
     EXPECT_FALSE(box.LoadCheckedBitmap(static_cast<const char*>(nullptr)));
     EXPECT_EQ(Draw(ODS_DISABLED), kGray);
-}
-
-TEST_F(BitmapCheckBoxTest, AClickTogglesTheCheck)
-{
-    LoadAll();
-    EXPECT_EQ(box.GetCheck(), 0);
-    box.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-    EXPECT_EQ(box.GetCheck(), 1);
-    box.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-    EXPECT_EQ(box.GetCheck(), 0);
-    box.SetCheck(5);
-    EXPECT_EQ(box.GetCheck(), 1);
-
-    // The box paints itself as a checked box.
-    canvas.Fill(kWhite);
-    box.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.DC().m_hDC), PRF_CLIENT);
-    EXPECT_EQ(canvas.Pixel(4, 4), kYellow);
 }
