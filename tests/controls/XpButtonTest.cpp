@@ -200,6 +200,12 @@ TEST_F(XpButtonTest, GivesBackEveryDrawingObject)
     EXPECT_EQ(CountGdiObjects(), before);
     Draw(0);
     EXPECT_EQ(canvas.Pixel(0, 0), kBackground) << "still shaped after resizing";
+
+    // The faces are shared while any button lives, and freed with the last.
+    {
+        CXpButton second;
+    }
+    EXPECT_GT(CXpButton::GetFaceWidth(), 0) << "the fixture's button still uses them";
 }
 
 TEST_F(XpButtonTest, RepeatsItsClickWhileHeldLongerThanTheDelay)
