@@ -1,3 +1,4 @@
+#include "MemoryCanvas.h"
 #include "TestJobs.h"
 #include "UserInput.h"
 
@@ -9,12 +10,23 @@
 
 #undef GetObject
 
-using UserInput::ClickCell;
-using UserInput::ClickCheckBox;
+using namespace UserInput;
 
 namespace {
 
-class ObjectListControlTest : public ::testing::Test {
+// A control of jobs on a host of its own, with a recorder listening to it.
+template <class TControl>
+class JobControlTest : public ::testing::Test {
+protected:
+    CObjectDisplay* DisplayOf(int index) { return control.FindChildDisplay(jobs->GetAt(index)); }
+
+    CHostWnd host;
+    CJobControl<TControl> control;
+    CSelectionRecorder recorder;
+    std::unique_ptr<CPersistList> jobs;
+};
+
+class ObjectListControlTest : public JobControlTest<CObjectListControl> {
 protected:
     void SetUp() override
     {
@@ -23,13 +35,19 @@ protected:
         control.AddListener(&recorder);
         jobs = MakeJobs({ { "intro", "10" }, { "talk", "250" }, { "outro", "5" } });
     }
+};
 
-    CObjectDisplay* DisplayOf(int index) { return control.FindChildDisplay(jobs->GetAt(index)); }
-
-    CHostWnd host;
-    CJobControl<CObjectListControl> control;
-    CSelectionRecorder recorder;
-    std::unique_ptr<CPersistList> jobs;
+class ObjectReportControlTest : public JobControlTest<CObjectReportControl> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(control.Create(&host, 20, CRect(0, 0, 500, 300)));
+        control.SetCheckboxeStyle(CReportCtrl::kCheckboxNormal);
+        control.AddListener(&recorder);
+        jobs = MakeJobs({ { "intro", "10" }, { "talk", "250" }, { "outro", "5" }, { "break", "1.5" } });
+        JobAt(*jobs, 1)->checked = true;
+        control.SetObject(jobs.get());
+    }
 };
 
 } // namespace
@@ -52,9 +70,7 @@ TEST_F(ObjectListControlTest, RowsFollowTheListAndItsObjects)
     }
     EXPECT_TRUE(control.IsItemChecked(1)) << "shown as the object says, though it refuses every check";
     EXPECT_TRUE(control.checkRequests.empty()) << "marks the control writes pass no object";
-    LVITEMA item = {};
-    item.mask = LVIF_IMAGE;
-    item.iItem = 2;
+    LVITEMA item = { LVIF_IMAGE, 2 };
     ASSERT_TRUE(control.GetItem(&item));
     EXPECT_EQ(item.iImage, 1);
 
@@ -91,7 +107,7 @@ TEST_F(ObjectListControlTest, TheUsersSelectionAndChecksReachTheDisplaysAndObjec
     ClickCell(control, 2, 0);
     EXPECT_EQ(recorder.selections.size(), 2u) << "one row lost the selection, one gained it";
     recorder.selections.clear();
-    UserInput::PressKey(VK_UP, VK_SHIFT);
+    PressKey(VK_UP, VK_SHIFT);
     EXPECT_EQ(SelectedRows(control), (std::vector<int>{ 1, 2 }));
     EXPECT_EQ(recorder.selections, (std::vector<std::pair<const void*, bool>>{ { DisplayOf(1), true } }))
         << "the row that stayed selected is not announced again";
@@ -156,9 +172,17 @@ TEST(ObjectListControl, SelectionByCodeReachesTheRowsInBothKinds)
     SelectionByCodeReachesTheRows<CFastObjectListControl>();
 }
 
-TEST_F(ObjectListControlTest, ClearDeselectsThenDeletesEveryObject)
+TEST_F(ObjectListControlTest, ClearDeselectsThenDeletesEveryObjectAndThePromptShowsWhileTheListIsEmpty)
 {
+    control.SetBkColor(RGB(0, 0, 128));
+    control.SetPromptText("Add files to convert");
+    CWnd* prompt = control.GetDlgItem(0xFFFF);
+    ASSERT_NE(prompt, nullptr) << "made with the list";
+    EXPECT_FALSE(prompt->IsWindowVisible()) << "no list bound: no prompt";
+    EXPECT_EQ(prompt->GetFontHandle(), static_cast<HFONT>(UDrawingUtils::GetFont()->GetSafeHandle()));
+
     control.SetObject(jobs.get());
+    EXPECT_FALSE(prompt->IsWindowVisible());
     DisplayOf(1)->Select(true);
     recorder.selections.clear();
     control.Clear();
@@ -166,42 +190,50 @@ TEST_F(ObjectListControlTest, ClearDeselectsThenDeletesEveryObject)
     EXPECT_EQ(control.GetItemCount(), 0);
     ASSERT_EQ(recorder.selections.size(), 1u);
     EXPECT_FALSE(recorder.selections[0].second) << "the selected row was deselected first";
-}
+    EXPECT_TRUE(prompt->IsWindowVisible());
+    CString text;
+    prompt->GetWindowText(text);
+    EXPECT_EQ(text, "Add files to convert");
 
-TEST_F(ObjectListControlTest, PromptShowsWhileTheListIsEmpty)
-{
-    control.SetPromptText("Add files to convert");
-    HWND prompt = ::GetDlgItem(control.m_hWnd, 0xFFFF);
-    ASSERT_NE(prompt, nullptr);
-    EXPECT_FALSE(::IsWindowVisible(prompt)) << "no list bound: no prompt";
+    // The prompt covers the list less its margins, on white whatever the list's colour.
+    control.MoveWindow(10, 10, 300, 200);
+    CRect client, area;
+    control.GetClientRect(&client);
+    client.DeflateRect(32, 32);
+    prompt->GetWindowRect(&area);
+    control.ScreenToClient(&area);
+    EXPECT_EQ(area, client) << "the prompt follows the list's size";
+    prompt->GetClientRect(&area);
+    CMemoryCanvas printed(area.Width(), area.Height(), RGB(0, 0, 0));
+    prompt->SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.DC().GetSafeHdc()), PRF_CLIENT | PRF_ERASEBKGND);
+    // The text starts at the top left in whatever font the machine has: the bottom corners
+    // are background whatever it draws.
+    EXPECT_EQ(printed.Pixel(1, area.bottom - 2), RGB(255, 255, 255));
+    EXPECT_EQ(printed.Pixel(area.right - 2, area.bottom - 2), RGB(255, 255, 255));
 
-    auto empty = MakeJobs({});
-    control.SetObject(empty.get());
-    EXPECT_TRUE(::IsWindowVisible(prompt));
-    char text[64] = {};
-    ::GetWindowTextA(prompt, text, sizeof text);
-    EXPECT_STREQ(text, "Add files to convert");
-    empty->Add(new CTestJob("first", "1"));
-    EXPECT_FALSE(::IsWindowVisible(prompt));
-    empty->DeleteAt(0);
-    EXPECT_TRUE(::IsWindowVisible(prompt));
-    control.SetObject(nullptr);
+    jobs->Add(new CTestJob("first", "1"));
+    EXPECT_FALSE(prompt->IsWindowVisible());
+    jobs->DeleteAt(0);
+    EXPECT_TRUE(prompt->IsWindowVisible());
+    const HWND window = prompt->m_hWnd;
+    control.DestroyWindow();
+    EXPECT_FALSE(::IsWindow(window));
 }
 
 TEST_F(ObjectListControlTest, ToolTipsNameTheCellUnderTheMouse)
 {
     control.SetObject(jobs.get());
     TOOLINFOA tool = {};
-    EXPECT_EQ(control.OnToolHitTest(UserInput::CellPoint(control, 0, 0), &tool), 0x00010001);
+    EXPECT_EQ(control.OnToolHitTest(CellPoint(control, 0, 0), &tool), 0x00010001);
     EXPECT_EQ(control.OnToolHitTest(CPoint(20, 280), &tool), -1) << "below the rows";
     CRect column1, cell;
     control.GetHeaderCtrl()->GetItemRect(1, &column1);
     int row = -1, column = -1;
-    CPoint inSecondColumn(column1.left + 5, UserInput::CellPoint(control, 0, 0).y);
+    CPoint inSecondColumn(column1.left + 5, CellPoint(control, 0, 0).y);
     ASSERT_TRUE(control.GetCellRect(inSecondColumn, cell, row, column));
     EXPECT_EQ(column, 1);
     EXPECT_EQ(cell.right, column1.right);
-    CPoint onSharedEdge(column1.left, UserInput::CellPoint(control, 2, 0).y);
+    CPoint onSharedEdge(column1.left, CellPoint(control, 2, 0).y);
     ASSERT_TRUE(control.GetCellRect(onSharedEdge, cell, row, column));
     EXPECT_EQ(row, 2);
     EXPECT_EQ(column, 0) << "a shared edge belongs to the left column";
@@ -214,10 +246,7 @@ TEST_F(ObjectListControlTest, ToolTipsNameTheCellUnderTheMouse)
     request.hdr.idFrom = 0x00020002;
     control.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
     EXPECT_STREQ(request.lpszText, "tip talk 1");
-    NMTTDISPINFOW wide = {};
-    wide.hdr.hwndFrom = control.m_hWnd;
-    wide.hdr.code = TTN_NEEDTEXTW;
-    wide.hdr.idFrom = 0x00030001;
+    NMTTDISPINFOW wide = { { control.m_hWnd, 0x00030001, TTN_NEEDTEXTW } };
     control.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&wide));
     EXPECT_STREQ(wide.lpszText, L"tip outro 0");
 }
@@ -228,10 +257,10 @@ TEST_F(ObjectListControlTest, EditedLabelsGoToTheirDisplaysAndClosingKeepsTheObj
     control.SetObject(jobs.get());
     control.SetFocus();
     ASSERT_NE(control.EditLabel(1), nullptr);
-    UserInput::Type("keynote");
-    UserInput::PressKey(VK_RETURN);
+    Type("keynote");
+    PressKey(VK_RETURN);
     ASSERT_NE(control.EditLabel(0), nullptr);
-    UserInput::PressKey(VK_ESCAPE);
+    PressKey(VK_ESCAPE);
     EXPECT_EQ(recorder.editedTexts, (std::vector<std::string>{ "keynote" })) << "a cancelled edit names nothing";
 
     DisplayOf(2)->Select(true);
@@ -288,4 +317,94 @@ TEST(ObjectControlDisplay, NestedDisplaysAskTheirParentForItems)
     EXPECT_EQ(orphan.CreateChildDisplayHandle(&orphan, &job, 0), -1);
     std::unique_ptr<CObjectDisplay> child(orphan.CreateChildDisplay(&job));
     EXPECT_NE(dynamic_cast<CObjectControlDisplay*>(child.get()), nullptr);
+}
+
+TEST_F(ObjectReportControlTest, ObjectsRewriteTheirOwnRowsWhereverTheReportMovedThem)
+{
+    EXPECT_EQ(control.GetItemData(3), reinterpret_cast<DWORD_PTR>(DisplayOf(3)));
+    ASSERT_NE(control.GetImageList(), nullptr);
+    EXPECT_EQ(control.GetImageList()->GetImageCount(), 4);
+
+    ClickHeader(control, 1);
+    EXPECT_EQ(ColumnTexts(control, 0), (std::vector<std::string>{ "break", "outro", "intro", "talk" }));
+    EXPECT_TRUE(control.IsItemChecked(3)) << "the check mark stays with its job";
+    EXPECT_FALSE(control.IsItemChecked(1));
+    EXPECT_TRUE(control.checkRequests.empty()) << "moving rows asks no object";
+    EXPECT_TRUE(recorder.selections.empty());
+    control.SwapItems(0, 2);
+    control.MoveTo(3, 1);
+    EXPECT_EQ(ColumnTexts(control, 0), (std::vector<std::string>{ "intro", "talk", "outro", "break" }));
+    for (int row = 0; row < 4; ++row)
+        EXPECT_EQ(control.GetListIndex(control.GetListDisplay(row)), row);
+
+    control.textsAskedFor.clear();
+    CTestJob* outro = JobAt(*jobs, 2);
+    outro->state = "Done";
+    outro->Change();
+    EXPECT_EQ(control.textsAskedFor, (std::vector<std::string>{ "outro", "outro", "outro" }));
+    EXPECT_EQ(ColumnTexts(control, 2), (std::vector<std::string>{ "Waiting", "Waiting", "Done", "Waiting" }));
+
+    ASSERT_TRUE(control.SortItems(0, TRUE));
+    jobs->Insert(0, new CTestJob("opening", "2"));
+    EXPECT_EQ(control.GetSortedColumn(), -1) << "a new row forgets the sort";
+    jobs->DeleteAt(3);
+    EXPECT_EQ(ColumnTexts(control, 0), (std::vector<std::string>{ "opening", "break", "intro", "talk" }));
+    control.SetObject(nullptr);
+    EXPECT_EQ(control.GetItemCount(), 0);
+}
+
+TEST_F(ObjectReportControlTest, CheckBoxStylesStillRule)
+{
+    control.acceptChecks = true;
+    ClickCheckBox(control, 2);
+    EXPECT_TRUE(JobAt(*jobs, 2)->checked);
+    EXPECT_EQ(host.notices.back().message, static_cast<UINT>(CReportCtrl::kCheckChangedMessage));
+    control.acceptChecks = false;
+    ClickCheckBox(control, 0);
+    EXPECT_FALSE(control.IsItemChecked(0)) << "a refused check goes back";
+
+    control.SetCheckboxeStyle(CReportCtrl::kCheckboxReadOnly);
+    for (bool accept : { false, true }) {
+        control.acceptChecks = accept;
+        ClickCheckBox(control, 2);
+        EXPECT_TRUE(control.IsItemChecked(2)) << "read-only, whatever the object answered";
+        ClickCheckBox(control, 3);
+        EXPECT_FALSE(control.IsItemChecked(3));
+    }
+    EXPECT_FALSE(JobAt(*jobs, 3)->checked) << "the object was told the former state last";
+
+    TOOLINFOA tool = {};
+    EXPECT_EQ(control.OnToolHitTest(CellPoint(control, 1, 1), &tool), 0x00020002)
+        << "full-row selection still tells the columns apart";
+}
+
+namespace {
+
+class CHeadersOnlyReport : public CObjectReportControl {
+public:
+    void CreateListHeaders() override { SetColumnHeader("One;Two"); }
+};
+
+class CHeadersOnlyList : public CObjectListControl {
+public:
+    void CreateListHeaders() override { InsertColumn(0, "One"); }
+};
+
+} // namespace
+
+TEST(ObjectReportControl, WithoutTextsAReportSaysErrorAndAListNothing)
+{
+    CHostWnd host;
+    CHeadersOnlyReport report;
+    CHeadersOnlyList list;
+    ASSERT_TRUE(report.Create(&host, 21));
+    ASSERT_TRUE(list.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 100, 100), &host, 22));
+    auto jobs = MakeJobs({ { "a" } });
+    report.SetObject(jobs.get());
+    list.SetObject(jobs.get());
+    EXPECT_EQ(report.GetItemText(0, 1), "Error");
+    EXPECT_EQ(list.GetItemText(0, 0), "");
+    EXPECT_EQ(report.GetImageList(), nullptr) << "no images by default";
+    report.SetObject(nullptr);
+    list.SetObject(nullptr);
 }

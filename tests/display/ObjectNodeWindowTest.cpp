@@ -133,7 +133,6 @@ protected:
         CRect update;
         return board.m_hWnd && ::GetUpdateRect(board.m_hWnd, &update, FALSE) && !update.IsRectEmpty();
     }
-    void Validate() { ::ValidateRect(board.m_hWnd, nullptr); }
     void Mouse(UINT message, int x, int y) { board.SendMessage(message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(x, y)); }
 
     CHostWnd host;
@@ -180,18 +179,15 @@ TEST_F(ObjectNodeWindowTest, NodesDrawInListOrderAndAnyChangeInvalidatesTheWindo
     EXPECT_EQ(canvas.Pixel(33, 18), RGB(0, 0, 255)) << "the second clip over both";
     EXPECT_EQ(canvas.Pixel(55, 30), RGB(255, 255, 255));
 
-    Validate();
-    board.Redraw();
-    EXPECT_TRUE(Invalid());
-    Validate();
-    static_cast<CClip*>(clips->GetAt(1))->MoveTo(RealPoint{ 3, 3 });
-    EXPECT_TRUE(Invalid()) << "a node's redraw reaches its window";
-    Validate();
-    clips->Add(new CClip(5, 5, 0));
-    EXPECT_TRUE(Invalid());
-    Validate();
-    clips->DeleteAt(2);
-    EXPECT_TRUE(Invalid());
+    // A node's redraw, an added and a removed node all reach the window.
+    const std::function<void()> changes[] = { [&] { board.Redraw(); },
+                                              [&] { static_cast<CClip*>(clips->GetAt(1))->MoveTo(RealPoint{ 3, 3 }); },
+                                              [&] { clips->Add(new CClip(5, 5, 0)); }, [&] { clips->DeleteAt(2); } };
+    for (const auto& change : changes) {
+        ::ValidateRect(board.m_hWnd, nullptr);
+        change();
+        EXPECT_TRUE(Invalid()) << &change - changes;
+    }
 }
 
 TEST_F(ObjectNodeWindowTest, TheFirstNodeThatTakesAPressIsDraggedUntilTheRelease)
