@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -29,21 +30,14 @@ public:
 
 class CHeard : public CListener {
 public:
-    bool ListenToMessage(long code, const void* sender, const void* extra) override
+    bool ListenToMessage(long code, const void*, const void* extra) override
     {
         mCodes.push_back(code);
         if (code == CContainerPanel::kSizeRequest)
             mSize = *static_cast<const CRect*>(extra);
-        (void)sender;
         return true;
     }
-    int Count(long code) const
-    {
-        int count = 0;
-        for (long heard : mCodes)
-            count += heard == code;
-        return count;
-    }
+    int Count(long code) const { return static_cast<int>(std::count(mCodes.begin(), mCodes.end(), code)); }
 
     std::vector<long> mCodes;
     CRect mSize;
