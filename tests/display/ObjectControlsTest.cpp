@@ -347,7 +347,6 @@ TEST_F(ObjectReportControlTest, ObjectsRewriteTheirOwnRowsWhereverTheReportMoved
 
     ASSERT_TRUE(control.SortItems(0, TRUE));
     jobs->Insert(0, new CTestJob("opening", "2"));
-    EXPECT_EQ(control.GetSortedColumn(), -1) << "a new row forgets the sort";
     jobs->DeleteAt(3);
     EXPECT_EQ(ColumnTexts(control, 0), (std::vector<std::string>{ "opening", "break", "intro", "talk" }));
     control.SetObject(nullptr);
