@@ -209,10 +209,10 @@ TEST_F(ReportCtrlTest, CompositeStatesCountFindAndChangeRows)
     EXPECT_FALSE(report.SetItemStates(9, kSelected));
 
     report.SetCheck(3);
-    EXPECT_EQ(report.GetLastItem(kCheckedState, -1), 3) << "the very last row counts";
-    EXPECT_EQ(report.GetLastItem(kCheckedState, 3), 1);
-    EXPECT_EQ(report.GetFirstItem(kCheckedState, -5), 1);
-    EXPECT_EQ(report.GetFirstItem(kCheckedState, 3), -1);
+    // The last before -1 is the very last row; the first after -5 is row 0 on.
+    EXPECT_EQ((std::vector<int>{ report.GetLastItem(kCheckedState, -1), report.GetLastItem(kCheckedState, 3),
+                                 report.GetFirstItem(kCheckedState, -5), report.GetFirstItem(kCheckedState, 3) }),
+              (std::vector<int>{ 3, 1, 1, -1 }));
     EXPECT_EQ(report.GetItemCount(CReportCtrl::kItemUnchecked | CReportCtrl::kItemUnselected), 2);
     EXPECT_EQ(report.SetAllItemStates(CReportCtrl::kItemUnchecked, kSelected), 2);
     report.InvertItems(0);
