@@ -1,6 +1,5 @@
 #include "MemoryCanvas.h"
-#include "TestJobs.h"
-#include "UserInput.h"
+#include "DisplayTests.h"
 
 #include <gtest/gtest.h>
 

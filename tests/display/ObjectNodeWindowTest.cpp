@@ -1,7 +1,5 @@
+#include "DisplayTests.h"
 #include "MemoryCanvas.h"
-#include "UserInput.h"
-
-#include "tnwmfcut.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,4 @@
-#include "TestJobs.h"
-#include "UserInput.h"
+#include "DisplayTests.h"
 
 #include "afxole.h"
 

@@ -1,8 +1,5 @@
+#include "DisplayTests.h"
 #include "MemoryCanvas.h"
-#include "UserInput.h"
-#include "resource.h"
-
-#include "tnwmfcut.h"
 
 #include <gtest/gtest.h>
 
