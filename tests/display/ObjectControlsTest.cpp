@@ -102,7 +102,6 @@ TEST_F(ObjectListControlTest, TheUsersSelectionAndChecksReachTheDisplaysAndObjec
     control.SetObject(jobs.get());
     ClickCell(control, 1, 0);
     EXPECT_EQ(recorder.selections, (std::vector<std::pair<const void*, bool>>{ { DisplayOf(1), true } }));
-    EXPECT_EQ(control.GetSelection(), DisplayOf(1));
     recorder.selections.clear();
     ClickCell(control, 2, 0);
     EXPECT_EQ(recorder.selections.size(), 2u) << "one row lost the selection, one gained it";
@@ -351,7 +350,6 @@ TEST_F(ObjectReportControlTest, CheckBoxStylesStillRule)
     control.acceptChecks = true;
     ClickCheckBox(control, 2);
     EXPECT_TRUE(JobAt(*jobs, 2)->checked);
-    EXPECT_EQ(host.notices.back().message, static_cast<UINT>(CReportCtrl::kCheckChangedMessage));
     control.acceptChecks = false;
     ClickCheckBox(control, 0);
     EXPECT_FALSE(control.IsItemChecked(0)) << "a refused check goes back";
