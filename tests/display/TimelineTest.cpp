@@ -112,22 +112,17 @@ TEST(DurationTest, KeepsStartAndEndInOrderWithinTheMaximumAndTellsOnlyRealChange
     EXPECT_TRUE(fresh.SetMax(60));
     EXPECT_EQ(fresh.GetEnd(), 60.0);
     EXPECT_EQ(log.codes, (std::vector<long>{ CDuration::kMaxChanged, CDuration::kEndChanged }));
-    EXPECT_TRUE(fresh.SetStart(5));
-    EXPECT_FALSE(fresh.SetStart(5));
-    EXPECT_FALSE(fresh.SetMax(-1));
-    EXPECT_FALSE(fresh.SetMax(std::nan("")));
-    EXPECT_TRUE(fresh.SetEnd(30));
-    EXPECT_TRUE(fresh.SetEnd(90));
-    EXPECT_TRUE(fresh.SetStart(70));
+    // Which changes took (a braced list runs in order).
+    EXPECT_EQ((std::vector<bool>{ fresh.SetStart(5), fresh.SetStart(5), fresh.SetMax(-1), fresh.SetMax(std::nan("")),
+                                  fresh.SetEnd(30), fresh.SetEnd(90), fresh.SetStart(70) }),
+              (std::vector<bool>{ true, false, false, false, true, true, true }));
     EXPECT_EQ(Span(fresh), (std::vector<double>{ 0, 60, 60 })) << "a start past the maximum is reset, not clamped";
 
     CDuration span;
     span.SetMax(100);
     span.SetEnd(20);
     span.SetStart(10);
-    EXPECT_FALSE(span.SetEnd(5));
-    EXPECT_FALSE(span.SetStart(30));
-    EXPECT_FALSE(span.SetEnd(std::nan("")));
+    EXPECT_FALSE(span.SetEnd(5) || span.SetStart(30) || span.SetEnd(std::nan("")));
     EXPECT_EQ(Span(span), (std::vector<double>{ 10, 20, 100 }));
     EXPECT_TRUE(span.SetDuration(15));
     EXPECT_EQ(span.GetEnd(), 25.0);
