@@ -141,42 +141,7 @@ TEST_F(DialogStackTest, StacksClosedHeadersAndHidesGroupsWithoutEnabledPanels)
     EXPECT_EQ(ClientHeight(host), top + header);
 }
 
-TEST_F(DialogStackTest, OpensOneGroupAtATimeWithItsPanelsSpacedBelowTheHeader)
-{
-    CSummaryPanel second;
-    manager.AttachChildPanel(&expanders[0], &second);
-
-    expanders[0].Expand();
-    EXPECT_TRUE(expanders[0].IsExpanded());
-    EXPECT_TRUE(Shown(panels[0]));
-    EXPECT_TRUE(Shown(second));
-    const int panelHeight = panels[0].GetNativeRect().Height();
-    EXPECT_EQ(TopOf(panels[0]), header);
-    EXPECT_EQ(TopOf(second), header + panelHeight + 3);
-    const int open = expanders[0].GetExpanderRect(true).Height();
-    EXPECT_EQ(open, header + 2 * panelHeight + 3 + 4);
-    EXPECT_EQ(TopOf(expanders[1]), top + open + 2);
-    EXPECT_EQ(ClientHeight(host), top + open + 2 * header + 2 * 2);
-
-    // Opening another closes the first; asking the open one to close leaves all closed.
-    expanders[2].Expand();
-    EXPECT_FALSE(expanders[0].IsExpanded());
-    EXPECT_FALSE(Shown(panels[0]));
-    EXPECT_TRUE(expanders[2].IsExpanded());
-    expanders[2].Collaps();
-    for (CExpandPanel& expander : expanders)
-        EXPECT_FALSE(expander.IsExpanded());
-    EXPECT_EQ(ClientHeight(host), top + 3 * header + 2 * 2);
-
-    // Requests from anything that is not one of the manager's expandable panels are not
-    // its business, even when the sender is an expandable panel of another stack.
-    CExpandPanel stranger;
-    EXPECT_FALSE(manager.ListenToMessage(CPanel::kOpenMe, &stranger, nullptr));
-    EXPECT_FALSE(manager.ListenToMessage(CPanel::kCloseMe, &host, nullptr));
-    EXPECT_FALSE(stranger.IsExpanded());
-}
-
-TEST_F(DialogStackTest, ClosedCaptionsSumUpThePanelsAndTurnRedOnAProblem)
+TEST_F(DialogStackTest, ClosedCaptionsSumUpThePanelsAndOneGroupOpensAtATimeWithItsPanelsBelowTheHeader)
 {
     CSummaryPanel second;
     manager.AttachChildPanel(&expanders[0], &second);
@@ -212,6 +177,35 @@ TEST_F(DialogStackTest, ClosedCaptionsSumUpThePanelsAndTurnRedOnAProblem)
     expanders[0].Expand();
     EXPECT_STREQ(captionText(), "Video");
     EXPECT_EQ(captionColor(), RGB(0, 0, 0));
+
+    // Open, the group shows its panels spaced below its header.
+    EXPECT_TRUE(expanders[0].IsExpanded());
+    EXPECT_TRUE(Shown(panels[0]));
+    EXPECT_TRUE(Shown(second));
+    const int panelHeight = panels[0].GetNativeRect().Height();
+    EXPECT_EQ(TopOf(panels[0]), header);
+    EXPECT_EQ(TopOf(second), header + panelHeight + 3);
+    const int open = expanders[0].GetExpanderRect(true).Height();
+    EXPECT_EQ(open, header + 2 * panelHeight + 3 + 4);
+    EXPECT_EQ(TopOf(expanders[1]), top + open + 2);
+    EXPECT_EQ(ClientHeight(host), top + open + 2 * header + 2 * 2);
+
+    // Opening another closes the first; asking the open one to close leaves all closed.
+    expanders[2].Expand();
+    EXPECT_FALSE(expanders[0].IsExpanded());
+    EXPECT_FALSE(Shown(panels[0]));
+    EXPECT_TRUE(expanders[2].IsExpanded());
+    expanders[2].Collaps();
+    for (CExpandPanel& expander : expanders)
+        EXPECT_FALSE(expander.IsExpanded());
+    EXPECT_EQ(ClientHeight(host), top + 3 * header + 2 * 2);
+
+    // Requests from anything that is not one of the manager's expandable panels are not
+    // its business, even when the sender is an expandable panel of another stack.
+    CExpandPanel stranger;
+    EXPECT_FALSE(manager.ListenToMessage(CPanel::kOpenMe, &stranger, nullptr));
+    EXPECT_FALSE(manager.ListenToMessage(CPanel::kCloseMe, &host, nullptr));
+    EXPECT_FALSE(stranger.IsExpanded());
 }
 
 TEST(PanelTest, EnablingBroadcastsOnlyChangesAndEnterOrEscapeNeverEndsAPanel)
