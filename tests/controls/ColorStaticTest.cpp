@@ -69,12 +69,7 @@ protected:
     int PixelsOf(COLORREF color)
     {
         Paint();
-        int count = 0;
-        for (int y = 0; y < 20; ++y) {
-            for (int x = 0; x < 60; ++x)
-                count += canvas.Pixel(x, y) == color;
-        }
-        return count;
+        return canvas.Count(color);
     }
 
     void Tick() { label.SendMessage(WM_TIMER, CColorStatic::kBlinkTimerId); }
@@ -106,7 +101,7 @@ TEST_F(ColorStaticTest, PaintsWithItsOwnColours)
     EXPECT_EQ(PixelsOf(kBlue), 0);
 }
 
-TEST_F(ColorStaticTest, BlinkingBackgroundAlternatesOnEachTick)
+TEST_F(ColorStaticTest, BlinkingBackgroundOrTextAlternatesOnEachTick)
 {
     label.SetBkColor(kRed);
     label.SetBlinkBkColors(kGreen, kBlue);
@@ -121,10 +116,8 @@ TEST_F(ColorStaticTest, BlinkingBackgroundAlternatesOnEachTick)
     EXPECT_EQ(Background(), kRed) << "stopped, the static has its own colour again";
     Tick();
     EXPECT_EQ(Background(), kRed);
-}
 
-TEST_F(ColorStaticTest, BlinkingTextAlternatesItsColours)
-{
+    label.SetBkColor(CColorStatic::kSystemColor);
     label.SetWindowText("MMMM");
     label.SetBlinkTextColors(kRed, kBlue);
     label.StartTextBlink(CColorStatic::kBlinkOn, 60000);
@@ -165,7 +158,7 @@ TEST_F(ColorStaticTest, NotifiesOnTheTicksThatTurnAStateOn)
     EXPECT_EQ(parent.notifications.size(), 2u) << "other timers and stopped blinking notify nothing";
 }
 
-TEST_F(ColorStaticTest, OneTimerServesBothKinds)
+TEST_F(ColorStaticTest, OneTimerServesBothKindsAndBlinkingAskedForBeforeTheWindowStartsWithIt)
 {
     label.EnableNotify(&parent, kNotifyMessage);
     label.StartBkBlink(CColorStatic::kBlinkOn, 20);
@@ -177,25 +170,20 @@ TEST_F(ColorStaticTest, OneTimerServesBothKinds)
     EXPECT_TRUE(PumpMessagesUntil([&] { return parent.notifications.size() >= before + 2; }))
         << "the background still blinks after the text stopped";
 
+    // Another static, asked to blink before its window exists, blinks once it does and
+    // stops with its window.
+    CColorStatic early;
+    early.EnableNotify(&parent, kNotifyMessage);
+    early.StartBkBlink(CColorStatic::kBlinkOn, 20);
+    ASSERT_TRUE(early.Create("", WS_VISIBLE, CRect(0, 20, 60, 40), &parent, kStaticId + 1));
+    EXPECT_TRUE(PumpMessagesUntil([&] {
+        return std::count(parent.notifications.begin(), parent.notifications.end(), kStaticId + 1) > 0;
+    }));
+    early.DestroyWindow();
+
     label.StartBkBlink(CColorStatic::kBlinkOff, 0);
     DeliverPosted();
     const size_t stopped = parent.notifications.size();
     PumpMessagesFor(200);
-    EXPECT_EQ(parent.notifications.size(), stopped) << "with neither kind blinking the timer is gone";
-}
-
-TEST(ColorStatic, BlinkingAskedForBeforeTheWindowStartsWithIt)
-{
-    CNotifiedWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr));
-    CColorStatic label;
-    label.EnableNotify(&parent, kNotifyMessage);
-    label.StartBkBlink(CColorStatic::kBlinkOn, 20);
-    ASSERT_TRUE(label.Create("", WS_VISIBLE, CRect(0, 0, 60, 20), &parent, kStaticId));
-    EXPECT_TRUE(PumpMessagesUntil([&] { return !parent.notifications.empty(); }));
-
-    label.DestroyWindow();
-    const size_t destroyed = parent.notifications.size();
-    PumpMessagesFor(100);
-    EXPECT_EQ(parent.notifications.size(), destroyed);
+    EXPECT_EQ(parent.notifications.size(), stopped) << "with neither kind blinking and the other static gone, no timer";
 }

@@ -106,11 +106,9 @@ TEST_F(EntryFieldTest, ShowsItsPromptWhileEmptyAndAnnouncesCommittedText)
     field.SendMessage(WM_KEYUP, VK_RETURN, 0);
     EXPECT_EQ(listener.senders.size(), 2u);
     EXPECT_EQ(CWnd::GetFocus(), &field);
-    int start = -1;
-    int end = -1;
+    int start = -1, end = -1;
     field.GetSel(start, end);
-    EXPECT_EQ(start, 0);
-    EXPECT_EQ(end, 8);
+    EXPECT_EQ(std::make_pair(start, end), std::make_pair(0, 8));
     field.SendMessage(WM_KEYUP, 'A', 0);
     EXPECT_EQ(listener.senders.size(), 2u) << "other keys commit nothing";
 

@@ -150,16 +150,14 @@ TEST(FontSizeCombo, OffersTheUsualSizesAndShowsAnyOther)
     ASSERT_TRUE(parent.CreateEx(0, nullptr, "size parent", WS_POPUP, 0, 0, 300, 300, nullptr, nullptr));
     CFontSizeCombo sizes;
     ASSERT_TRUE(sizes.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(0, 0, 80, 200), &parent, 41));
+    // The entry chosen and the size shown.
+    auto shown = [&] { return std::make_pair(sizes.GetCurSel(), sizes.GetSize()); };
     ASSERT_EQ(sizes.GetCount(), 17);
-    EXPECT_EQ(sizes.GetSize(), 12) << "12 is chosen from the start";
-    EXPECT_EQ(sizes.GetCurSel(), 4);
-
+    EXPECT_EQ(shown(), std::make_pair(4, 12)) << "12 is chosen from the start";
     sizes.Select(15);
-    EXPECT_EQ(sizes.GetCurSel(), CB_ERR) << "15 is not listed";
-    EXPECT_EQ(sizes.GetSize(), 15);
+    EXPECT_EQ(shown(), std::make_pair(CB_ERR, 15)) << "15 is not listed";
     sizes.SetSize(36);
-    EXPECT_EQ(sizes.GetCurSel(), 14);
-    EXPECT_EQ(sizes.GetSize(), 36);
+    EXPECT_EQ(shown(), std::make_pair(14, 36));
     sizes.SetWindowText("big");
     EXPECT_EQ(sizes.GetSize(), 0);
 

@@ -28,7 +28,7 @@ protected:
 
 } // namespace
 
-TEST_F(IconButtonFlasherTest, AlternatesTheButtonsIcon)
+TEST_F(IconButtonFlasherTest, AlternatesTheButtonsIconOnTheTimerAndStopsOnTheFirst)
 {
     CIconButtonFlasher flasher;
     flasher.SetIcons(IDI_FIRST, IDI_SECOND);
@@ -43,13 +43,7 @@ TEST_F(IconButtonFlasherTest, AlternatesTheButtonsIcon)
     EXPECT_EQ(button.GetIcon(), first);
     EXPECT_FALSE(flasher.ListenToMessage(12345, nullptr, nullptr));
     EXPECT_EQ(button.GetIcon(), first);
-}
 
-TEST_F(IconButtonFlasherTest, FlashesOnTheTimerAndStopsOnTheFirstIcon)
-{
-    CIconButtonFlasher flasher;
-    flasher.SetButton(&button);
-    flasher.SetIcons(IDI_FIRST, IDI_SECOND);
     flasher.Activate(true);
     EXPECT_TRUE(PumpMessagesUntil([&] { return button.GetIcon() == second; }, 3000));
     EXPECT_TRUE(PumpMessagesUntil([&] { return button.GetIcon() == first; }, 3000));

@@ -143,15 +143,24 @@ TEST_F(StyledEditTest, FormatsTheSelectionOrWhatIsTypedNext)
     EXPECT_EQ(edit.GetLimitText(), CStyledEdit::kTextLimit);
 }
 
+namespace {
+
+// A text style as "face charset size BIU alignment", a letter for each effect that is on.
+std::string Style(const CTextSetting& setting)
+{
+    return std::string(setting.GetFontName()) + " " + std::to_string(setting.GetCharSet()) + " " +
+           std::to_string(setting.GetFontSize()) + " " + (setting.GetBold() ? "B" : "-") +
+           (setting.GetItalic() ? "I" : "-") + (setting.GetUnderline() ? "U" : "-") + " " +
+           std::to_string(setting.GetAlignment());
+}
+
+} // namespace
+
 TEST(TextSetting, KeepsOneStyleInTheSettingsWithSoundDefaults)
 {
     ScratchSettings settings;
     CTextSetting fresh;
-    EXPECT_EQ(fresh.GetFontName(), "Arial");
-    EXPECT_EQ(fresh.GetCharSet(), 0);
-    EXPECT_EQ(fresh.GetFontSize(), 12);
-    EXPECT_FALSE(fresh.GetBold() || fresh.GetItalic() || fresh.GetUnderline());
-    EXPECT_EQ(fresh.GetAlignment(), 1);
+    EXPECT_EQ(Style(fresh), "Arial 0 12 --- 1");
 
     fresh.SetFontName("Courier New");
     fresh.SetCharSet(RUSSIAN_CHARSET);
@@ -160,20 +169,12 @@ TEST(TextSetting, KeepsOneStyleInTheSettingsWithSoundDefaults)
     fresh.SetItalic(true);
     fresh.SetAlignment(3);
     CTextSetting other;
-    EXPECT_EQ(other.GetFontName(), "Courier New");
-    EXPECT_EQ(other.GetCharSet(), RUSSIAN_CHARSET);
-    EXPECT_EQ(other.GetFontSize(), 18);
-    EXPECT_TRUE(other.GetBold() && other.GetItalic());
-    EXPECT_FALSE(other.GetUnderline());
-    EXPECT_EQ(other.GetAlignment(), 3);
+    EXPECT_EQ(Style(other), "Courier New 204 18 BI- 3");
 
     // Any stored value other than 0 is true; values no style can have read as defaults.
     CRegistry("Text", "Underline", nullptr).SetValue(7);
     CRegistry("Text", "Character Set", nullptr).SetValue(300);
     CRegistry("Text", "Alignment", nullptr).SetValue(9);
     CRegistry("Text", "Size", nullptr).SetTextValue("-4");
-    EXPECT_TRUE(other.GetUnderline());
-    EXPECT_EQ(other.GetCharSet(), 0);
-    EXPECT_EQ(other.GetAlignment(), 1);
-    EXPECT_EQ(other.GetFontSize(), 12);
+    EXPECT_EQ(Style(other), "Courier New 0 12 BIU 1");
 }

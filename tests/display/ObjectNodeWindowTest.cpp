@@ -1,7 +1,5 @@
+#include "DisplayTests.h"
 #include "MemoryCanvas.h"
-#include "UserInput.h"
-
-#include "tnwmfcut.h"
 
 #include <gtest/gtest.h>
 
@@ -133,7 +131,6 @@ protected:
         CRect update;
         return board.m_hWnd && ::GetUpdateRect(board.m_hWnd, &update, FALSE) && !update.IsRectEmpty();
     }
-    void Validate() { ::ValidateRect(board.m_hWnd, nullptr); }
     void Mouse(UINT message, int x, int y) { board.SendMessage(message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(x, y)); }
 
     CHostWnd host;
@@ -147,10 +144,8 @@ TEST(DragIndicator, TranslatesBothWaysAndDrawsEachChangeOnce)
 {
     CHostWnd window;
     CClipIndicator indicator(&window, 10, 1, 20, 5);
-    const RealPoint real = indicator.TranslatePoint(CPoint(70, 15));
-    EXPECT_DOUBLE_EQ(real.x, 5.0);
-    EXPECT_DOUBLE_EQ(real.y, 10.0);
-    EXPECT_EQ(CPoint(indicator.TranslatePoint(real)), CPoint(70, 15));
+    // Points to the board's units are the drag test's; here back to points.
+    EXPECT_EQ(CPoint(indicator.TranslatePoint(RealPoint{ 5, 10 })), CPoint(70, 15));
     CDragIndicator flat(nullptr, 0, 0, 20, 5);
     EXPECT_DOUBLE_EQ(flat.TranslatePoint(CPoint(70, 15)).x, 0.0) << "a scale of 0 divides nothing";
     EXPECT_EQ(CPoint(flat.TranslatePoint(RealPoint{ 5, 10 })), CPoint(20, 5));
@@ -180,18 +175,15 @@ TEST_F(ObjectNodeWindowTest, NodesDrawInListOrderAndAnyChangeInvalidatesTheWindo
     EXPECT_EQ(canvas.Pixel(33, 18), RGB(0, 0, 255)) << "the second clip over both";
     EXPECT_EQ(canvas.Pixel(55, 30), RGB(255, 255, 255));
 
-    Validate();
-    board.Redraw();
-    EXPECT_TRUE(Invalid());
-    Validate();
-    static_cast<CClip*>(clips->GetAt(1))->MoveTo(RealPoint{ 3, 3 });
-    EXPECT_TRUE(Invalid()) << "a node's redraw reaches its window";
-    Validate();
-    clips->Add(new CClip(5, 5, 0));
-    EXPECT_TRUE(Invalid());
-    Validate();
-    clips->DeleteAt(2);
-    EXPECT_TRUE(Invalid());
+    // A node's redraw, an added and a removed node all reach the window.
+    const std::function<void()> changes[] = { [&] { board.Redraw(); },
+                                              [&] { static_cast<CClip*>(clips->GetAt(1))->MoveTo(RealPoint{ 3, 3 }); },
+                                              [&] { clips->Add(new CClip(5, 5, 0)); }, [&] { clips->DeleteAt(2); } };
+    for (const auto& change : changes) {
+        ::ValidateRect(board.m_hWnd, nullptr);
+        change();
+        EXPECT_TRUE(Invalid()) << &change - changes;
+    }
 }
 
 TEST_F(ObjectNodeWindowTest, TheFirstNodeThatTakesAPressIsDraggedUntilTheRelease)

@@ -1,5 +1,4 @@
-#include "TestJobs.h"
-#include "UserInput.h"
+#include "DisplayTests.h"
 
 #include "afxole.h"
 
@@ -163,8 +162,6 @@ TEST_F(ObjectTreeControlTest, AClickSelectsExactlyItsDisplayAndIsAnnouncedOnce)
     ASSERT_EQ(recorder.selections.size(), 1u) << "the old selection is cleared silently";
     EXPECT_EQ(recorder.selections[0], std::make_pair(static_cast<const void*>(introDisplay), true));
     EXPECT_FALSE(talkDisplay->IsSelected());
-    EXPECT_EQ(tree.GetSelectionCount(), 1);
-    EXPECT_EQ(tree.GetSelection(), introDisplay);
     CPointerList selection;
     selection.Add(talkDisplay);
     tree.GetSelection(selection);

@@ -1,8 +1,5 @@
+#include "DisplayTests.h"
 #include "MemoryCanvas.h"
-#include "UserInput.h"
-#include "resource.h"
-
-#include "tnwmfcut.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +7,7 @@
 #include <tuple>
 #include <vector>
 
-using UserInput::ClickCell;
-using UserInput::ClickCheckBox;
-using UserInput::ClickHeader;
-using UserInput::PressKey;
-using UserInput::Type;
+using namespace UserInput;
 
 namespace {
 
@@ -83,10 +76,6 @@ TEST_F(ReportCtrlTest, StaysAReportAndBuildsColumnsFromADefinition)
     EXPECT_EQ(report.GetItemCount(), 0);
     EXPECT_EQ(report.GetHeaderText(1), "Size");
     EXPECT_EQ(report.GetColumnWidth(1), 80);
-    LVCOLUMNA column = {};
-    column.mask = LVCF_FMT;
-    ASSERT_TRUE(report.GetColumn(1, &column));
-    EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_RIGHT);
     ASSERT_TRUE(report.SetColumnHeader("A;;B,,1"));
     EXPECT_EQ(report.GetColumnCount(), 2) << "the empty definition is dropped";
     EXPECT_EQ(report.GetColumnWidth(1), 1) << "an empty field is dropped, so 1 is the width";
@@ -107,16 +96,18 @@ TEST_F(ReportCtrlTest, HeaderClicksSortAndToggleUntilTheRowsChange)
     EXPECT_EQ(ColumnTexts(report, 1), (std::vector<std::string>{ "1", "2", "3", "9" })) << "another column starts ascending";
     EXPECT_EQ(NoticesOf(kSorted), (std::vector<CHostWnd::Notice>{ { kSorted, 0, TRUE }, { kSorted, 0, FALSE },
                                                                    { kSorted, 1, TRUE } }));
-    AddRows({ { "d", "0" } });
-    EXPECT_EQ(report.GetSortedColumn(), -1) << "an inserted row forgets the sort";
+    report.SetItemText(0, 1, "0");
+    EXPECT_EQ(report.GetSortedColumn(), -1) << "a changed text forgets the sort";
     ClickHeader(report, 1);
-    EXPECT_EQ(ColumnTexts(report, 1), (std::vector<std::string>{ "0", "1", "2", "3", "9" }));
+    EXPECT_EQ(ColumnTexts(report, 1), (std::vector<std::string>{ "0", "2", "3", "9" })) << "ascending, not toggled";
+    report.InsertItem(0, "d");
+    EXPECT_EQ(report.GetSortedColumn(), -1) << "an inserted row forgets the sort";
 
     EXPECT_FALSE(report.SortItems(3, TRUE)) << "no such column";
     report.SetSortable(FALSE);
     EXPECT_EQ(report.GetSortedColumn(), -1);
     ClickHeader(report, 0);
-    EXPECT_EQ(ColumnTexts(report, 1), (std::vector<std::string>{ "0", "1", "2", "3", "9" })) << "the header no longer sorts";
+    EXPECT_EQ(ColumnTexts(report, 1), (std::vector<std::string>{ "", "0", "2", "3", "9" })) << "the header no longer sorts";
 }
 
 TEST_F(ReportCtrlTest, CheckBoxStylesDecideWhatAClickDoes)
@@ -215,10 +206,10 @@ TEST_F(ReportCtrlTest, CompositeStatesCountFindAndChangeRows)
     EXPECT_FALSE(report.SetItemStates(9, kSelected));
 
     report.SetCheck(3);
-    EXPECT_EQ(report.GetLastItem(kCheckedState, -1), 3) << "the very last row counts";
-    EXPECT_EQ(report.GetLastItem(kCheckedState, 3), 1);
-    EXPECT_EQ(report.GetFirstItem(kCheckedState, -5), 1);
-    EXPECT_EQ(report.GetFirstItem(kCheckedState, 3), -1);
+    // The last before -1 is the very last row; the first after -5 is row 0 on.
+    EXPECT_EQ((std::vector<int>{ report.GetLastItem(kCheckedState, -1), report.GetLastItem(kCheckedState, 3),
+                                 report.GetFirstItem(kCheckedState, -5), report.GetFirstItem(kCheckedState, 3) }),
+              (std::vector<int>{ 3, 1, 1, -1 }));
     EXPECT_EQ(report.GetItemCount(CReportCtrl::kItemUnchecked | CReportCtrl::kItemUnselected), 2);
     EXPECT_EQ(report.SetAllItemStates(CReportCtrl::kItemUnchecked, kSelected), 2);
     report.InvertItems(0);
@@ -290,20 +281,16 @@ TEST_F(ReportCtrlTest, RecordsKeepDataColoursAndStatesWithTheirRows)
         report.SetItemText(0, 1, std::get<0>(value), std::get<1>(value));
         EXPECT_EQ(report.GetItemText(0, 1), std::get<2>(value));
     }
-}
 
-TEST_F(ReportCtrlTest, CellColoursArePainted)
-{
-    AddRows({ { "a", "", "" }, { "b", "", "" } });
-    report.SetItemBkColor(1, 1, RGB(200, 0, 0));
-    CRect cell, other;
-    report.GetSubItemRect(1, 1, LVIR_BOUNDS, cell);
-    report.GetSubItemRect(0, 1, LVIR_BOUNDS, other);
-    CRect client;
+    // Cell colours are painted; the cells looked at are empty, so no text covers them.
+    report.SetItemText(1, 2, "");
+    report.SetItemBkColor(1, 2, RGB(200, 0, 0));
+    CRect cell, other, client;
+    report.GetSubItemRect(1, 2, LVIR_BOUNDS, cell);
+    report.GetSubItemRect(1, 1, LVIR_BOUNDS, other);
     report.GetClientRect(&client);
     CMemoryCanvas printed(client.Width(), client.Height(), RGB(0, 0, 0));
     report.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.DC().GetSafeHdc()), PRF_CLIENT | PRF_ERASEBKGND);
-    // The cells are empty: no text covers the pixels looked at.
     EXPECT_EQ(printed.Pixel(cell.CenterPoint().x, cell.CenterPoint().y), RGB(200, 0, 0));
     EXPECT_NE(printed.Pixel(other.CenterPoint().x, other.CenterPoint().y), RGB(200, 0, 0));
 }

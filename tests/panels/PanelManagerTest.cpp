@@ -1,13 +1,17 @@
 #include "dialogs/CoolDialogBar.h"
 #include "panels/panels.h"
 
+#include "DialogDriver.h"
 #include "res/resource.h"
 #include "resource.h"
 #include "util/WindowsUtils.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -29,25 +33,31 @@ public:
 
 class CHeard : public CListener {
 public:
-    bool ListenToMessage(long code, const void* sender, const void* extra) override
+    bool ListenToMessage(long code, const void*, const void* extra) override
     {
         mCodes.push_back(code);
         if (code == CContainerPanel::kSizeRequest)
             mSize = *static_cast<const CRect*>(extra);
-        (void)sender;
         return true;
     }
-    int Count(long code) const
-    {
-        int count = 0;
-        for (long heard : mCodes)
-            count += heard == code;
-        return count;
-    }
+    int Count(long code) const { return static_cast<int>(std::count(mCodes.begin(), mCodes.end(), code)); }
 
     std::vector<long> mCodes;
     CRect mSize;
 };
+
+std::vector<std::string> Listed(CComboBox& list)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < list.GetCount(); ++i) {
+        CString name;
+        list.GetLBText(i, name);
+        names.emplace_back(name);
+    }
+    return names;
+}
+
+using Names = std::vector<std::string>;
 
 // Shown by its own style: the hosts of these tests stay hidden.
 bool Shown(CWnd& window)
@@ -131,42 +141,7 @@ TEST_F(DialogStackTest, StacksClosedHeadersAndHidesGroupsWithoutEnabledPanels)
     EXPECT_EQ(ClientHeight(host), top + header);
 }
 
-TEST_F(DialogStackTest, OpensOneGroupAtATimeWithItsPanelsSpacedBelowTheHeader)
-{
-    CSummaryPanel second;
-    manager.AttachChildPanel(&expanders[0], &second);
-
-    expanders[0].Expand();
-    EXPECT_TRUE(expanders[0].IsExpanded());
-    EXPECT_TRUE(Shown(panels[0]));
-    EXPECT_TRUE(Shown(second));
-    const int panelHeight = panels[0].GetNativeRect().Height();
-    EXPECT_EQ(TopOf(panels[0]), header);
-    EXPECT_EQ(TopOf(second), header + panelHeight + 3);
-    const int open = expanders[0].GetExpanderRect(true).Height();
-    EXPECT_EQ(open, header + 2 * panelHeight + 3 + 4);
-    EXPECT_EQ(TopOf(expanders[1]), top + open + 2);
-    EXPECT_EQ(ClientHeight(host), top + open + 2 * header + 2 * 2);
-
-    // Opening another closes the first; asking the open one to close leaves all closed.
-    expanders[2].Expand();
-    EXPECT_FALSE(expanders[0].IsExpanded());
-    EXPECT_FALSE(Shown(panels[0]));
-    EXPECT_TRUE(expanders[2].IsExpanded());
-    expanders[2].Collaps();
-    for (CExpandPanel& expander : expanders)
-        EXPECT_FALSE(expander.IsExpanded());
-    EXPECT_EQ(ClientHeight(host), top + 3 * header + 2 * 2);
-
-    // Requests from anything that is not one of the manager's expandable panels are not
-    // its business, even when the sender is an expandable panel of another stack.
-    CExpandPanel stranger;
-    EXPECT_FALSE(manager.ListenToMessage(CPanel::kOpenMe, &stranger, nullptr));
-    EXPECT_FALSE(manager.ListenToMessage(CPanel::kCloseMe, &host, nullptr));
-    EXPECT_FALSE(stranger.IsExpanded());
-}
-
-TEST_F(DialogStackTest, ClosedCaptionsSumUpThePanelsAndTurnRedOnAProblem)
+TEST_F(DialogStackTest, ClosedCaptionsSumUpThePanelsAndOneGroupOpensAtATimeWithItsPanelsBelowTheHeader)
 {
     CSummaryPanel second;
     manager.AttachChildPanel(&expanders[0], &second);
@@ -202,6 +177,35 @@ TEST_F(DialogStackTest, ClosedCaptionsSumUpThePanelsAndTurnRedOnAProblem)
     expanders[0].Expand();
     EXPECT_STREQ(captionText(), "Video");
     EXPECT_EQ(captionColor(), RGB(0, 0, 0));
+
+    // Open, the group shows its panels spaced below its header.
+    EXPECT_TRUE(expanders[0].IsExpanded());
+    EXPECT_TRUE(Shown(panels[0]));
+    EXPECT_TRUE(Shown(second));
+    const int panelHeight = panels[0].GetNativeRect().Height();
+    EXPECT_EQ(TopOf(panels[0]), header);
+    EXPECT_EQ(TopOf(second), header + panelHeight + 3);
+    const int open = expanders[0].GetExpanderRect(true).Height();
+    EXPECT_EQ(open, header + 2 * panelHeight + 3 + 4);
+    EXPECT_EQ(TopOf(expanders[1]), top + open + 2);
+    EXPECT_EQ(ClientHeight(host), top + open + 2 * header + 2 * 2);
+
+    // Opening another closes the first; asking the open one to close leaves all closed.
+    expanders[2].Expand();
+    EXPECT_FALSE(expanders[0].IsExpanded());
+    EXPECT_FALSE(Shown(panels[0]));
+    EXPECT_TRUE(expanders[2].IsExpanded());
+    expanders[2].Collaps();
+    for (CExpandPanel& expander : expanders)
+        EXPECT_FALSE(expander.IsExpanded());
+    EXPECT_EQ(ClientHeight(host), top + 3 * header + 2 * 2);
+
+    // Requests from anything that is not one of the manager's expandable panels are not
+    // its business, even when the sender is an expandable panel of another stack.
+    CExpandPanel stranger;
+    EXPECT_FALSE(manager.ListenToMessage(CPanel::kOpenMe, &stranger, nullptr));
+    EXPECT_FALSE(manager.ListenToMessage(CPanel::kCloseMe, &host, nullptr));
+    EXPECT_FALSE(stranger.IsExpanded());
 }
 
 TEST(PanelTest, EnablingBroadcastsOnlyChangesAndEnterOrEscapeNeverEndsAPanel)
@@ -288,13 +292,8 @@ TEST(ContainerPanelTest, AsksItsListenersForTheSizeOfItsStack)
     ASSERT_EQ(heard.Count(CContainerPanel::kSizeRequest), 1);
     CRect client;
     host.GetClientRect(&client);
-    const int header = expanders[0].GetHeaderHeight();
-    EXPECT_EQ(heard.mSize.Width(), client.Width());
-    EXPECT_EQ(heard.mSize.Height(), 2 * header + 2);
-    // The container leaves its size to whoever listens.
-    CRect own;
-    container.GetClientRect(&own);
-    EXPECT_EQ(own.Height(), client.Height());
+    EXPECT_EQ(heard.mSize.Size(), CSize(client.Width(), 2 * expanders[0].GetHeaderHeight() + 2));
+    EXPECT_EQ(ClientHeight(container), client.Height()) << "the container leaves its size to whoever listens";
 
     container.ArrangeToWidth(150);
     EXPECT_EQ(heard.mSize.Width(), 150);
@@ -315,4 +314,133 @@ TEST(PanelTest, CoolDialogBarHostsAPanelFromThePanelsOwnTemplate)
     EXPECT_EQ(bar.GetDlgCtrlID(), IDD_TEST_PANEL);
     EXPECT_EQ(panel.GetParent(), &bar);
     frame->DestroyWindow();
+}
+
+TEST(PanelStackTest, ListsThePagesWithEnabledPanelsInTheirOrderAndStepsThroughThem)
+{
+    CDialog host(IDD_TEST_HOST);
+    ASSERT_TRUE(host.Create(IDD_TEST_HOST));
+    CComboBox list;
+    ASSERT_TRUE(list.Create(CBS_DROPDOWNLIST | WS_CHILD, CRect(0, 0, 100, 100), &host, 1));
+    CStatic place;
+    ASSERT_TRUE(place.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 30, 200, 100), &host, 2));
+
+    CPanelStack stack;
+    stack.SetWindows(&host, &list, &place);
+    EXPECT_FALSE(stack.CanPrevious()) << "nothing selected, nothing before it";
+    EXPECT_FALSE(stack.CanNext());
+
+    CStackPanelInfo pages[3];
+    CPanel panels[3] = {CPanel(IDD_TEST_PANEL), CPanel(IDD_TEST_PANEL), CPanel(IDD_TEST_PANEL)};
+    const char* names[] = {"A", "B", "C"};
+    for (int i = 0; i < 3; ++i)
+        stack.AddPanel(&pages[i], &panels[i], names[i]);
+    EXPECT_FALSE(Shown(place));
+    panels[1].SetEnable(false);
+    stack.Arrange();
+    EXPECT_EQ(Listed(list), (Names{"A", "C"}));
+    EXPECT_EQ(list.GetCurSel(), 0);
+    EXPECT_TRUE(Shown(panels[0]));
+    EXPECT_FALSE(Shown(panels[2]));
+    EXPECT_FALSE(stack.CanPrevious());
+    EXPECT_TRUE(stack.CanNext());
+
+    // B comes back between A and C; C leaves.
+    panels[1].SetEnable(true);
+    EXPECT_EQ(Listed(list), (Names{"A", "B", "C"}));
+    stack.Next();
+    EXPECT_TRUE(Shown(panels[1]));
+    EXPECT_FALSE(Shown(panels[0]));
+    panels[2].SetEnable(false);
+    EXPECT_EQ(Listed(list), (Names{"A", "B"}));
+    EXPECT_TRUE(stack.CanPrevious());
+    EXPECT_FALSE(stack.CanNext());
+    stack.Next();
+    EXPECT_EQ(list.GetCurSel(), 1);
+    stack.Previous();
+    EXPECT_TRUE(Shown(panels[0]));
+
+    // A name that no page has changes nothing.
+    EXPECT_EQ(stack.Find("Z"), nullptr);
+    EXPECT_EQ(stack.Find("B"), &pages[1]);
+    list.SetCurSel(list.AddString("Z"));
+    stack.Select();
+    EXPECT_TRUE(Shown(panels[0]));
+}
+
+namespace {
+
+// Two pages, with the steps each test allows.
+template <class THost>
+class CTwoPages : public THost {
+public:
+    void SetupPanels() override
+    {
+        for (int i = 0; i < mCount; ++i)
+            this->mStack.AddPanel(&mPages[i], &mPanels[i], i ? "Audio" : "Video");
+    }
+    bool OnNext() override { return mAllowNext; }
+
+    int mCount = 2;
+    std::atomic<bool> mAllowNext{true};
+    CStackPanelInfo mPages[2];
+    CPanel mPanels[2] = {CPanel(IDD_TEST_PANEL), CPanel(IDD_TEST_PANEL)};
+};
+
+class CTwoPageExport : public CTwoPages<CStackExportDialog> {
+public:
+    bool CanOk() override { return this->mStack.CanPrevious(); }
+    bool OnFinish() override { return mAllowFinish; }
+
+    std::atomic<bool> mAllowFinish{false};
+};
+
+} // namespace
+
+TEST(StackSettingsPanelTest, StepsOnlyWhereThereIsMoreThanOnePageAndTheHookAgrees)
+{
+    CDialog host(IDD_TEST_HOST);
+    ASSERT_TRUE(host.Create(IDD_TEST_HOST));
+
+    CTwoPages<CStackSettingsPanel> single;
+    single.mCount = 1;
+    ASSERT_TRUE(single.CreateInWindow(&host, true));
+    EXPECT_FALSE(Shown(*single.GetDlgItem(IDC_TNW_STACK_PREVIOUS)));
+    EXPECT_FALSE(Shown(*single.GetDlgItem(IDC_TNW_STACK_NEXT)));
+
+    CTwoPages<CStackSettingsPanel> fixed;
+    fixed.SetFreeFlow(false);
+    fixed.mAllowNext = false;
+    ASSERT_TRUE(fixed.CreateInWindow(&host, true));
+    CWnd* next = fixed.GetDlgItem(IDC_TNW_STACK_NEXT);
+    EXPECT_TRUE(Shown(*next));
+    EXPECT_FALSE(fixed.GetDlgItem(IDC_TNW_STACK_PAGES)->IsWindowEnabled());
+    EXPECT_FALSE(fixed.GetDlgItem(IDC_TNW_STACK_PREVIOUS)->IsWindowEnabled());
+    fixed.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_TNW_STACK_NEXT, BN_CLICKED), reinterpret_cast<LPARAM>(next->m_hWnd));
+    EXPECT_TRUE(Shown(fixed.mPanels[0]));
+    fixed.mAllowNext = true;
+    fixed.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_TNW_STACK_NEXT, BN_CLICKED), reinterpret_cast<LPARAM>(next->m_hWnd));
+    EXPECT_TRUE(Shown(fixed.mPanels[1]));
+    EXPECT_FALSE(Shown(fixed.mPanels[0]));
+    EXPECT_FALSE(next->IsWindowEnabled());
+    EXPECT_TRUE(fixed.GetDlgItem(IDC_TNW_STACK_PREVIOUS)->IsWindowEnabled());
+}
+
+TEST(StackExportDialogTest, OkEndsTheDialogOnlyWhenTheSubclassFinishes)
+{
+    CTwoPageExport dialog;
+    bool okOnFirstPage = true;
+    bool openAfterRefusal = false;
+    CDialogDriver driver("Export", [&](HWND window) {
+        okOnFirstPage = ::IsWindowEnabled(::GetDlgItem(window, IDOK)) != FALSE;
+        CDialogDriver::Press(window, IDC_TNW_STACK_NEXT);
+        CDialogDriver::Press(window, IDOK);
+        openAfterRefusal = ::IsWindowVisible(window) != FALSE;
+        dialog.mAllowFinish = true;
+        CDialogDriver::Press(window, IDOK);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_TRUE(driver.Acted());
+    EXPECT_FALSE(okOnFirstPage);
+    EXPECT_TRUE(openAfterRefusal);
 }

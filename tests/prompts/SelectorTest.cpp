@@ -39,15 +39,16 @@ void DoubleClickEntry(HWND dialog, int index)
 
 } // namespace
 
-TEST(Selector, StartsAtTheFirstEntryThatBeginsWithTheAnswerInAnyCase)
+TEST(Selector, StartsAtTheAnswersEntryOrTheFirstAndOkWaitsForAChoice)
 {
+    // The first entry that begins with the answer, in any case.
     CSelector selector;
     selector.SetTitle("Output Format");
     selector.SetPromptText("Convert to:");
     selector.AddSelection("Audio", false);
     selector.AddSelection("video HD", false);
     selector.AddSelection("Video", true);
-    std::string shown;
+    std::string shown, afterOk;
     CDialogDriver driver("Output Format", [&](HWND dialog) {
         shown = Look(dialog);
         CDialogDriver::Press(dialog, IDOK);
@@ -56,31 +57,28 @@ TEST(Selector, StartsAtTheFirstEntryThatBeginsWithTheAnswerInAnyCase)
     ASSERT_TRUE(driver.Acted());
     EXPECT_EQ(shown, "Output Format|Convert to:|Audio,*video HD,Video");
     EXPECT_EQ(selector.GetResponseText(), "video HD");
-}
-
-TEST(Selector, TheFirstEntryStartsSelectedAndOkWaitsForAChoice)
-{
-    CSelector selector;
-    selector.AddSelection("Audio", false);
-    selector.AddSelection("Photo", false);
-    std::string shown, afterOk;
-    CDialogDriver driver("Select", [&](HWND dialog) {
-        shown = Look(dialog);
-        DoubleClickEntry(dialog, 1);
-    });
-    EXPECT_TRUE(selector.Prompt());
-    ASSERT_TRUE(driver.Acted());
-    EXPECT_EQ(shown, "Select||*Audio,Photo") << "with no answer the first entry, so OK works at once";
-    EXPECT_EQ(selector.GetResponseText(), "Photo");
 
     // The entries went into the first list: shown again, there is nothing to choose.
-    CDialogDriver again("Select", [&](HWND dialog) {
+    CDialogDriver again("Output Format", [&](HWND dialog) {
         CDialogDriver::Press(dialog, IDOK);
         afterOk = Look(dialog); // still open: OK without a choice does nothing
         CDialogDriver::Press(dialog, IDCANCEL);
     });
     EXPECT_FALSE(selector.Prompt());
     ASSERT_TRUE(again.Acted());
-    EXPECT_EQ(afterOk, "Select||");
-    EXPECT_EQ(selector.GetResponseText(), "Photo");
+    EXPECT_EQ(afterOk, "Output Format|Convert to:|");
+    EXPECT_EQ(selector.GetResponseText(), "video HD");
+
+    // With no answer the first entry, so that OK works at once; a double click chooses.
+    CSelector plain;
+    plain.AddSelection("Audio", false);
+    plain.AddSelection("Photo", false);
+    CDialogDriver doubleClick("Select", [&](HWND dialog) {
+        shown = Look(dialog);
+        DoubleClickEntry(dialog, 1);
+    });
+    EXPECT_TRUE(plain.Prompt());
+    ASSERT_TRUE(doubleClick.Acted());
+    EXPECT_EQ(shown, "Select||*Audio,Photo");
+    EXPECT_EQ(plain.GetResponseText(), "Photo");
 }

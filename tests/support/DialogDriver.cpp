@@ -31,26 +31,6 @@ CDialogDriver::CDialogDriver(std::string title, Action action, unsigned timeoutM
 {
 }
 
-CDialogDriver::~CDialogDriver()
-{
-    if (mThread.joinable())
-        mThread.join();
-}
-
-bool CDialogDriver::Acted()
-{
-    if (mThread.joinable())
-        mThread.join();
-    return mActed;
-}
-
-bool CDialogDriver::LeftOpen()
-{
-    if (mThread.joinable())
-        mThread.join();
-    return mLeftOpen;
-}
-
 void CDialogDriver::Drive(std::string title, Action action, unsigned timeoutMs, DWORD uiThread)
 {
     DialogSearch search = { &title, nullptr };

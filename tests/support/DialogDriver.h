@@ -15,15 +15,15 @@ public:
     using Action = std::function<void(HWND dialog)>;
 
     CDialogDriver(std::string title, Action action, unsigned timeoutMs = 5000);
-    ~CDialogDriver();
+    ~CDialogDriver() { Join(); }
     CDialogDriver(const CDialogDriver&) = delete;
     CDialogDriver& operator=(const CDialogDriver&) = delete;
 
     // Whether the dialog appeared and the action ran; waits for the driver to finish.
-    bool Acted();
+    bool Acted() { Join(); return mActed; }
     // Whether the dialog was still open a time limit after the action, so that the driver
     // closed it; waits for the driver to finish.
-    bool LeftOpen();
+    bool LeftOpen() { Join(); return mLeftOpen; }
 
     // Helpers for actions.
     static void Type(HWND dialog, int controlId, const char* text);
@@ -37,6 +37,11 @@ public:
     static HWND Capture(HWND dialog);
 
 private:
+    void Join()
+    {
+        if (mThread.joinable())
+            mThread.join();
+    }
     void Drive(std::string title, Action action, unsigned timeoutMs, DWORD uiThread);
 
     bool mActed = false;

@@ -4,6 +4,7 @@
 #include "LocalServer.h"
 
 #include "MessagePump.h"
+#include "StandIns.h"
 
 #include <vector>
 
@@ -77,14 +78,6 @@ bool SpawnMachineProgram(std::vector<std::string> arguments)
         argv.push_back(&argument[0]);
     argv.push_back(nullptr);
     return spawn(argv.data(), 0) == 0;
-}
-
-std::string ProgramFolder()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    return folder.substr(0, folder.find_last_of('\\') + 1);
 }
 
 } // namespace

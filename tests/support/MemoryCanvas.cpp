@@ -28,6 +28,16 @@ void CMemoryCanvas::Fill(COLORREF color)
     mDC.FillSolidRect(0, 0, mWidth, mHeight, color);
 }
 
+int CMemoryCanvas::Count(COLORREF color) const
+{
+    int count = 0;
+    for (int y = 0; y < mHeight; ++y) {
+        for (int x = 0; x < mWidth; ++x)
+            count += Pixel(x, y) == color;
+    }
+    return count;
+}
+
 void DrawOwnerDrawItem(CWnd& parent, CWnd& control, UINT state, CMemoryCanvas& canvas, const RECT& rect)
 {
     DRAWITEMSTRUCT item = {};

@@ -13,6 +13,8 @@ public:
     CDC& DC() { return mDC; }
     COLORREF Pixel(int x, int y) const { return mDC.GetPixel(x, y); }
     void Fill(COLORREF color);
+    // How many pixels have the colour.
+    int Count(COLORREF color) const;
 
 private:
     int mWidth;

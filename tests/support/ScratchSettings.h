@@ -12,10 +12,6 @@ public:
     ScratchSettings(const ScratchSettings&) = delete;
     ScratchSettings& operator=(const ScratchSettings&) = delete;
 
-    const std::string& Application() const { return mApplication; }
-    // HKEY_CURRENT_USER's path of the application key: Software\<company>\<application>.
-    std::string KeyPath() const;
-
 private:
     std::string mApplication;
     std::string mPreviousApplication;

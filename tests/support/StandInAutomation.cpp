@@ -114,14 +114,9 @@ HRESULT StandInAutomation::GetIDsOfNames(REFIID, LPOLESTR* rgszNames, UINT cName
     namesLocale = lcid;
     if (!rgszNames || !rgDispId || cNames != 1)
         return E_INVALIDARG;
-    for (size_t index = 0; index < mMembers.size(); ++index) {
-        if (_wcsicmp(mMembers[index].name.c_str(), rgszNames[0]) == 0) {
-            rgDispId[0] = static_cast<DISPID>(index + 1);
-            return S_OK;
-        }
-    }
-    rgDispId[0] = DISPID_UNKNOWN;
-    return DISP_E_UNKNOWNNAME;
+    const Member* member = Find(rgszNames[0]);
+    rgDispId[0] = member ? static_cast<DISPID>(member - mMembers.data() + 1) : DISPID_UNKNOWN;
+    return member ? S_OK : DISP_E_UNKNOWNNAME;
 }
 
 HRESULT StandInAutomation::Invoke(DISPID dispIdMember, REFIID, LCID lcid, WORD wFlags, DISPPARAMS* pDispParams,

@@ -1,6 +1,7 @@
 #include "StandInBrowser.h"
 
 #include "MessagePump.h"
+#include "StandIns.h"
 
 #include <windows.h>
 
@@ -11,30 +12,11 @@ namespace {
 const char kHttpCommandKey[] = "http\\shell\\open\\command";
 const char kFileType[] = "tnwstandin.document";
 
-// The default value of a key under HKEY_CLASSES_ROOT, or nothing when there is none.
-std::optional<std::string> ReadDefault(const std::string& key)
-{
-    char text[1024];
-    DWORD size = sizeof text;
-    if (::RegGetValueA(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
-        return std::nullopt;
-    return std::string(text);
-}
-
-void WriteDefault(const std::string& key, const std::string& value)
-{
-    ::RegSetKeyValueA(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, value.c_str(),
-                      static_cast<DWORD>(value.size() + 1));
-}
-
 } // namespace
 
 std::string StandInBrowser::BrowserPath()
 {
-    char path[MAX_PATH];
-    const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string program(path, length);
-    return program.substr(0, program.find_last_of('\\') + 1) + "tnwbrowser.exe";
+    return ProgramFolder() + "tnwbrowser.exe";
 }
 
 StandInBrowser::StandInBrowser(std::vector<std::string> extensions) : mRecord(mScratch.File("opened.txt"))
@@ -53,7 +35,7 @@ StandInBrowser::~StandInBrowser()
     // Put back in the reverse order, so that a key saved twice ends as it first was.
     for (auto saved = mSaved.rbegin(); saved != mSaved.rend(); ++saved) {
         if (saved->value)
-            WriteDefault(saved->key, *saved->value);
+            WriteClassesValue(saved->key, nullptr, *saved->value);
         else
             ::RegDeleteTreeA(HKEY_CLASSES_ROOT, saved->key.c_str());
     }
@@ -62,8 +44,8 @@ StandInBrowser::~StandInBrowser()
 
 void StandInBrowser::Register(const std::string& key, const std::string& value)
 {
-    mSaved.push_back({key, ReadDefault(key)});
-    WriteDefault(key, value);
+    mSaved.push_back({key, ReadClassesDefault(key)});
+    WriteClassesValue(key, nullptr, value);
 }
 
 std::string StandInBrowser::Record() const

@@ -37,9 +37,7 @@ StEnvironmentVariable::~StEnvironmentVariable()
     ::SetEnvironmentVariableA(mName.c_str(), mOld ? mOld->c_str() : nullptr);
 }
 
-namespace {
-
-std::optional<std::string> ReadDefault(const std::string& key)
+std::optional<std::string> ReadClassesDefault(const std::string& key)
 {
     char text[1024];
     DWORD size = sizeof text;
@@ -48,27 +46,25 @@ std::optional<std::string> ReadDefault(const std::string& key)
     return std::string(text);
 }
 
-void WriteValue(const std::string& key, const char* name, const std::string& value)
+void WriteClassesValue(const std::string& key, const char* name, const std::string& value)
 {
     ::RegSetKeyValueA(HKEY_CLASSES_ROOT, key.c_str(), name, REG_SZ, value.c_str(),
                       static_cast<DWORD>(value.size() + 1));
 }
 
-} // namespace
-
 StRegisteredStandIn::StRegisteredStandIn(const char* progId, const char* dll, const char* clsid)
     : mProgIdKey(std::string(progId) + "\\CLSID"), mClassKey(std::string("CLSID\\") + clsid)
 {
-    mOldClass = ReadDefault(mProgIdKey);
-    WriteValue(mClassKey + "\\InprocServer32", nullptr, ProgramFolder() + dll);
-    WriteValue(mClassKey + "\\InprocServer32", "ThreadingModel", "Apartment");
-    WriteValue(mProgIdKey, nullptr, clsid);
+    mOldClass = ReadClassesDefault(mProgIdKey);
+    WriteClassesValue(mClassKey + "\\InprocServer32", nullptr, ProgramFolder() + dll);
+    WriteClassesValue(mClassKey + "\\InprocServer32", "ThreadingModel", "Apartment");
+    WriteClassesValue(mProgIdKey, nullptr, clsid);
 }
 
 StRegisteredStandIn::~StRegisteredStandIn()
 {
     if (mOldClass)
-        WriteValue(mProgIdKey, nullptr, *mOldClass);
+        WriteClassesValue(mProgIdKey, nullptr, *mOldClass);
     else
         ::RegDeleteTreeA(HKEY_CLASSES_ROOT, mProgIdKey.c_str());
     ::RegDeleteTreeA(HKEY_CLASSES_ROOT, mClassKey.c_str());

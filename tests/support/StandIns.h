@@ -10,6 +10,11 @@
 // The folder of the test program, ending in a backslash; the stand-ins are built there.
 std::string ProgramFolder();
 
+// The default value of a key of the test prefix's classes (HKEY_CLASSES_ROOT), or nothing
+// when there is none; and a value (null name: the default) written there.
+std::optional<std::string> ReadClassesDefault(const std::string& key);
+void WriteClassesValue(const std::string& key, const char* name, const std::string& value);
+
 // Sets an environment variable of the test's process for the guard's lifetime (the
 // stand-ins loaded into the process read their settings from it) and puts the old value
 // back.
