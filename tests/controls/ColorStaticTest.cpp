@@ -139,6 +139,7 @@ TEST_F(ColorStaticTest, NotifiesOnTheTicksThatTurnAStateOn)
         DeliverPosted();
         EXPECT_EQ(parent.notifications.size(), count);
     }
+    ASSERT_FALSE(parent.notifications.empty());
     EXPECT_EQ(parent.notifications[0], kStaticId);
 
     // Both kinds blink in step and notify once per turn.

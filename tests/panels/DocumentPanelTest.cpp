@@ -142,7 +142,7 @@ TEST_F(TopPanelTest, FileCommandsGoThroughTheDialogsAndAnnounceEveryNewDocument)
     EXPECT_TRUE(heard.mCodes.empty());
     EXPECT_TRUE(panel.Command(ID_FILE_SAVE, "Save File", path, IDOK));
     EXPECT_EQ(std::string(panel.GetFilePath()), path);
-    EXPECT_EQ(heard.mCodes, std::vector<long>{CTopPanel::kDocumentChanged});
+    ASSERT_EQ(heard.mCodes, std::vector<long>{CTopPanel::kDocumentChanged});
     EXPECT_EQ(heard.mSenders[0], &panel);
 
     panel.Command(ID_FILE_NEW);
@@ -263,7 +263,7 @@ TEST(DocumentPanelTest, ObjectPanelFollowsItsControllersAndShowsOnlyWithAnObject
     heard.mCodes.clear();
     job.Notify('valu', 0, 0);
     first.AskToBeShown();
-    EXPECT_EQ(heard.mCodes, (std::vector<long>{CPanel::kSummaryChanged, CPanel::kOpenMe}));
+    ASSERT_EQ(heard.mCodes, (std::vector<long>{CPanel::kSummaryChanged, CPanel::kOpenMe}));
     EXPECT_EQ(heard.mSenders.back(), &panel);
 
     panel.SetObject(nullptr);
