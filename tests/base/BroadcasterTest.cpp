@@ -14,7 +14,6 @@ public:
     LoggingListener(std::string name, std::string& log) : mName(std::move(name)), mLog(log) {}
 
     std::function<void()> onMessage;
-    long lastCode = 0;
     const void* lastSender = nullptr;
     const void* lastExtra = nullptr;
     CBroadcaster* lastBroadcaster = nullptr;
@@ -22,7 +21,6 @@ public:
     bool ListenToMessage(long code, const void* sender, const void* extra) override
     {
         mLog += mName;
-        lastCode = code;
         lastSender = sender;
         lastExtra = extra;
         if (onMessage)
@@ -169,7 +167,7 @@ TEST(Broadcaster, NestedDeliveriesSeeRemovalsMadeByEachOther)
     EXPECT_EQ(log, "aa(2,0,0)b(2,0,0)b");
 }
 
-TEST(Broadcaster, EitherSideMayBeDestroyedFirst)
+TEST(Broadcaster, EitherSideMayBeDestroyedFirstAndCopiesStartWithoutListeners)
 {
     std::string log;
     auto* listener = new LoggingListener("a", log);
@@ -191,11 +189,8 @@ TEST(Broadcaster, EitherSideMayBeDestroyedFirst)
     EXPECT_EQ(broadcaster.GetListenerCount(), 0);
     broadcaster.Broadcast(7, nullptr, nullptr);
     EXPECT_EQ(log, "");
-}
 
-TEST(Broadcaster, CopiesStartWithoutListeners)
-{
-    std::string log;
+    // Copies start without listeners.
     CBroadcaster original, assigned;
     LoggingListener a("a", log), b("b", log);
     original.AddListener(&a);

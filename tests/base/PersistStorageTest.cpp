@@ -107,7 +107,7 @@ TEST(PersistStorage, RoundTripsEveryOverload)
     EXPECT_EQ(pointed, 77);
 }
 
-TEST(PersistStorage, NumbersConvertBetweenKindsAndSizedTextsAreCut)
+TEST(PersistStorage, NumbersConvertBetweenKindsSizedTextsAreCutAndMissingValuesAreLeftAlone)
 {
     CPersistStorage in;
     in.Save("ulong", 4294967295UL);
@@ -126,11 +126,8 @@ TEST(PersistStorage, NumbersConvertBetweenKindsAndSizedTextsAreCut)
     char cut[4] = "zzz";
     in.Load("text", cut, 4);
     EXPECT_STREQ(cut, "abc");
-}
 
-TEST(PersistStorage, MissingValuesLoadLikeTheXmlReaderDoes)
-{
-    CPersistStorage in;
+    // Missing values load as the XML reader loads them.
     char text[8] = "keep";
     unsigned char bytes[2] = {1, 2};
     CHandle handle;
@@ -164,6 +161,9 @@ TEST(PersistStorage, LoadsFindValuesByNameWithinTheirObject)
     saver.EnterObject("Empty");
     saver.LeaveObject();
     saver.Save("Title", "abc");
+    saver.EnterObject("Empty");
+    saver.Save("Left", 7L);
+    saver.LeaveObject();
     saver.LeaveObject();
 
     std::vector<unsigned char> image = ImageOf(saver);
@@ -176,9 +176,12 @@ TEST(PersistStorage, LoadsFindValuesByNameWithinTheirObject)
     EXPECT_EQ(Loaded<long>(in, "Left"), 10);
     in.LeaveObject(); // its Count is passed over
     in.EnterObject("Empty");
-    EXPECT_EQ(Loaded<long>(in, "Left"), 0) << "an object without values holds nothing";
+    EXPECT_EQ(Loaded<long>(in, "Left"), 0) << "an empty object is not mistaken for its later namesake";
     in.LeaveObject();
     EXPECT_EQ(LoadedText(in, "Title"), "abc") << "Removed and the nested Window were skipped";
+    in.EnterObject("Empty");
+    EXPECT_EQ(Loaded<long>(in, "Left"), 7);
+    in.LeaveObject();
     EXPECT_EQ(Loaded<long>(in, "Count"), 0) << "the Count inside Window is not the Settings' one";
     in.LeaveObject();
 
@@ -191,47 +194,6 @@ TEST(PersistStorage, LoadsFindValuesByNameWithinTheirObject)
     unsigned long size = 1;
     EXPECT_EQ(in.GetData(size), nullptr) << "a load pass leaves the saved image empty";
     EXPECT_EQ(size, 0u);
-}
-
-namespace {
-
-// Answers every length with 42, as a positional storage hands out the length's position.
-class CLengthStorage : public CPersistStorage {
-public:
-    using CPersistStorage::Load;
-    void Load(const char*, unsigned long& value) override { value = 42; }
-};
-
-} // namespace
-
-TEST(PersistStorage, AnEmptyObjectIsNotMistakenForALaterNamesake)
-{
-    CPersistStorage saver;
-    saver.EnterObject("List"); // a list without items
-    saver.LeaveObject();
-    saver.Save("Count", 2L);
-    saver.EnterObject("List");
-    saver.Save("Item", 7L);
-    saver.LeaveObject();
-
-    std::vector<unsigned char> image = ImageOf(saver);
-    CPersistStorage in;
-    in.SetData(image.data(), static_cast<unsigned long>(image.size()));
-    in.EnterObject("List");
-    EXPECT_EQ(Loaded<long>(in, "Item"), 0);
-    in.LeaveObject();
-    EXPECT_EQ(Loaded<long>(in, "Count"), 2) << "the second List was not entered for the first";
-    in.EnterObject("List");
-    EXPECT_EQ(Loaded<long>(in, "Item"), 7);
-    in.LeaveObject();
-}
-
-TEST(PersistStorage, LoadStringLengthReadsThroughTheVirtualNumberLoad)
-{
-    CLengthStorage storage;
-    unsigned long length = 0;
-    static_cast<CPersistStorage&>(storage).LoadStringLength("name", length);
-    EXPECT_EQ(length, 42u);
 }
 
 TEST(PersistStorage, BrokenImagesLoadAsMissingWithoutOverrunningBuffers)

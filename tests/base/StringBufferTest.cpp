@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-TEST(StringBuffer, TextsStayValidWhileTheRingHasNotComeRound)
+TEST(StringBuffer, TextsStayValidWhileTheRingHasNotComeRoundAndReservedRoomIsZeroed)
 {
     const char* first = UStringBuffer::Text("first");
     std::vector<char*> later;
@@ -18,10 +18,8 @@ TEST(StringBuffer, TextsStayValidWhileTheRingHasNotComeRound)
     for (int i = 0; i < UStringBuffer::kRingSize - 1; ++i)
         EXPECT_STREQ(later[i], std::to_string(i).c_str());
     EXPECT_STREQ(UStringBuffer::Text(nullptr), "");
-}
 
-TEST(StringBuffer, ReserveGivesZeroedRoomForTheTerminator)
-{
+    // Reserved room is zeroed, the terminator's too, whatever the ring held before.
     UStringBuffer::Text("dirty the ring with some text that is long enough");
     for (int round = 0; round < UStringBuffer::kRingSize; ++round) {
         char* buffer = UStringBuffer::Reserve(40);
