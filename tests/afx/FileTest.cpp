@@ -296,7 +296,7 @@ TEST(MemFile, GrowsFillsGapsAndRespectsAFixedBuffer)
     EXPECT_EQ(over.GetLength(), 0u);
 }
 
-TEST(Exception, DescriptionsAndRunTimeClasses)
+TEST(Exception, DescriptionsRunTimeClassesAndReportsThroughTheApplicationsMessageBox)
 {
     CFileException* error = new CFileException(CFileException::diskFull, ERROR_DISK_FULL, "C:\\out.bin");
     char message[12];
@@ -322,13 +322,10 @@ TEST(Exception, DescriptionsAndRunTimeClasses)
         e->Delete();
     }
     EXPECT_EQ(CFileException::OsErrorToException(12345), CFileException::generic);
-}
 
-TEST(Exception, ReportErrorGoesThroughTheApplicationsMessageBox)
-{
     CPromptRecorder app;
-    CFileException error(CFileException::accessDenied, ERROR_ACCESS_DENIED, "C:\\data\\settings.xml");
-    EXPECT_EQ(error.ReportError(MB_RETRYCANCEL), IDRETRY);
+    CFileException denied(CFileException::accessDenied, ERROR_ACCESS_DENIED, "C:\\data\\settings.xml");
+    EXPECT_EQ(denied.ReportError(MB_RETRYCANCEL), IDRETRY);
     CUserException silent;
     silent.ReportError();
     ASSERT_EQ(app.mPrompts.GetSize(), 2);
@@ -336,3 +333,4 @@ TEST(Exception, ReportErrorGoesThroughTheApplicationsMessageBox)
     EXPECT_EQ(app.mTypes[0], static_cast<UINT>(MB_RETRYCANCEL));
     EXPECT_STREQ(app.mPrompts[1], "No error message is available.");
 }
+

@@ -84,7 +84,7 @@ TEST(String, InsertDeleteAndReplaceKeepTheRestIntact)
     EXPECT_STREQ(grown, "xyxyxyx");
 }
 
-TEST(String, FormatProducesLongResultsAndReadsItsOwnBuffer)
+TEST(String, FormatAndBufferAccessHandleLongTextsTheirOwnBufferAndGivenLengths)
 {
     CString text;
     text.Format("%s-%0500d", "start", 7);
@@ -103,55 +103,9 @@ TEST(String, FormatProducesLongResultsAndReadsItsOwnBuffer)
 
     text.Format("%s", "");
     EXPECT_TRUE(text.IsEmpty());
-}
 
-TEST(String, SubstringsClampCountsAndPositions)
-{
-    const CString text("abcdef");
-    EXPECT_STREQ(text.Mid(2, 100), "cdef");
-    EXPECT_STREQ(text.Mid(-3, 2), "ab");
-    EXPECT_STREQ(text.Mid(10), "");
-    EXPECT_STREQ(text.Mid(3, -1), "");
-    EXPECT_STREQ(text.Left(-1), "");
-    EXPECT_STREQ(text.Right(100), "abcdef");
-    EXPECT_STREQ(text.Right(-4), "");
-    EXPECT_STREQ(text.SpanIncluding("cba"), "abc");
-
-    EXPECT_EQ(text.Find('c', 10), -1);
-    EXPECT_EQ(text.Find('c', -1), -1);
-    EXPECT_EQ(text.Find("ef", 5), -1);
-    EXPECT_EQ(text.Find("ef", 99), -1);
-    EXPECT_EQ(text.Find("", 6), 6);
-    EXPECT_EQ(text.FindOneOf("xyzf"), 5);
-}
-
-TEST(String, TrimsOnlyTheOuterCharactersComparesAndConverts)
-{
-    CString text(" \t inner  text \r\n");
-    text.TrimLeft();
-    text.TrimRight();
-    EXPECT_STREQ(text, "inner  text");
-    CString blank("   \t ");
-    blank.TrimRight();
-    EXPECT_TRUE(blank.IsEmpty());
-    CString marked("xx-yxy-xyy");
-    marked.TrimLeft("xy");
-    marked.TrimRight('y');
-    EXPECT_STREQ(marked, "-yxy-x");
-
-    // Compared without case and converted between code pages.
-    text = CString(L"wide text");
-    EXPECT_STREQ(text, "wide text");
-    EXPECT_EQ(text.CompareNoCase("WIDE TEXT"), 0);
-    BSTR wide = text.AllocSysString();
-    ASSERT_NE(wide, nullptr);
-    EXPECT_EQ(std::wstring(wide), L"wide text");
-    SysFreeString(wide);
-}
-
-TEST(String, BufferAccessTakesTheLengthFromTheTerminatorOrTheCaller)
-{
-    CString text("abc");
+    // Buffer access takes the length from the terminator or from the caller.
+    text = "abc";
     LPSTR buffer = text.GetBuffer(100);
     lstrcpyA(buffer, "a longer text written in place");
     text.ReleaseBuffer();
@@ -173,3 +127,45 @@ TEST(String, BufferAccessTakesTheLengthFromTheTerminatorOrTheCaller)
     empty.ReleaseBuffer();
     EXPECT_TRUE(empty.IsEmpty());
 }
+
+TEST(String, SubstringsClampTrimsTakeOnlyTheOuterCharactersAndTextsConvert)
+{
+    const CString text("abcdef");
+    EXPECT_STREQ(text.Mid(2, 100), "cdef");
+    EXPECT_STREQ(text.Mid(-3, 2), "ab");
+    EXPECT_STREQ(text.Mid(10), "");
+    EXPECT_STREQ(text.Mid(3, -1), "");
+    EXPECT_STREQ(text.Left(-1), "");
+    EXPECT_STREQ(text.Right(100), "abcdef");
+    EXPECT_STREQ(text.Right(-4), "");
+    EXPECT_STREQ(text.SpanIncluding("cba"), "abc");
+
+    EXPECT_EQ(text.Find('c', 10), -1);
+    EXPECT_EQ(text.Find('c', -1), -1);
+    EXPECT_EQ(text.Find("ef", 5), -1);
+    EXPECT_EQ(text.Find("ef", 99), -1);
+    EXPECT_EQ(text.Find("", 6), 6);
+    EXPECT_EQ(text.FindOneOf("xyzf"), 5);
+
+    CString padded(" \t inner  text \r\n");
+    padded.TrimLeft();
+    padded.TrimRight();
+    EXPECT_STREQ(padded, "inner  text");
+    CString blank("   \t ");
+    blank.TrimRight();
+    EXPECT_TRUE(blank.IsEmpty());
+    CString marked("xx-yxy-xyy");
+    marked.TrimLeft("xy");
+    marked.TrimRight('y');
+    EXPECT_STREQ(marked, "-yxy-x");
+
+    // Compared without case and converted between code pages.
+    padded = CString(L"wide text");
+    EXPECT_STREQ(padded, "wide text");
+    EXPECT_EQ(padded.CompareNoCase("WIDE TEXT"), 0);
+    BSTR wide = padded.AllocSysString();
+    ASSERT_NE(wide, nullptr);
+    EXPECT_EQ(std::wstring(wide), L"wide text");
+    SysFreeString(wide);
+}
+

@@ -14,7 +14,7 @@ FILETIME FileTimeOfUtc(WORD year, WORD month, WORD day, WORD hour, WORD minute, 
 
 } // namespace
 
-TEST(Time, PartsRollOverMonthAndYearBoundaries)
+TEST(Time, PartsRollOverMonthAndYearBoundariesAndSpansSplitIntoParts)
 {
     CTime newYearsEve(2023, 12, 31, 23, 59, 59);
     ASSERT_NE(newYearsEve.GetTime(), -1);
@@ -39,6 +39,15 @@ TEST(Time, PartsRollOverMonthAndYearBoundaries)
     const CTime fromDos(static_cast<WORD>(((2024 - 1980) << 9) | (7 << 5) | 14),
                         static_cast<WORD>((9 << 11) | (30 << 5) | 21));
     EXPECT_EQ(fromDos.Format("%d.%m.%Y %H:%M:%S"), "14.07.2024 09:30:42");
+
+    const CTimeSpan span(1, 2, 3, 4);
+    EXPECT_EQ(span.GetTotalMinutes(), 26 * 60 + 3);
+    EXPECT_EQ(span.Format("%D day(s) %H:%M:%S %% %X"), "1 day(s) 02:03:04 % %X");
+
+    const CTimeSpan negative(-90);
+    EXPECT_EQ(negative.GetMinutes(), -1);
+    EXPECT_EQ(negative.GetSeconds(), -30);
+    EXPECT_EQ(CTimeSpan(30000, 0, 0, 0).GetTotalSeconds(), 30000LL * 86400) << "no 32-bit wrap";
 }
 
 TEST(Time, InvalidPartsGiveAnInvalidTimeThatShowsNothing)
@@ -79,7 +88,7 @@ TEST(Time, FormatWritesEveryDirectiveAndKeepsUnknownOnes)
     EXPECT_EQ(when.Format(longText).GetLength(), 1200) << "no fixed-size buffer cuts it";
 }
 
-TEST(Time, FileTimesAreInstantsIndependentOfTheLocalZone)
+TEST(Time, FileTimesAreInstantsIndependentOfTheLocalZoneAndBothClassesAgree)
 {
     const FILETIME summer = FileTimeOfUtc(2024, 7, 1, 12, 30, 15);
     const FILETIME winter = FileTimeOfUtc(2024, 1, 15, 6, 0, 0);
@@ -99,21 +108,15 @@ TEST(Time, FileTimesAreInstantsIndependentOfTheLocalZone)
     struct tm gmt;
     ASSERT_NE(now.GetGmtTm(&gmt), nullptr);
     EXPECT_EQ(CTime(_mkgmtime64(&gmt)), now);
+
+    // COleDateTime agrees with CTime on the local parts.
+    EXPECT_EQ(COleDateTime(CTime(2024, 8, 15, 21, 45, 30).GetTime()), COleDateTime(2024, 8, 15, 21, 45, 30));
+    const FILETIME instant = FileTimeOfUtc(2024, 1, 31, 23, 30, 0);
+    EXPECT_EQ(COleDateTime(instant).Format("%Y-%m-%d %H:%M:%S"), CTime(instant).Format("%Y-%m-%d %H:%M:%S"));
+    EXPECT_LE(std::abs((COleDateTime::GetCurrentTime() - COleDateTime(now.GetTime())).GetTotalSeconds()), 2.0);
 }
 
-TEST(Time, SpansSplitIntoPartsAndFormat)
-{
-    const CTimeSpan span(1, 2, 3, 4);
-    EXPECT_EQ(span.GetTotalMinutes(), 26 * 60 + 3);
-    EXPECT_EQ(span.Format("%D day(s) %H:%M:%S %% %X"), "1 day(s) 02:03:04 % %X");
-
-    const CTimeSpan negative(-90);
-    EXPECT_EQ(negative.GetMinutes(), -1);
-    EXPECT_EQ(negative.GetSeconds(), -30);
-    EXPECT_EQ(CTimeSpan(30000, 0, 0, 0).GetTotalSeconds(), 30000LL * 86400) << "no 32-bit wrap";
-}
-
-TEST(OleDateTime, SetDateTimeAcceptsOnlyRealDates)
+TEST(OleDateTime, SetDateTimeAcceptsOnlyRealDatesAndStatusSpreadsThroughArithmetic)
 {
     COleDateTime date;
     EXPECT_EQ(date.SetDateTime(2024, 2, 29, 23, 59, 59), 0);
@@ -134,9 +137,28 @@ TEST(OleDateTime, SetDateTimeAcceptsOnlyRealDates)
     EXPECT_EQ(COleDateTime(100, 1, 1, 0, 0, 0).GetStatus(), COleDateTime::valid);
     EXPECT_EQ(COleDateTime(9999, 12, 31, 23, 59, 59).GetStatus(), COleDateTime::valid);
     EXPECT_EQ(COleDateTime(DATE(3000000.0)).GetStatus(), COleDateTime::invalid);
+
+    COleDateTime null;
+    null.SetStatus(COleDateTime::null);
+    COleDateTime invalid(2023, 2, 30, 0, 0, 0);
+    const COleDateTime good(2024, 1, 1, 0, 0, 0);
+    const COleDateTimeSpan day(1, 0, 0, 0);
+
+    EXPECT_EQ(null.Format(), "");
+    EXPECT_EQ(null.GetMonth(), AFX_OLE_DATETIME_ERROR);
+    EXPECT_EQ((null + day).GetStatus(), COleDateTime::null);
+    EXPECT_EQ((invalid + day).GetStatus(), COleDateTime::invalid);
+    EXPECT_EQ((good - null).GetStatus(), COleDateTimeSpan::null);
+    EXPECT_EQ((invalid - null).GetStatus(), COleDateTimeSpan::invalid);
+    COleDateTimeSpan badSpan;
+    badSpan.SetStatus(COleDateTimeSpan::invalid);
+    EXPECT_EQ((good + badSpan).GetStatus(), COleDateTime::invalid);
+    EXPECT_EQ((good + COleDateTimeSpan(3000000.0)).GetStatus(), COleDateTime::invalid)
+        << "a result past 9999 is not a date";
+    EXPECT_EQ((good + day).GetStatus(), COleDateTime::valid);
 }
 
-TEST(OleDateTime, ArithmeticCrossesBoundariesAndDay0)
+TEST(OleDateTime, ArithmeticCrossesBoundariesAndDay0AndSpansSplitIntoRoundedParts)
 {
     COleDateTime eve(2023, 12, 31, 23, 59, 59);
     eve += COleDateTimeSpan(0, 0, 0, 1);
@@ -168,28 +190,20 @@ TEST(OleDateTime, ArithmeticCrossesBoundariesAndDay0)
     EXPECT_EQ(almostMidnight.GetDay(), COleDateTime(DATE(45001.0)).GetDay())
         << "parts round to the nearest second";
     EXPECT_EQ(almostMidnight.GetHour(), 0);
-}
 
-TEST(OleDateTime, StatusSpreadsThroughArithmetic)
-{
-    COleDateTime null;
-    null.SetStatus(COleDateTime::null);
-    COleDateTime invalid(2023, 2, 30, 0, 0, 0);
-    const COleDateTime good(2024, 1, 1, 0, 0, 0);
-    const COleDateTimeSpan day(1, 0, 0, 0);
+    COleDateTimeSpan span(1, 2, 3, 4);
+    EXPECT_NEAR(span.GetTotalHours(), 26.0 + 3.0 / 60 + 4.0 / 3600, 1e-9);
+    EXPECT_EQ(span.Format("%D %H:%M:%S"), "1 02:03:04");
 
-    EXPECT_EQ(null.Format(), "");
-    EXPECT_EQ(null.GetMonth(), AFX_OLE_DATETIME_ERROR);
-    EXPECT_EQ((null + day).GetStatus(), COleDateTime::null);
-    EXPECT_EQ((invalid + day).GetStatus(), COleDateTime::invalid);
-    EXPECT_EQ((good - null).GetStatus(), COleDateTimeSpan::null);
-    EXPECT_EQ((invalid - null).GetStatus(), COleDateTimeSpan::invalid);
-    COleDateTimeSpan badSpan;
-    badSpan.SetStatus(COleDateTimeSpan::invalid);
-    EXPECT_EQ((good + badSpan).GetStatus(), COleDateTime::invalid);
-    EXPECT_EQ((good + COleDateTimeSpan(3000000.0)).GetStatus(), COleDateTime::invalid)
-        << "a result past 9999 is not a date";
-    EXPECT_EQ((good + day).GetStatus(), COleDateTime::valid);
+    const COleDateTimeSpan negative = -span;
+    EXPECT_EQ(negative.GetDays(), -1);
+    EXPECT_EQ(negative.GetHours(), -2);
+    EXPECT_TRUE(negative < span);
+    EXPECT_EQ((span + negative).GetTotalSeconds(), 0.0);
+
+    const COleDateTimeSpan nearlyHour(59.9996 / (24 * 60));
+    EXPECT_EQ(nearlyHour.GetHours(), 1) << "59 min 59.98 s rounds up to the hour";
+    EXPECT_EQ(nearlyHour.GetMinutes(), 0);
 }
 
 TEST(OleDateTime, LocaleFormatAndParseRoundTrip)
@@ -219,33 +233,3 @@ TEST(OleDateTime, LocaleFormatAndParseRoundTrip)
     EXPECT_EQ(parsed.GetStatus(), COleDateTime::invalid);
 }
 
-TEST(OleDateTime, AgreesWithCTimeOnLocalParts)
-{
-    const CTime local(2024, 8, 15, 21, 45, 30);
-    const COleDateTime fromSeconds(local.GetTime());
-    EXPECT_EQ(fromSeconds, COleDateTime(2024, 8, 15, 21, 45, 30));
-
-    const FILETIME instant = FileTimeOfUtc(2024, 1, 31, 23, 30, 0);
-    const COleDateTime fromFileTime(instant);
-    EXPECT_EQ(fromFileTime.Format("%Y-%m-%d %H:%M:%S"), CTime(instant).Format("%Y-%m-%d %H:%M:%S"));
-
-    const COleDateTime now = COleDateTime::GetCurrentTime();
-    EXPECT_LE(std::abs((now - COleDateTime(CTime::GetCurrentTime().GetTime())).GetTotalSeconds()), 2.0);
-}
-
-TEST(OleDateTime, SpansSplitRoundedPartsAndFormat)
-{
-    COleDateTimeSpan span(1, 2, 3, 4);
-    EXPECT_NEAR(span.GetTotalHours(), 26.0 + 3.0 / 60 + 4.0 / 3600, 1e-9);
-    EXPECT_EQ(span.Format("%D %H:%M:%S"), "1 02:03:04");
-
-    const COleDateTimeSpan negative = -span;
-    EXPECT_EQ(negative.GetDays(), -1);
-    EXPECT_EQ(negative.GetHours(), -2);
-    EXPECT_TRUE(negative < span);
-    EXPECT_EQ((span + negative).GetTotalSeconds(), 0.0);
-
-    const COleDateTimeSpan nearlyHour(59.9996 / (24 * 60));
-    EXPECT_EQ(nearlyHour.GetHours(), 1) << "59 min 59.98 s rounds up to the hour";
-    EXPECT_EQ(nearlyHour.GetMinutes(), 0);
-}
