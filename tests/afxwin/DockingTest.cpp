@@ -92,7 +92,7 @@ protected:
 
 } // namespace
 
-TEST_F(DockingTest, EachSideTakesItsEdgeAndTheViewTheRest)
+TEST_F(DockingTest, EachSideTakesItsEdgeAndTheViewTheRestAndLayoutIsSafeAgainstReentry)
 {
     struct Case {
         UINT id;
@@ -118,6 +118,13 @@ TEST_F(DockingTest, EachSideTakesItsEdgeAndTheViewTheRest)
     for (UINT id = AFX_IDW_DOCKBAR_TOP; id <= AFX_IDW_DOCKBAR_BOTTOM; ++id)
         docked += frame->GetDockBar(id)->GetDockedCount();
     EXPECT_EQ(docked, 1);
+
+    frame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
+    bar.relayoutInside = true;
+    bar.layouts = 0;
+    frame->RecalcLayout();
+    EXPECT_EQ(bar.layouts, 1) << "the inner layout returned at once";
+    EXPECT_EQ(InFrame(view).top, 30);
 }
 
 TEST_F(DockingTest, TwoBarsOnOneSideStackAndFollowTheFrame)
@@ -203,16 +210,6 @@ TEST_F(DockingTest, DraggingDocksAtTheEdgeUnderTheMouseAndFloatsElsewhere)
     Drag(bar, CPoint(20, 15), CPoint(300, client.bottom));
     EXPECT_EQ(bar.GetParent()->GetDlgCtrlID(), AFX_IDW_DOCKBAR_BOTTOM);
     EXPECT_EQ(InFrame(bar).bottom, client.bottom);
-}
-
-TEST_F(DockingTest, LayoutIsSafeAgainstReentry)
-{
-    frame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
-    bar.relayoutInside = true;
-    bar.layouts = 0;
-    frame->RecalcLayout();
-    EXPECT_EQ(bar.layouts, 1) << "the inner layout returned at once";
-    EXPECT_EQ(InFrame(view).top, 30);
 }
 
 namespace {

@@ -82,7 +82,6 @@ TEST_F(ListCtrlTest, RowsCarryTextsPointerDataAndStates)
     find.flags = LVFI_PARAM;
     find.lParam = reinterpret_cast<LPARAM>(&values[2]);
     EXPECT_EQ(list.FindItem(&find), 1);
-
 }
 
 TEST(ImageList, PermanentAndTemporaryObjects)

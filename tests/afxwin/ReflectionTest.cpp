@@ -153,7 +153,7 @@ END_MESSAGE_MAP()
 
 } // namespace
 
-TEST(Reflection, OwnerDrawListBoxesMeasureCompareAndDeleteTheirItems)
+TEST(Reflection, OwnerDrawListBoxesAndScrollBarsHandleTheirOwnMessages)
 {
     CParentWnd parent;
     ASSERT_TRUE(parent.CreateHidden());
@@ -175,14 +175,10 @@ TEST(Reflection, OwnerDrawListBoxesMeasureCompareAndDeleteTheirItems)
     list.SendMessage(WM_CHAR, 'x', 0);
     EXPECT_EQ(list.keys, (std::vector<UINT>{ VK_END, 'x' }));
     EXPECT_EQ(list.SendMessage(LB_GETCURSEL), LB_ERR) << "handled keys move no selection";
-}
 
-TEST(Reflection, ScrollBarsHandleTheirOwnScrolling)
-{
-    CParentWnd parent;
-    ASSERT_TRUE(parent.CreateHidden());
+    // Scroll bars handle their own scrolling.
     CScrollingChild bar;
-    ASSERT_TRUE(bar.Create("SCROLLBAR", "", WS_VISIBLE | SBS_HORZ, CRect(0, 0, 100, 16), &parent, kChildId));
+    ASSERT_TRUE(bar.Create("SCROLLBAR", "", WS_VISIBLE | SBS_HORZ, CRect(0, 0, 100, 16), &parent, kChildId + 1));
 
     parent.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 42), reinterpret_cast<LPARAM>(bar.m_hWnd));
     parent.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), reinterpret_cast<LPARAM>(bar.m_hWnd));
