@@ -114,7 +114,7 @@ TEST(Broadcaster, ListenersRemovedDuringADeliveryAreNotCalledAndNoneIsSkipped)
     EXPECT_EQ(log, "cca");
 }
 
-TEST(Broadcaster, ListenersDestroyedDuringADeliveryLeaveSafely)
+TEST(Broadcaster, ListenersOrTheBroadcasterDestroyedDuringADeliveryLeaveSafely)
 {
     std::string log;
     CBroadcaster broadcaster;
@@ -131,20 +131,18 @@ TEST(Broadcaster, ListenersDestroyedDuringADeliveryLeaveSafely)
     broadcaster.Notify(1, 0, 0);
     EXPECT_EQ(log, "a(1,0,0)c(1,0,0)");
     EXPECT_EQ(broadcaster.GetListenerCount(), 1);
-}
 
-TEST(Broadcaster, ABroadcasterDestroyedByItsListenerEndsTheDelivery)
-{
-    std::string log;
-    auto* broadcaster = new CBroadcaster;
-    LoggingListener a("a", log), b("b", log);
-    broadcaster->AddListener(&a);
-    broadcaster->AddListener(&b);
-    a.onMessage = [&] { delete broadcaster; };
-    broadcaster->Broadcast(7, nullptr, nullptr);
-    EXPECT_EQ(log, "a");
-    EXPECT_FALSE(a.IsListeningTo(broadcaster));
-    EXPECT_FALSE(b.IsListeningTo(broadcaster));
+    // A broadcaster destroyed by its listener ends the delivery.
+    log.clear();
+    auto* doomed = new CBroadcaster;
+    LoggingListener d("d", log), e("e", log);
+    doomed->AddListener(&d);
+    doomed->AddListener(&e);
+    d.onMessage = [&] { delete doomed; };
+    doomed->Broadcast(7, nullptr, nullptr);
+    EXPECT_EQ(log, "d");
+    EXPECT_FALSE(d.IsListeningTo(doomed));
+    EXPECT_FALSE(e.IsListeningTo(doomed));
 }
 
 TEST(Broadcaster, NestedDeliveriesSeeRemovalsMadeByEachOther)

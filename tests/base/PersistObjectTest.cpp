@@ -152,7 +152,7 @@ void RoundTrip(CPersistObject& from, CPersistObject& to)
 
 } // namespace
 
-TEST(PersistObject, SaveBracketsVersionAndPropertiesAndPositionsAreSpentOnPropertiesOnly)
+TEST(PersistObject, SaveBracketsVersionAndPropertiesAndTheDestroyedNoticeIgnoresTheSwitch)
 {
     CPositionalStorage storage;
     std::unique_ptr<CSample> sample(NewSample("abc", 7));
@@ -163,10 +163,8 @@ TEST(PersistObject, SaveBracketsVersionAndPropertiesAndPositionsAreSpentOnProper
     loaded.Load("Settings", storage);
     EXPECT_EQ(loaded.title, "abc");
     EXPECT_EQ(loaded.count, 7);
-}
 
-TEST(PersistObject, TheDestroyedNoticeIsSentEvenWithBroadcastingStopped)
-{
+    // Positions are spent on properties only; the destroyed notice is sent even with broadcasting stopped.
     CNoticeLog log;
     {
         CPersistObject object;
@@ -203,7 +201,7 @@ TEST(MetaClass, CreatesObjectsByTypeCodeAndTheLatestRegistrationWins)
     EXPECT_EQ(CMetaClass::Find('smpl'), &CSample::sMetaClass) << "a destroyed meta class leaves";
 }
 
-TEST(PersistList, KeepsOrderAndTellsListenersOfEveryChange)
+TEST(PersistList, KeepsOrderTellsListenersOwnsItsObjectsAndClonesThemInCopies)
 {
     CPersistList list(true);
     CNoticeLog log;
@@ -228,10 +226,8 @@ TEST(PersistList, KeepsOrderAndTellsListenersOfEveryChange)
     delete b; // removing hands the object to the caller, also from an owning list
     EXPECT_EQ(list.RemoveAt(7), nullptr);
     EXPECT_EQ(log.log, "lrem3 ");
-}
 
-TEST(PersistList, OwningListsDeleteTheirObjectsOthersDoNot)
-{
+    // Owning lists delete their objects, others do not.
     int before = CSample::sAlive;
     CSample kept;
     {
@@ -250,10 +246,8 @@ TEST(PersistList, OwningListsDeleteTheirObjectsOthersDoNot)
         EXPECT_EQ(CSample::sAlive, before + 2);
     }
     EXPECT_EQ(CSample::sAlive, before + 1);
-}
 
-TEST(PersistList, CopiesCloneOwnedObjectsAndShareTheOthers)
-{
+    // Copies clone owned objects and share the others.
     CPersistList owning(true);
     owning.Add(NewSample("a", 1));
     CPersistList copy(owning);
@@ -265,10 +259,10 @@ TEST(PersistList, CopiesCloneOwnedObjectsAndShareTheOthers)
     sharing = owning;
     EXPECT_EQ(sharing.GetAt(0), owning.GetAt(0));
 
-    CNoticeLog log;
-    copy.AddListener(&log);
+    CNoticeLog copyLog;
+    copy.AddListener(&copyLog);
     copy = sharing;
-    EXPECT_EQ(log.log, "lrem0 lchg0 ");
+    EXPECT_EQ(copyLog.log, "lrem0 lchg0 ");
     EXPECT_NE(copy.GetAt(0), owning.GetAt(0)) << "an owning list clones what it is given";
     std::unique_ptr<CPersistObject> clone(copy.Clone());
     EXPECT_EQ(Titles(*static_cast<CPersistList*>(clone.get())), "a");
