@@ -133,7 +133,7 @@ TEST(Collections, ListPositionsSurviveChangesAroundThem)
     EXPECT_EQ(twice.GetTailPosition(), nullptr);
 }
 
-TEST(Collections, MapsLookUpRemoveWhileWalkingAndRehash)
+TEST(Collections, MapsLookUpRemoveWhileWalkingAndRehashAndTemplatesGrowFromTheirOwnElements)
 {
     CMapStringToString map;
     EXPECT_EQ(map.GetStartPosition(), nullptr);
@@ -182,10 +182,7 @@ TEST(Collections, MapsLookUpRemoveWhileWalkingAndRehash)
     EXPECT_EQ(walked, map.GetCount());
     map.RemoveAll();
     EXPECT_TRUE(map.IsEmpty());
-}
 
-TEST(Collections, TemplatesHashTheirKeysAndGrowFromTheirOwnElements)
-{
     CMap<int, int, CString, const CString&> byNumber;
     for (int i = -50; i < 50; ++i)
         byNumber[i].Format("%d", i * i);
@@ -199,3 +196,4 @@ TEST(Collections, TemplatesHashTheirKeysAndGrowFromTheirOwnElements)
     EXPECT_EQ(points.GetSize(), 4);
     EXPECT_EQ(points[3], CPoint(1, 2));
 }
+

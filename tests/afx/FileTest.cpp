@@ -75,7 +75,7 @@ TEST(File, OpenReportsWhyAFileCannotBeOpened)
     EXPECT_EQ(error.m_cause, CFileException::sharingViolation);
 }
 
-TEST(File, WritesReadsSeeksAndTruncates)
+TEST(File, WritesReadsSeeksAndTruncatesAndPositionsGoPastFourGigabytes)
 {
     ScratchFolder folder;
     const std::string path = folder.File("data.bin");
@@ -109,26 +109,22 @@ TEST(File, WritesReadsSeeksAndTruncates)
     keep.Close();
     CFile replace(path.c_str(), CFile::modeCreate | CFile::modeWrite);
     EXPECT_EQ(replace.GetLength(), 0u);
-}
 
-TEST(File, PositionsGoPastFourGigabytes)
-{
-    ScratchFolder folder;
-    CFile file(folder.File("sparse.bin").c_str(), CFile::modeCreate | CFile::modeReadWrite);
+    CFile sparse(folder.File("sparse.bin").c_str(), CFile::modeCreate | CFile::modeReadWrite);
     const ULONGLONG fiveGiB = 5ULL << 30;
-    file.SetLength(fiveGiB + 10);
-    EXPECT_EQ(file.GetLength(), fiveGiB + 10);
-    EXPECT_EQ(file.Seek(static_cast<LONGLONG>(fiveGiB), CFile::begin), fiveGiB);
-    file.Write("tail", 4);
-    EXPECT_EQ(file.GetPosition(), fiveGiB + 4);
+    sparse.SetLength(fiveGiB + 10);
+    EXPECT_EQ(sparse.GetLength(), fiveGiB + 10);
+    EXPECT_EQ(sparse.Seek(static_cast<LONGLONG>(fiveGiB), CFile::begin), fiveGiB);
+    sparse.Write("tail", 4);
+    EXPECT_EQ(sparse.GetPosition(), fiveGiB + 4);
 
-    file.SeekToBegin();
-    EXPECT_EQ(file.Seek(static_cast<LONGLONG>(fiveGiB) - 2, CFile::current), fiveGiB - 2);
+    sparse.SeekToBegin();
+    EXPECT_EQ(sparse.Seek(static_cast<LONGLONG>(fiveGiB) - 2, CFile::current), fiveGiB - 2);
     char buffer[8] = {};
-    ASSERT_EQ(file.Read(buffer, 6), 6u);
+    ASSERT_EQ(sparse.Read(buffer, 6), 6u);
     EXPECT_EQ(std::string(buffer, 6), std::string("\0\0tail", 6));
-    EXPECT_EQ(file.Seek(-10, CFile::end), fiveGiB);
-    file.SetLength(0);
+    EXPECT_EQ(sparse.Seek(-10, CFile::end), fiveGiB);
+    sparse.SetLength(0);
 }
 
 TEST(File, AWriteThatCannotSucceedThrowsAndChangesNothing)
@@ -197,7 +193,7 @@ TEST(File, NamesStatusRenameAndRemove)
     EXPECT_STREQ(thrown->m_strFileName, renamed.c_str());
 }
 
-TEST(StdioFile, TextModeWritesCrLfAndReadsLinesOfAnyLength)
+TEST(StdioFile, TextModeWritesCrLfReadsLinesOfAnyLengthAndBinaryModeDoesNeither)
 {
     ScratchFolder folder;
     const std::string path = folder.File("lines.txt");
@@ -229,14 +225,11 @@ TEST(StdioFile, TextModeWritesCrLfAndReadsLinesOfAnyLength)
     EXPECT_STREQ(file.ReadString(part, sizeof part), "st\n") << "the short form keeps the end";
     file.SeekToEnd();
     EXPECT_EQ(file.ReadString(part, sizeof part), nullptr);
-}
 
-TEST(StdioFile, BinaryModeAndFailures)
-{
-    ScratchFolder folder;
-    const std::string path = folder.File("binary.txt");
+    // Binary mode, and a failed write that changes nothing.
+    const std::string binary = folder.File("binary.txt");
     {
-        CStdioFile file(path.c_str(), CFile::modeCreate | CFile::modeReadWrite | CFile::typeBinary);
+        CStdioFile file(binary.c_str(), CFile::modeCreate | CFile::modeReadWrite | CFile::typeBinary);
         file.WriteString("a\nb\n");
         file.Write("c", 1);
         EXPECT_EQ(file.GetPosition(), 5u);
@@ -245,16 +238,16 @@ TEST(StdioFile, BinaryModeAndFailures)
         file.SeekToEnd();
         file.WriteString("z");
     }
-    EXPECT_EQ(ReadWholeFile(path), "a\nbz");
+    EXPECT_EQ(ReadWholeFile(binary), "a\nbz");
 
-    CStdioFile readOnly(path.c_str(), CFile::modeRead | CFile::shareDenyNone);
+    CStdioFile readOnly(binary.c_str(), CFile::modeRead | CFile::shareDenyNone);
     auto thrown = CatchFileException([&] {
         readOnly.WriteString("more");
         readOnly.Flush();
         readOnly.Close();
     });
     ASSERT_TRUE(thrown);
-    EXPECT_EQ(ReadWholeFile(path), "a\nbz");
+    EXPECT_EQ(ReadWholeFile(binary), "a\nbz");
 }
 
 TEST(MemFile, GrowsFillsGapsAndRespectsAFixedBuffer)

@@ -4,7 +4,7 @@
 
 #include <string>
 
-TEST(String, GrowsThroughThousandsOfAppendsAndSelfAppends)
+TEST(String, GrowsThroughAppendsAndSelfAppendsAndSurvivesCopiesMovesAndGrowth)
 {
     CString text;
     std::string expected;
@@ -26,10 +26,7 @@ TEST(String, GrowsThroughThousandsOfAppendsAndSelfAppends)
     CString tail("0123456789");
     tail += static_cast<LPCSTR>(tail) + 5; // a pointer into its own buffer
     EXPECT_STREQ(tail, "012345678956789");
-}
 
-TEST(String, ShortAndLongTextsSurviveCopiesMovesAndGrowth)
-{
     // Texts on both sides of the length kept inside the object.
     for (int length : { 0, 1, CString::kInlineLength, CString::kInlineLength + 1, 100 }) {
         const std::string expected(length, 'q');
@@ -55,7 +52,7 @@ TEST(String, ShortAndLongTextsSurviveCopiesMovesAndGrowth)
     }
 }
 
-TEST(String, InsertDeleteAndReplaceKeepTheRestIntact)
+TEST(String, InsertDeleteReplaceFormatAndBufferAccessKeepTheRestIntact)
 {
     CString text("hello");
     text.Insert(2, static_cast<LPCSTR>(text)); // inserting itself
@@ -82,11 +79,7 @@ TEST(String, InsertDeleteAndReplaceKeepTheRestIntact)
     CString grown("xyx");
     EXPECT_EQ(grown.Replace("x", static_cast<LPCSTR>(grown)), 2) << "the new text is its old self";
     EXPECT_STREQ(grown, "xyxyxyx");
-}
 
-TEST(String, FormatAndBufferAccessHandleLongTextsTheirOwnBufferAndGivenLengths)
-{
-    CString text;
     text.Format("%s-%0500d", "start", 7);
     EXPECT_EQ(text.GetLength(), 6 + 500);
     EXPECT_EQ(text.Right(2), "07");

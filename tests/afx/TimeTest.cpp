@@ -50,7 +50,7 @@ TEST(Time, PartsRollOverMonthAndYearBoundariesAndSpansSplitIntoParts)
     EXPECT_EQ(CTimeSpan(30000, 0, 0, 0).GetTotalSeconds(), 30000LL * 86400) << "no 32-bit wrap";
 }
 
-TEST(Time, InvalidPartsGiveAnInvalidTimeThatShowsNothing)
+TEST(Time, InvalidPartsShowNothingAndFormatWritesEveryDirectiveAndKeepsUnknownOnes)
 {
     for (const CTime& bad : { CTime(1899, 6, 1, 0, 0, 0), CTime(2024, 13, 1, 0, 0, 0),
                               CTime(2024, 0, 1, 0, 0, 0), CTime(2024, 1, 32, 0, 0, 0),
@@ -66,10 +66,7 @@ TEST(Time, InvalidPartsGiveAnInvalidTimeThatShowsNothing)
     const CTime rolled(2023, 2, 30, 8, 0, 0);
     EXPECT_EQ(rolled.GetMonth(), 3) << "a day past the month's end rolls over";
     EXPECT_EQ(rolled.GetDay(), 2);
-}
 
-TEST(Time, FormatWritesEveryDirectiveAndKeepsUnknownOnes)
-{
     const CTime when(2024, 3, 5, 7, 8, 9);
     EXPECT_EQ(when.Format("%Y-%m-%d %H:%M:%S|%j|%a %A|%b %B|%p %I|%#d %#H|%y|%w|%%"),
               "2024-03-05 07:08:09|065|Tue Tuesday|Mar March|AM 07|5 7|24|2|%");
@@ -158,8 +155,32 @@ TEST(OleDateTime, SetDateTimeAcceptsOnlyRealDatesAndStatusSpreadsThroughArithmet
     EXPECT_EQ((good + day).GetStatus(), COleDateTime::valid);
 }
 
-TEST(OleDateTime, ArithmeticCrossesBoundariesAndDay0AndSpansSplitIntoRoundedParts)
+TEST(OleDateTime, ArithmeticCrossesDay0SpansSplitIntoRoundedPartsAndLocaleTextsRoundTrip)
 {
+    const LCID english = MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT);
+    const COleDateTime when(2024, 5, 6, 14, 3, 4);
+
+    COleDateTime parsed;
+    ASSERT_TRUE(parsed.ParseDateTime(when.Format(0, english), 0, english))
+        << static_cast<LPCSTR>(when.Format(0, english));
+    EXPECT_EQ(parsed, when);
+    ASSERT_TRUE(parsed.ParseDateTime(when.Format()));
+    EXPECT_EQ(parsed, when) << "the user's locale reads what it wrote";
+
+    ASSERT_TRUE(parsed.ParseDateTime(when.Format(VAR_DATEVALUEONLY, english), 0, english));
+    EXPECT_EQ(parsed, COleDateTime(2024, 5, 6, 0, 0, 0));
+
+    ASSERT_TRUE(parsed.ParseDateTime("5/6/2024 14:03:04", 0, english));
+    EXPECT_EQ(parsed.Format("%Y-%m-%d %H:%M:%S"), "2024-05-06 14:03:04");
+    ASSERT_TRUE(parsed.ParseDateTime("14:03:04", VAR_TIMEVALUEONLY, english));
+    EXPECT_EQ(parsed.GetYear(), 1899);
+    EXPECT_EQ(parsed.GetMinute(), 3);
+
+    EXPECT_FALSE(parsed.ParseDateTime("not a date", 0, english));
+    EXPECT_EQ(parsed.GetStatus(), COleDateTime::invalid);
+    EXPECT_FALSE(parsed.ParseDateTime(nullptr));
+    EXPECT_EQ(parsed.GetStatus(), COleDateTime::invalid);
+
     COleDateTime eve(2023, 12, 31, 23, 59, 59);
     eve += COleDateTimeSpan(0, 0, 0, 1);
     EXPECT_EQ(eve.Format("%Y-%m-%d %H:%M:%S %A"), "2024-01-01 00:00:00 Monday");
@@ -204,32 +225,5 @@ TEST(OleDateTime, ArithmeticCrossesBoundariesAndDay0AndSpansSplitIntoRoundedPart
     const COleDateTimeSpan nearlyHour(59.9996 / (24 * 60));
     EXPECT_EQ(nearlyHour.GetHours(), 1) << "59 min 59.98 s rounds up to the hour";
     EXPECT_EQ(nearlyHour.GetMinutes(), 0);
-}
-
-TEST(OleDateTime, LocaleFormatAndParseRoundTrip)
-{
-    const LCID english = MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT);
-    const COleDateTime when(2024, 5, 6, 14, 3, 4);
-
-    COleDateTime parsed;
-    ASSERT_TRUE(parsed.ParseDateTime(when.Format(0, english), 0, english))
-        << static_cast<LPCSTR>(when.Format(0, english));
-    EXPECT_EQ(parsed, when);
-    ASSERT_TRUE(parsed.ParseDateTime(when.Format()));
-    EXPECT_EQ(parsed, when) << "the user's locale reads what it wrote";
-
-    ASSERT_TRUE(parsed.ParseDateTime(when.Format(VAR_DATEVALUEONLY, english), 0, english));
-    EXPECT_EQ(parsed, COleDateTime(2024, 5, 6, 0, 0, 0));
-
-    ASSERT_TRUE(parsed.ParseDateTime("5/6/2024 14:03:04", 0, english));
-    EXPECT_EQ(parsed.Format("%Y-%m-%d %H:%M:%S"), "2024-05-06 14:03:04");
-    ASSERT_TRUE(parsed.ParseDateTime("14:03:04", VAR_TIMEVALUEONLY, english));
-    EXPECT_EQ(parsed.GetYear(), 1899);
-    EXPECT_EQ(parsed.GetMinute(), 3);
-
-    EXPECT_FALSE(parsed.ParseDateTime("not a date", 0, english));
-    EXPECT_EQ(parsed.GetStatus(), COleDateTime::invalid);
-    EXPECT_FALSE(parsed.ParseDateTime(nullptr));
-    EXPECT_EQ(parsed.GetStatus(), COleDateTime::invalid);
 }
 
