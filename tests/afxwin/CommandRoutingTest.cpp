@@ -50,6 +50,23 @@ public:
     int fallbackRuns = 0;
 };
 
+class CIdleCounter : public CWnd {
+public:
+    int idleUpdates = 0;
+
+protected:
+    afx_msg LRESULT OnIdleUpdate(WPARAM, LPARAM)
+    {
+        ++idleUpdates;
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CIdleCounter, CWnd)
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdate)
+END_MESSAGE_MAP()
+
 } // namespace
 
 TEST(CommandRouting, MenuCommandsTheirUpdatesAndUnhandledCommands)
@@ -90,7 +107,7 @@ TEST(CommandRouting, MenuCommandsTheirUpdatesAndUnhandledCommands)
     EXPECT_TRUE(greeting.IsEmpty());
 }
 
-TEST(Application, MessageBoxesAndProfileSettingsGoThroughTheApplication)
+TEST(Application, MessageBoxesProfileSettingsAndIdleTimeGoThroughTheApplication)
 {
     CTestApp& app = TestApp();
     EXPECT_EQ(AfxGetApp(), &app);
@@ -121,38 +138,14 @@ TEST(Application, MessageBoxesAndProfileSettingsGoThroughTheApplication)
     EXPECT_NE(::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Tarnwell Test\\tnwtest\\Section", 0,
                               KEY_READ, &raw), ERROR_SUCCESS);
     ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Tarnwell Test");
-}
 
-namespace {
-
-class CIdleCounter : public CWnd {
-public:
-    int idleUpdates = 0;
-
-protected:
-    afx_msg LRESULT OnIdleUpdate(WPARAM, LPARAM)
-    {
-        ++idleUpdates;
-        return 0;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CIdleCounter, CWnd)
-    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdate)
-END_MESSAGE_MAP()
-
-} // namespace
-
-TEST(Application, IdleTimeUpdatesTheMainWindowAndItsChildren)
-{
+    // Idle time updates the main window and its children.
     CIdleCounter main;
     ASSERT_TRUE(main.CreateEx(0, nullptr, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
                               nullptr, nullptr));
     CIdleCounter child;
     ASSERT_TRUE(child.Create(nullptr, "child", WS_VISIBLE, RECT{ 0, 0, 10, 10 }, &main, 1));
 
-    CTestApp& app = TestApp();
     app.m_pMainWnd = &main;
     EXPECT_TRUE(app.OnIdle(0)) << "more idle work follows the command updates";
     EXPECT_EQ(main.idleUpdates, 1);
@@ -161,3 +154,4 @@ TEST(Application, IdleTimeUpdatesTheMainWindowAndItsChildren)
     app.m_pMainWnd = nullptr;
     main.DestroyWindow();
 }
+

@@ -69,7 +69,7 @@ TEST(Gdi, TemporaryObjectsNeverDeleteTheHandlePermanentOnesUntilDetached)
     ::DeleteObject(kept);
 }
 
-TEST(Gdi, DrawsWithSelectedObjectsAndGivesBackThePreviousOnes)
+TEST(Gdi, DrawsWithSelectedObjectsAndLoadedBitmapsAndGivesBackThePreviousOnes)
 {
     CMemoryCanvas canvas(40, 40, kWhite);
     CDC& dc = canvas.DC();
@@ -97,10 +97,7 @@ TEST(Gdi, DrawsWithSelectedObjectsAndGivesBackThePreviousOnes)
     EXPECT_EQ(canvas.Pixel(4, 4), kBlue);
     EXPECT_EQ(canvas.Pixel(5, 5), kWhite);
     EXPECT_EQ(dc.GetBkColor(), kBlue) << "a solid fill leaves its colour as background colour";
-}
 
-TEST(Gdi, BitmapsLoadFromTheResourcesAndCopyBetweenDeviceContexts)
-{
     CBitmap bitmap;
     ASSERT_TRUE(bitmap.LoadBitmap(IDB_TEST_RED));
     BITMAP info = {};
@@ -109,14 +106,14 @@ TEST(Gdi, BitmapsLoadFromTheResourcesAndCopyBetweenDeviceContexts)
     EXPECT_EQ(info.bmHeight, 8);
     EXPECT_FALSE(CBitmap().LoadBitmap(IDB_TEST_MISSING));
 
-    CMemoryCanvas canvas(20, 20, kWhite);
+    CMemoryCanvas target(20, 20, kWhite);
     CDC source;
-    ASSERT_TRUE(source.CreateCompatibleDC(&canvas.DC()));
+    ASSERT_TRUE(source.CreateCompatibleDC(&target.DC()));
     CBitmap* previous = source.SelectObject(&bitmap);
-    canvas.DC().StretchBlt(12, 0, 8, 4, &source, 0, 0, 8, 8, SRCCOPY);
+    target.DC().StretchBlt(12, 0, 8, 4, &source, 0, 0, 8, 8, SRCCOPY);
     source.SelectObject(previous);
-    EXPECT_EQ(canvas.Pixel(19, 3), kRed);
-    EXPECT_EQ(canvas.Pixel(19, 4), kWhite);
+    EXPECT_EQ(target.Pixel(19, 3), kRed);
+    EXPECT_EQ(target.Pixel(19, 4), kWhite);
 }
 
 namespace {
@@ -141,7 +138,7 @@ END_MESSAGE_MAP()
 
 } // namespace
 
-TEST(Gdi, PaintDeviceContextValidatesWhatItPainted)
+TEST(Gdi, PaintDeviceContextValidatesWhatItPaintedAndPointFontsFitTheDeviceContext)
 {
     CPaintedWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "paint", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr));
@@ -150,10 +147,8 @@ TEST(Gdi, PaintDeviceContextValidatesWhatItPainted)
     EXPECT_EQ(wnd.paints, 1);
     EXPECT_FALSE(::GetUpdateRect(wnd.m_hWnd, nullptr, FALSE)) << "EndPaint ran when the CPaintDC went away";
     wnd.DestroyWindow();
-}
 
-TEST(Gdi, PointFontsAreMadeInTenthsOfAPointForTheDeviceContext)
-{
+    // Point fonts are made in tenths of a point for the device context.
     CFont font;
     ASSERT_TRUE(font.CreatePointFont(90, "Arial"));
     LOGFONTA made = {};
@@ -174,3 +169,4 @@ TEST(Gdi, PointFontsAreMadeInTenthsOfAPointForTheDeviceContext)
     scaled.GetLogFont(&made);
     EXPECT_NEAR(made.lfHeight, -32, 1);
 }
+

@@ -22,7 +22,7 @@ protected:
 
 } // namespace
 
-TEST_F(ControlHost, ListComboEditSliderAndAddressControls)
+TEST_F(ControlHost, StandardControlsAddWhatTheirWrappersPromise)
 {
     CListBox list;
     ASSERT_TRUE(list.Create(LBS_NOTIFY | WS_VSCROLL, area, &host, 10));
@@ -72,10 +72,7 @@ TEST_F(ControlHost, ListComboEditSliderAndAddressControls)
     EXPECT_EQ(std::vector<int>({ b0, b1, b2, b3 }), std::vector<int>({ 192, 168, 1, 2 })) << "bytes in order";
     address.ClearAddress();
     EXPECT_TRUE(address.IsBlank());
-}
 
-TEST_F(ControlHost, TabAreaLiesInsideItsWindowAndProgressStaysInItsRange)
-{
     CTabCtrl tab;
     ASSERT_TRUE(tab.Create(WS_CHILD | WS_VISIBLE, area, &host, 20));
     EXPECT_EQ(tab.GetCurSel(), -1);
@@ -102,3 +99,4 @@ TEST_F(ControlHost, TabAreaLiesInsideItsWindowAndProgressStaysInItsRange)
     EXPECT_EQ(bar.SetPos(250), 40);
     EXPECT_EQ(bar.GetPos(), 100);
 }
+
