@@ -45,7 +45,7 @@ protected:
     const std::string mCompany = "tnwwndut test company " + std::to_string(GetCurrentProcessId());
 };
 
-TEST_F(RegistryTest, NumbersAndTextsRoundTripUnderTheApplicationKeyOfEitherStore)
+TEST_F(RegistryTest, NumbersAndTextsRoundTripUnderTheApplicationKeyOfEitherStoreAndOtherTextsGiveTheDefault)
 {
     CRegistry number = Value("Crash Guard", "Running");
     EXPECT_FALSE(number.HasValue());
@@ -85,10 +85,8 @@ TEST_F(RegistryTest, NumbersAndTextsRoundTripUnderTheApplicationKeyOfEitherStore
     EXPECT_FALSE(Value("Run Once", "Setup").HasValue());
     EXPECT_TRUE(machine.RemoveValue());
     EXPECT_FALSE(machine.HasValue());
-}
 
-TEST_F(RegistryTest, TextsThatAreNoNumberGiveTheDefault)
-{
+    // Texts that are no number give the default.
     const std::string key = AppKey() + "\\Numbers";
     const struct {
         const char* stored;
