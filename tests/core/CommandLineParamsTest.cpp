@@ -22,7 +22,7 @@ Pairs PairsOf(const CCommandLineParams& params)
     return pairs;
 }
 
-TEST(CommandLineParamsTest, RawLines)
+TEST(CommandLineParamsTest, RawLinesAndResultsThatAccumulateAndArgumentsThatAreWhole)
 {
     const struct {
         const char* line;
@@ -52,10 +52,8 @@ TEST(CommandLineParamsTest, RawLines)
         EXPECT_EQ(params.GetFile(), c.file) << c.line;
         EXPECT_EQ(PairsOf(params), c.pairs) << c.line;
     }
-}
 
-TEST(CommandLineParamsTest, ResultsAccumulateHasParamsNeedsAFileAndASwitchAndArgumentsAreWhole)
-{
+    // Results accumulate; HasParams needs a file and a switch.
     CCommandLineParams params;
     params.Parse(nullptr, false);
     params.Parse("/x:1 /y:", false);

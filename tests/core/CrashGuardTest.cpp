@@ -13,7 +13,7 @@ unsigned long RunningMark()
 
 } // namespace
 
-TEST(CrashGuard, ARunThatLeftItsMarkIsReportedByTheNextRunOnly)
+TEST(CrashGuard, ARunThatLeftItsMarkIsReportedByTheNextRunOnlyAndCopiesLeaveTheMarkAlone)
 {
     ScratchSettings settings;
     EXPECT_FALSE(StCrashGuard::CrashedLastTime()) << "no guard alive";
@@ -37,11 +37,7 @@ TEST(CrashGuard, ARunThatLeftItsMarkIsReportedByTheNextRunOnly)
 
     CRegistry("Crash Guard", "Running", nullptr).SetTextValue("not a number");
     EXPECT_FALSE(StCrashGuard().Crashed()) << "a damaged mark is no crash";
-}
 
-TEST(CrashGuard, TheFirstGuardAnswersAndCopiesLeaveTheMarkAlone)
-{
-    ScratchSettings settings;
     auto* first = new StCrashGuard;
     // The second guard finds the first one's mark of this very run.
     auto* second = new StCrashGuard;
@@ -61,3 +57,4 @@ TEST(CrashGuard, TheFirstGuardAnswersAndCopiesLeaveTheMarkAlone)
     EXPECT_FALSE(StCrashGuard::CrashedLastTime()) << "the second guard never serves";
     delete second;
 }
+

@@ -55,7 +55,7 @@ const long kStopNow = CScheduleClock::kStopNow;
 
 } // namespace
 
-TEST_F(ScheduleClock, StartDueWithinTwentyFiveSecondsFiresInsideTheSetterBeforeTheChange)
+TEST_F(ScheduleClock, StartDueWithinTwentyFiveSecondsFiresInsideTheSetterAndOnlyChangesAreBroadcast)
 {
     for (LONGLONG ahead : {10, -3600, 24}) {
         recorder.codes.clear();
@@ -69,6 +69,23 @@ TEST_F(ScheduleClock, StartDueWithinTwentyFiveSecondsFiresInsideTheSetterBeforeT
     clock.SetStartTime(kNoon + CTimeSpan(25), true);
     EXPECT_EQ(recorder.codes, (std::vector<long>{kChanged})) << "25 seconds ahead waits";
     EXPECT_EQ(clock.GetStartTimer().GetPeriod(), 25000u);
+
+    recorder.codes.clear();
+    const CTime start = kNoon + CTimeSpan(100);
+    clock.SetStartTime(start, true);
+    clock.SetStartTime(start, true);
+    EXPECT_EQ(recorder.codes, (std::vector<long>{kChanged}));
+
+    clock.SetStartTime(start, false);
+    EXPECT_EQ(recorder.codes, (std::vector<long>{kChanged, kChanged}));
+    EXPECT_FALSE(clock.GetStartTimer().IsActive()) << "turning a start off stops its timer";
+    clock.SetStartTime(start, false);
+    EXPECT_EQ(recorder.codes.size(), 2u);
+
+    clock.SetStopTime(start, false);
+    EXPECT_EQ(recorder.codes.size(), 3u) << "a new time is a change even while off";
+    clock.SetStopTime(start, false);
+    EXPECT_EQ(recorder.codes.size(), 3u);
 }
 
 TEST_F(ScheduleClock, EachScheduleArmsItsOwnTimerAndFiresOnceOnItsTick)
@@ -105,25 +122,6 @@ TEST_F(ScheduleClock, FortyDayStopArmsTheLongestPeriodAndArmsAgainOnItsTick)
     clock.GetStopTimer().OnTimer();
     EXPECT_EQ(recorder.codes, (std::vector<long>{kChanged, kStopNow}));
     EXPECT_FALSE(clock.StopTimerOn());
-}
-
-TEST_F(ScheduleClock, OnlyChangesAreBroadcast)
-{
-    const CTime start = kNoon + CTimeSpan(100);
-    clock.SetStartTime(start, true);
-    clock.SetStartTime(start, true);
-    EXPECT_EQ(recorder.codes, (std::vector<long>{kChanged}));
-
-    clock.SetStartTime(start, false);
-    EXPECT_EQ(recorder.codes, (std::vector<long>{kChanged, kChanged}));
-    EXPECT_FALSE(clock.GetStartTimer().IsActive()) << "turning a start off stops its timer";
-    clock.SetStartTime(start, false);
-    EXPECT_EQ(recorder.codes.size(), 2u);
-
-    clock.SetStopTime(start, false);
-    EXPECT_EQ(recorder.codes.size(), 3u) << "a new time is a change even while off";
-    clock.SetStopTime(start, false);
-    EXPECT_EQ(recorder.codes.size(), 3u);
 }
 
 TEST_F(ScheduleClock, TextShowsThePendingStartBeforeThePendingStop)

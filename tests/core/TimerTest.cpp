@@ -63,7 +63,7 @@ int Record(void* a, void* b)
 
 } // namespace
 
-TEST(Timer, IdsFollowTheLargestActiveIdAndOneDispatcherLivesWhileATimerIsActive)
+TEST(Timer, IdsFollowTheLargestActiveIdOneDispatcherServesAllAndEachTimerTicksItsOwnListeners)
 {
     ASSERT_EQ(DispatcherWindow(), nullptr);
     EXPECT_EQ(CTimer::GetFreeTimerId(), 200u);
@@ -91,10 +91,8 @@ TEST(Timer, IdsFollowTheLargestActiveIdAndOneDispatcherLivesWhileATimerIsActive)
         EXPECT_NE(DispatcherWindow(), nullptr) << "the next activation creates a new one";
     }
     EXPECT_EQ(DispatcherWindow(), nullptr) << "destroying the last active timer closes it";
-}
 
-TEST(Timer, EachTimerTicksItsOwnListenersWhichGetNoNestedTicks)
-{
+    // Each timer ticks its own listeners, which get no nested ticks.
     CTimer timer, other, slow;
     CTickCounter counter, otherCounter, slowCounter;
     int depth = 0;
@@ -154,7 +152,7 @@ TEST(Timer, ListenerMayDestroyTheTimerDuringItsTick)
     EXPECT_EQ(DispatcherWindow(), nullptr);
 }
 
-TEST(DelayedFunction, RunCallsOnceFromTheMessageLoopAndCleansUp)
+TEST(DelayedFunction, RunCallsOnceFromTheMessageLoopAndSetFunctionStopsAPendingCall)
 {
     Call call;
     int marker = 0;
@@ -168,11 +166,8 @@ TEST(DelayedFunction, RunCallsOnceFromTheMessageLoopAndCleansUp)
     EXPECT_TRUE(PumpMessagesUntil([&] { return destroyed; })) << "without a function it still deletes itself";
     EXPECT_EQ(call.count, 1);
     EXPECT_EQ(DispatcherWindow(), nullptr) << "both gave back their timers";
-}
 
-TEST(DelayedFunction, SetFunctionStopsAPendingCallAndItFiresOncePerActivation)
-{
-    bool destroyed = false;
+    destroyed = false;
     Call first, second;
     {
         CWatchedDelayedFunction delayed(false, &destroyed);
@@ -187,3 +182,4 @@ TEST(DelayedFunction, SetFunctionStopsAPendingCallAndItFiresOncePerActivation)
     }
     EXPECT_EQ(first.count, 0);
 }
+

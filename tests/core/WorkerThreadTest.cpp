@@ -122,7 +122,7 @@ TEST(WorkerThread, SilentJobFinishesOnItsOwnThread)
     ASSERT_TRUE(PumpMessagesUntil([&] { return !job.IsRunning(); }));
 }
 
-TEST(WorkerThread, CancelIsCooperativeAndClearedByExecute)
+TEST(WorkerThread, CancelIsCooperativeAKeptJobRunsAgainAndAnAutoDeletingOneGoes)
 {
     CProbeJob job;
     job.SetAutoDelete(false);
@@ -144,15 +144,13 @@ TEST(WorkerThread, CancelIsCooperativeAndClearedByExecute)
     ASSERT_TRUE(job.Execute(5));
     ASSERT_TRUE(PumpMessagesUntil([&] { return recorder.Heard(CWorkerThread::kThreadFinished); }));
     EXPECT_EQ(job.executedWith, 5);
-}
 
-TEST(WorkerThread, AutoDeletingJobIsGoneAfterItsEndNotice)
-{
+    // An auto-deleting job is gone after its end notice.
+    recorder.codes.clear();
     bool destroyed = false;
-    auto* job = new CProbeJob(&destroyed);
-    CRecorder recorder;
-    job->AddListener(&recorder);
-    ASSERT_TRUE(job->Execute(0));
+    auto* doomed = new CProbeJob(&destroyed);
+    doomed->AddListener(&recorder);
+    ASSERT_TRUE(doomed->Execute(0));
     ASSERT_TRUE(PumpMessagesUntil([&] { return destroyed; }));
     EXPECT_TRUE(recorder.Heard(CWorkerThread::kThreadFinished)) << "destroyed after its end notice";
 }
@@ -181,7 +179,7 @@ LONG CALLBACK CountAccessViolation(EXCEPTION_POINTERS* exception)
     return EXCEPTION_CONTINUE_SEARCH;
 }
 
-TEST(WorkerThread, KeptJobMayBeDeletedByTheListenerThatHearsItsEnd)
+TEST(WorkerThread, KeptJobMayBeDeletedByItsListenerAndTheDispatcherLivesFromTheFirstWorkerToTheLast)
 {
     // A listener that deletes the job it hears finish, as owners of kept jobs do.
     class CDeleter : public CListener {
@@ -202,10 +200,8 @@ TEST(WorkerThread, KeptJobMayBeDeletedByTheListenerThatHearsItsEnd)
     ::RemoveVectoredExceptionHandler(watch);
     ::operator delete(CPoisonedJob::sMemory);
     EXPECT_EQ(sAccessViolations.load(), 0) << "the job touched itself after its owner deleted it";
-}
 
-TEST(WorkerThread, DispatcherLivesFromTheFirstWorkerObjectToTheLast)
-{
+    // The dispatcher lives from the first worker object to the last.
     ASSERT_EQ(DispatcherWindow(), nullptr);
     HWND first;
     {
@@ -224,3 +220,4 @@ TEST(WorkerThread, DispatcherLivesFromTheFirstWorkerObjectToTheLast)
     CProbeJob again;
     EXPECT_NE(DispatcherWindow(), nullptr);
 }
+
