@@ -51,17 +51,6 @@ protected:
     std::optional<StandInTray> tray{std::in_place};
 };
 
-TEST_F(TaskBarTest, TheTraySettingLivesInTheUsersSettingsFile)
-{
-    EXPECT_FALSE(CTaskBarDialog::GetMinimizeToSystemTray()) << "off by default";
-    CTaskBarDialog::SetMinimizeToSystemTray(true);
-    EXPECT_EQ(::GetPrivateProfileIntA("Window", "Tray", -1, settings.Path().c_str()), 1);
-    CTaskBarDialog::SetMinimizeToSystemTray(false);
-    EXPECT_EQ(::GetPrivateProfileIntA("Window", "Tray", -1, settings.Path().c_str()), 0);
-    ::WritePrivateProfileStringA("Window", "Tray", "5", settings.Path().c_str());
-    EXPECT_TRUE(CTaskBarDialog::GetMinimizeToSystemTray()) << "any number but 0 is on";
-}
-
 TEST_F(TaskBarTest, TheRotatorsIconIsAddedOnceUpdatedAndTakenAwayWithItsWindow)
 {
     HWND owner = nullptr;
@@ -108,8 +97,18 @@ TEST_F(TaskBarTest, TheRotatorsIconIsAddedOnceUpdatedAndTakenAwayWithItsWindow)
     EXPECT_EQ(tray->Operations(), (Operations{{NIM_DELETE, owner}})) << "a window that goes takes its icon along";
 }
 
-TEST_F(TaskBarTest, EachWindowHidesWhenMinimisedByItsOwnRule)
+TEST_F(TaskBarTest, EachWindowHidesWhenMinimisedByItsOwnRuleAndTheTraySettingLivesInTheUsersFile)
 {
+    // The application-wide setting lives in the user's settings file.
+    EXPECT_FALSE(CTaskBarDialog::GetMinimizeToSystemTray()) << "off by default";
+    CTaskBarDialog::SetMinimizeToSystemTray(true);
+    EXPECT_EQ(::GetPrivateProfileIntA("Window", "Tray", -1, settings.Path().c_str()), 1);
+    CTaskBarDialog::SetMinimizeToSystemTray(false);
+    EXPECT_EQ(::GetPrivateProfileIntA("Window", "Tray", -1, settings.Path().c_str()), 0);
+    ::WritePrivateProfileStringA("Window", "Tray", "5", settings.Path().c_str());
+    EXPECT_TRUE(CTaskBarDialog::GetMinimizeToSystemTray()) << "any number but 0 is on";
+    CTaskBarDialog::SetMinimizeToSystemTray(false);
+
     CTaskBarDialog dialog(IDD_ERROR, nullptr);
     CTaskBarDialog2 dialog2(IDD_ERROR, nullptr);
     Open(dialog);
