@@ -148,7 +148,7 @@ TEST_F(EditCommandsTest, EditControlsComboBoxesAndRichEditControls)
     }
 }
 
-TEST_F(EditCommandsTest, OtherControlsAndNoFocusHaveNoTarget)
+TEST_F(EditCommandsTest, OtherControlsAndNoFocusHaveNoTargetAndTheAboutItemNamesTheApplication)
 {
     dialog.dropList.AddString("mpeg4");
     dialog.dropList.SetCurSel(0);
@@ -166,10 +166,7 @@ TEST_F(EditCommandsTest, OtherControlsAndNoFocusHaveNoTarget)
     }
     EXPECT_EQ(Clipboard(dialog.m_hWnd), clipboard);
     EXPECT_EQ(TextOf(*unbound), "kept");
-}
 
-TEST(AppCommandsTest, TheAboutItemNamesTheApplication)
-{
     const CItemState about(ID_APP_ABOUT, &AppUnderTest());
     EXPECT_TRUE(about.enabled);
     EXPECT_EQ(about.text, "About test_app");

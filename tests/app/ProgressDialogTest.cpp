@@ -132,7 +132,7 @@ TEST(ProgressDialogTest, ShowsBothLevelsWithTimeLeftFromOnePerCent)
     dialog.End();
 }
 
-TEST(ProgressDialogTest, CancelAndSkipAreReportedAndOnlyCancelStopsPolling)
+TEST(ProgressDialogTest, CancelAndSkipAreReportedAndTheSecondDialogShowsItsPanelInThePlaceholder)
 {
     CSetAction action;
     CProgressDialog first(20);
@@ -169,11 +169,8 @@ TEST(ProgressDialogTest, CancelAndSkipAreReportedAndOnlyCancelStopsPolling)
         EXPECT_TRUE(::IsWindow(dialog->m_hWnd));
         dialog->End();
     }
-}
 
-TEST(ProgressDialogTest, SecondDialogShowsItsPanelInThePlaceholder)
-{
-    CSetAction action;
+    // The second dialog shows its panel in the placeholder.
     action.mText = "Downloading";
     action.mProgress = 0.25;
     CProgressDialog2 dialog(20);
