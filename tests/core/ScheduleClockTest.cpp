@@ -88,22 +88,6 @@ TEST_F(ScheduleClock, StartDueWithinTwentyFiveSecondsFiresInsideTheSetterAndOnly
     EXPECT_EQ(recorder.codes.size(), 3u);
 }
 
-TEST_F(ScheduleClock, EachScheduleArmsItsOwnTimerAndFiresOnceOnItsTick)
-{
-    clock.SetStartTime(kNoon + CTimeSpan(100), true);
-    clock.SetStopTime(kNoon + CTimeSpan(50), true);
-    EXPECT_TRUE(clock.StartTimerOn());
-    EXPECT_EQ(clock.GetStartTimer().GetPeriod(), 100000u);
-    EXPECT_EQ(clock.GetStopTimer().GetPeriod(), 50000u);
-
-    CDrivenClock::sNow = kNoon + CTimeSpan(50);
-    clock.GetStopTimer().OnTimer();
-    EXPECT_EQ(recorder.codes, (std::vector<long>{kChanged, kChanged, kStopNow}));
-    EXPECT_FALSE(clock.StopTimerOn());
-    EXPECT_FALSE(clock.GetStopTimer().IsActive()) << "a schedule fires once";
-    EXPECT_EQ(clock.GetStartTimer().GetPeriod(), 100000u) << "the stop's tick leaves the start alone";
-}
-
 TEST_F(ScheduleClock, FortyDayStopArmsTheLongestPeriodAndArmsAgainOnItsTick)
 {
     const CTime stop = kNoon + CTimeSpan(40 * kDay);
@@ -124,7 +108,7 @@ TEST_F(ScheduleClock, FortyDayStopArmsTheLongestPeriodAndArmsAgainOnItsTick)
     EXPECT_FALSE(clock.StopTimerOn());
 }
 
-TEST_F(ScheduleClock, TextShowsThePendingStartBeforeThePendingStop)
+TEST_F(ScheduleClock, TextShowsThePendingStartFirstAndEachScheduleArmsItsOwnTimer)
 {
     const CTime start = kNoon + CTimeSpan(kDay);
     const CTime stop = kNoon + CTimeSpan(2 * kDay);
@@ -138,4 +122,19 @@ TEST_F(ScheduleClock, TextShowsThePendingStartBeforeThePendingStop)
     EXPECT_EQ(clock.GetText(), CString("Stop recording at: ") + stop.Format("%c"));
     clock.SetStopTime(stop, false);
     EXPECT_EQ(clock.GetText(), "");
+
+    // Each schedule arms its own timer and fires once on its tick.
+    recorder.codes.clear();
+    clock.SetStartTime(kNoon + CTimeSpan(100), true);
+    clock.SetStopTime(kNoon + CTimeSpan(50), true);
+    EXPECT_TRUE(clock.StartTimerOn());
+    EXPECT_EQ(clock.GetStartTimer().GetPeriod(), 100000u);
+    EXPECT_EQ(clock.GetStopTimer().GetPeriod(), 50000u);
+
+    CDrivenClock::sNow = kNoon + CTimeSpan(50);
+    clock.GetStopTimer().OnTimer();
+    EXPECT_EQ(recorder.codes, (std::vector<long>{kChanged, kChanged, kStopNow}));
+    EXPECT_FALSE(clock.StopTimerOn());
+    EXPECT_FALSE(clock.GetStopTimer().IsActive()) << "a schedule fires once";
+    EXPECT_EQ(clock.GetStartTimer().GetPeriod(), 100000u) << "the stop's tick leaves the start alone";
 }

@@ -63,7 +63,7 @@ int Record(void* a, void* b)
 
 } // namespace
 
-TEST(Timer, IdsFollowTheLargestActiveIdOneDispatcherServesAllAndEachTimerTicksItsOwnListeners)
+TEST(Timer, IdsFollowTheLargestActiveIdEachTimerTicksItsOwnListenersWhichMayDestroyIt)
 {
     ASSERT_EQ(DispatcherWindow(), nullptr);
     EXPECT_EQ(CTimer::GetFreeTimerId(), 200u);
@@ -128,25 +128,24 @@ TEST(Timer, IdsFollowTheLargestActiveIdOneDispatcherServesAllAndEachTimerTicksIt
     const int ticks = counter.ticks;
     PumpMessagesFor(100);
     EXPECT_EQ(counter.ticks, ticks) << "a stopped timer does not tick";
-}
 
-TEST(Timer, ListenerMayDestroyTheTimerDuringItsTick)
-{
-    // The timer lives in storage the test can inspect after destroying it: the tick must not
-    // write to it once a listener has destroyed the timer.
+    // A listener may destroy the timer during its tick. The timer lives in storage the test
+    // can inspect afterwards: the tick must not write to it once the timer is destroyed.
+    other.Deactivate();
+    slow.Deactivate();
     alignas(CTimer) unsigned char storage[sizeof(CTimer)];
-    auto* timer = new (storage) CTimer;
-    CTickCounter counter;
-    counter.duringTick = [&] {
-        timer->~CTimer();
+    auto* doomed = new (storage) CTimer;
+    CTickCounter destroyer;
+    destroyer.duringTick = [&] {
+        doomed->~CTimer();
         std::memset(storage, 0xA5, sizeof storage);
     };
-    timer->AddListener(&counter);
-    ASSERT_TRUE(timer->Activate(10));
+    doomed->AddListener(&destroyer);
+    ASSERT_TRUE(doomed->Activate(10));
 
-    ASSERT_TRUE(PumpMessagesUntil([&] { return counter.ticks == 1; }));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return destroyer.ticks == 1; }));
     PumpMessagesFor(50);
-    EXPECT_EQ(counter.ticks, 1);
+    EXPECT_EQ(destroyer.ticks, 1);
     for (unsigned char byte : storage)
         ASSERT_EQ(byte, 0xA5);
     EXPECT_EQ(DispatcherWindow(), nullptr);

@@ -81,7 +81,7 @@ HWND DispatcherWindow()
 
 } // namespace
 
-TEST(WorkerThread, ListenersHearStartBeforeEndOnTheUserInterfaceThread)
+TEST(WorkerThread, ListenersHearStartBeforeEndOnTheUserInterfaceThreadAndASilentJobFinishesOnItsOwn)
 {
     CProbeJob job;
     job.SetAutoDelete(false);
@@ -106,20 +106,18 @@ TEST(WorkerThread, ListenersHearStartBeforeEndOnTheUserInterfaceThread)
     EXPECT_EQ(recorder.lastExtra, nullptr);
     EXPECT_EQ(job.updateThread.load(), ::GetCurrentThreadId());
     EXPECT_EQ(job.finishThread.load(), ::GetCurrentThreadId());
-}
 
-TEST(WorkerThread, SilentJobFinishesOnItsOwnThread)
-{
-    CProbeJob job;
-    job.SetAutoDelete(false);
-    CRecorder recorder;
-    job.AddListener(&recorder);
-    job.StopBroadcasting();
-    ASSERT_TRUE(job.Execute(0));
-    ASSERT_TRUE(PumpMessagesUntil([&] { return job.finishThread.load() != 0; }));
-    EXPECT_NE(job.finishThread.load(), ::GetCurrentThreadId());
-    EXPECT_TRUE(recorder.codes.empty());
-    ASSERT_TRUE(PumpMessagesUntil([&] { return !job.IsRunning(); }));
+    // A silent job finishes on its own thread.
+    CProbeJob silent;
+    silent.SetAutoDelete(false);
+    CRecorder deaf;
+    silent.AddListener(&deaf);
+    silent.StopBroadcasting();
+    ASSERT_TRUE(silent.Execute(0));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return silent.finishThread.load() != 0; }));
+    EXPECT_NE(silent.finishThread.load(), ::GetCurrentThreadId());
+    EXPECT_TRUE(deaf.codes.empty());
+    ASSERT_TRUE(PumpMessagesUntil([&] { return !silent.IsRunning(); }));
 }
 
 TEST(WorkerThread, CancelIsCooperativeAKeptJobRunsAgainAndAnAutoDeletingOneGoes)
