@@ -105,7 +105,7 @@ protected:
     CEditTargetsDialog dialog;
 };
 
-TEST_F(EditCommandsTest, EditControlsComboBoxesAndRichEditControls)
+TEST_F(EditCommandsTest, EditControlsComboBoxesAndRichEditControlsAreTargetsOtherControlsAreNot)
 {
     const struct {
         CWnd* control;
@@ -146,10 +146,8 @@ TEST_F(EditCommandsTest, EditControlsComboBoxesAndRichEditControls)
         EXPECT_EQ(LOWORD(selection), 0);
         EXPECT_GE(HIWORD(selection), control.GetWindowTextLength());
     }
-}
 
-TEST_F(EditCommandsTest, OtherControlsAndNoFocusHaveNoTargetAndTheAboutItemNamesTheApplication)
-{
+    // Other controls and no focus have no target.
     dialog.dropList.AddString("mpeg4");
     dialog.dropList.SetCurSel(0);
     CWnd* unbound = dialog.GetDlgItem(IDC_UNBOUND_EDIT);

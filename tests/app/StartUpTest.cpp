@@ -13,7 +13,7 @@ HWND SplashWindow()
     return FindOwnWindow(nullptr, "Splash");
 }
 
-TEST(StartUpTest, TheApplicationIsNamedBeforeItsSettingsKeyIsChosenAndReadsItsCommandLineRaw)
+TEST(StartUpTest, TheApplicationIsNamedReadsItsCommandLineRawAndShowedTheSplashCentred)
 {
     CAppUnderTest& app = AppUnderTest();
     // An application that has not set its number is named after its program.
@@ -35,11 +35,8 @@ TEST(StartUpTest, TheApplicationIsNamedBeforeItsSettingsKeyIsChosenAndReadsItsCo
     ASSERT_EQ(params.GetParams().GetLookupCount(), 2);
     EXPECT_STREQ(params.GetParams().GetLookupValue("x", ""), "1");
     EXPECT_STREQ(params.GetParams().GetLookupValue("y", ""), "2");
-}
 
-TEST(StartUpTest, TheSplashShowedTheBitmapCentredAndClosesByItself)
-{
-    const CAppUnderTest& app = AppUnderTest();
+    // The splash showed the bitmap centred and closes by itself.
     ASSERT_NE(app.splash, nullptr) << "start-up showed the splash window";
     EXPECT_TRUE(app.splashVisible);
     EXPECT_TRUE(app.splashExStyle & WS_EX_TOPMOST);
