@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-TEST(StringBuffer, TextsStayValidWhileTheRingHasNotComeRoundAndReservedRoomIsZeroed)
+TEST(StringBuffer, TextsStayValidWhileTheRingHasNotComeRoundReservedRoomIsZeroedAndCodePagesConvert)
 {
     const char* first = UStringBuffer::Text("first");
     std::vector<char*> later;
@@ -29,10 +29,7 @@ TEST(StringBuffer, TextsStayValidWhileTheRingHasNotComeRoundAndReservedRoomIsZer
     std::string large(200000, 'x');
     char* big = UStringBuffer::Text(large.c_str());
     EXPECT_EQ(std::strlen(big), large.size());
-}
 
-TEST(StringBuffer, ConvertsBetweenCodePages)
-{
     EXPECT_STREQ(UStringBuffer::ToWide(nullptr), L"");
     EXPECT_STREQ(UStringBuffer::ToMultiByte(static_cast<const wchar_t*>(nullptr)), "");
     EXPECT_STREQ(UStringBuffer::ToWide("\xC3\xA9t\xC3\xA9", CP_UTF8), L"\u00E9t\u00E9");
@@ -45,7 +42,7 @@ TEST(StringBuffer, ConvertsBetweenCodePages)
     EXPECT_EQ(std::string(UStringBuffer::ToMultiByte("\xC3\xA9")), expected);
 }
 
-TEST(StringBuffer, ThreadsUsingBuffersAtOnceNeverSeeEachOthersTexts)
+TEST(StringBuffer, ThreadsUsingBuffersAtOnceNeverSeeEachOthersTextsOnThreadsOfEitherKind)
 {
     const int kThreads = 8;
     const int kRounds = 400;
@@ -82,10 +79,8 @@ TEST(StringBuffer, ThreadsUsingBuffersAtOnceNeverSeeEachOthersTexts)
     for (std::thread& thread : threads)
         thread.join();
     EXPECT_EQ(failures, 0);
-}
 
-TEST(StringBuffer, WorksOnThreadsStartedByTheSystemToo)
-{
+    // Threads started by the system have their buffers too.
     struct Result {
         bool ok = false;
     } result;
@@ -103,3 +98,4 @@ TEST(StringBuffer, WorksOnThreadsStartedByTheSystemToo)
     CloseHandle(thread);
     EXPECT_TRUE(result.ok);
 }
+
