@@ -134,7 +134,7 @@ TEST_F(RegistryTest, ClassWideDefaultsNameTheStoreUntilAValueChoosesItsOwn)
     CRegistry::SetDefaultApplication(nullptr);
 }
 
-TEST_F(RegistryTest, IniValuesAreDecimalTextAndNeverTouchTheRegistry)
+TEST_F(RegistryTest, IniValuesAreDecimalTextNeverTouchTheRegistryAndABindingMakesItsFolder)
 {
     ScratchFolder scratch;
     const std::string path = scratch.File("settings.ini");
@@ -161,6 +161,25 @@ TEST_F(RegistryTest, IniValuesAreDecimalTextAndNeverTouchTheRegistry)
     EXPECT_TRUE(left.RemoveValue());
     EXPECT_FALSE(left.HasValue());
     EXPECT_EQ(left.GetTextValue(nullptr), nullptr);
+
+    // An ini file binding makes its folders and can be left.
+    const std::string nested = scratch.File("Tarnwell\\App\\window.ini");
+    CRegistry top("Window", "Top", nullptr);
+    top.SetApplication(mApplication.c_str());
+    top.SetIniFile(nested.c_str());
+    ASSERT_TRUE(top.SetValue(120)) << "the first write makes the missing folders";
+    EXPECT_EQ(GetPrivateProfileIntA("Window", "Top", 0, nested.c_str()), 120u);
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, AppKey()));
+
+    top.SetIniFile(nullptr);
+    EXPECT_FALSE(top.HasValue()) << "back in the registry, where nothing was stored";
+    ASSERT_TRUE(top.SetValue(9));
+    EXPECT_EQ(Value("Window", "Top").GetValue(0), 9u);
+
+    CIniProfile unnamed;
+    CRegistry nowhere("Window", "Top", &unnamed);
+    EXPECT_FALSE(nowhere.SetValue(1)) << "a profile without a file is not the registry";
+    EXPECT_EQ(nowhere.GetValue(4), 4u);
 }
 
 TEST_F(RegistryTest, IniTextsReadBackAsWrittenAndCannotAddLines)
@@ -192,28 +211,6 @@ TEST_F(RegistryTest, IniTextsReadBackAsWrittenAndCannotAddLines)
     longText += "end";
     ASSERT_TRUE(entry.SetTextValue(longText.c_str()));
     EXPECT_EQ(std::string(entry.GetTextValue(nullptr)), longText);
-}
-
-TEST_F(RegistryTest, IniFileBindingCreatesItsFolderAndCanBeLeft)
-{
-    ScratchFolder scratch;
-    const std::string path = scratch.File("Tarnwell\\App\\window.ini");
-    CRegistry top("Window", "Top", nullptr);
-    top.SetApplication(mApplication.c_str());
-    top.SetIniFile(path.c_str());
-    ASSERT_TRUE(top.SetValue(120)) << "the first write makes the missing folders";
-    EXPECT_EQ(GetPrivateProfileIntA("Window", "Top", 0, path.c_str()), 120u);
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, AppKey()));
-
-    top.SetIniFile(nullptr);
-    EXPECT_FALSE(top.HasValue()) << "back in the registry, where nothing was stored";
-    ASSERT_TRUE(top.SetValue(9));
-    EXPECT_EQ(Value("Window", "Top").GetValue(0), 9u);
-
-    CIniProfile unnamed;
-    CRegistry nowhere("Window", "Top", &unnamed);
-    EXPECT_FALSE(nowhere.SetValue(1)) << "a profile without a file is not the registry";
-    EXPECT_EQ(nowhere.GetValue(4), 4u);
 }
 
 } // namespace
