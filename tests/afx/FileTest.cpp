@@ -43,7 +43,7 @@ public:
 
 } // namespace
 
-TEST(File, OpenReportsWhyAFileCannotBeOpened)
+TEST(File, OpenAndWritesReportWhyTheyFailAndNamesStatusRenameAndRemoveWork)
 {
     ScratchFolder folder;
     const std::string missing = folder.File("missing.bin");
@@ -73,6 +73,66 @@ TEST(File, OpenReportsWhyAFileCannotBeOpened)
     CFile owner(locked.c_str(), CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive);
     EXPECT_FALSE(file.Open(locked.c_str(), CFile::modeRead | CFile::shareDenyNone, &error));
     EXPECT_EQ(error.m_cause, CFileException::sharingViolation);
+
+    // A write that cannot succeed throws and changes nothing.
+    const std::string readOnly = folder.File("readonly.txt");
+    ASSERT_TRUE(WriteWholeFile(readOnly, "original"));
+    {
+        CFile file(readOnly.c_str(), CFile::modeRead | CFile::shareDenyNone);
+        auto refused = CatchFileException([&] { file.Write("changed", 7); });
+        ASSERT_TRUE(refused);
+        EXPECT_EQ(refused->m_cause, CFileException::accessDenied) << refused->m_lOsError;
+        EXPECT_STRNE(refused->m_strFileName, "");
+        // Wine reports a bad parameter here where Windows denies access; either way it throws.
+        EXPECT_TRUE(CatchFileException([&] { file.SetLength(1); }));
+    }
+    EXPECT_EQ(ReadWholeFile(readOnly), "original");
+
+    CFile closed;
+    auto refused = CatchFileException([&] { closed.Write("x", 1); });
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->m_cause, CFileException::invalidFile);
+    refused = CatchFileException([&] { closed.Read(nullptr, 0); });
+    ASSERT_TRUE(refused);
+    closed.Close();
+    closed.Abort();
+
+    // Names, status, rename and remove.
+    const std::string named = folder.File("Report.final.txt");
+    CFile report(named.c_str(), CFile::modeCreate | CFile::modeWrite);
+    report.Write("12345", 5);
+    EXPECT_EQ(report.GetFilePath(), named.c_str());
+    EXPECT_STREQ(report.GetFileName(), "Report.final.txt");
+    EXPECT_STREQ(report.GetFileTitle(), "Report.final");
+
+    CFileStatus status;
+    ASSERT_TRUE(report.GetStatus(status));
+    EXPECT_EQ(status.m_size, 5u);
+    EXPECT_STREQ(status.m_szFullName, named.c_str());
+    EXPECT_LE(std::abs((CTime::GetCurrentTime() - status.m_mtime).GetTotalSeconds()), 60);
+    report.Close();
+    EXPECT_FALSE(report.GetStatus(status)) << "a closed file has no status";
+
+    const std::string renamed = folder.File("renamed.txt");
+    CFile::Rename(named.c_str(), renamed.c_str());
+    EXPECT_FALSE(CFile::GetStatus(named.c_str(), status));
+    ASSERT_TRUE(CFile::GetStatus(renamed.c_str(), status));
+    EXPECT_EQ(status.m_size, 5u);
+    ASSERT_TRUE(CFile::GetStatus(folder.Path().c_str(), status));
+    EXPECT_TRUE(status.m_attribute & CFile::directory);
+    EXPECT_FALSE(CFile::GetStatus(folder.File("*").c_str(), status)) << "no wildcard matching";
+
+    ASSERT_TRUE(WriteWholeFile(named, "other"));
+    auto failure = CatchFileException([&] { CFile::Rename(named.c_str(), renamed.c_str()); });
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->m_cause, CFileException::accessDenied);
+    EXPECT_EQ(ReadWholeFile(renamed), "12345") << "an existing target is not replaced";
+
+    CFile::Remove(renamed.c_str());
+    failure = CatchFileException([&] { CFile::Remove(renamed.c_str()); });
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->m_cause, CFileException::fileNotFound);
+    EXPECT_STREQ(failure->m_strFileName, renamed.c_str());
 }
 
 TEST(File, WritesReadsSeeksAndTruncatesAndPositionsGoPastFourGigabytes)
@@ -125,72 +185,6 @@ TEST(File, WritesReadsSeeksAndTruncatesAndPositionsGoPastFourGigabytes)
     EXPECT_EQ(std::string(buffer, 6), std::string("\0\0tail", 6));
     EXPECT_EQ(sparse.Seek(-10, CFile::end), fiveGiB);
     sparse.SetLength(0);
-}
-
-TEST(File, AWriteThatCannotSucceedThrowsAndChangesNothing)
-{
-    ScratchFolder folder;
-    const std::string path = folder.File("readonly.txt");
-    ASSERT_TRUE(WriteWholeFile(path, "original"));
-    {
-        CFile file(path.c_str(), CFile::modeRead | CFile::shareDenyNone);
-        auto thrown = CatchFileException([&] { file.Write("changed", 7); });
-        ASSERT_TRUE(thrown);
-        EXPECT_EQ(thrown->m_cause, CFileException::accessDenied) << thrown->m_lOsError;
-        EXPECT_STRNE(thrown->m_strFileName, "");
-        // Wine reports a bad parameter here where Windows denies access; either way it throws.
-        EXPECT_TRUE(CatchFileException([&] { file.SetLength(1); }));
-    }
-    EXPECT_EQ(ReadWholeFile(path), "original");
-
-    CFile closed;
-    auto thrown = CatchFileException([&] { closed.Write("x", 1); });
-    ASSERT_TRUE(thrown);
-    EXPECT_EQ(thrown->m_cause, CFileException::invalidFile);
-    thrown = CatchFileException([&] { closed.Read(nullptr, 0); });
-    ASSERT_TRUE(thrown);
-    closed.Close();
-    closed.Abort();
-}
-
-TEST(File, NamesStatusRenameAndRemove)
-{
-    ScratchFolder folder;
-    const std::string path = folder.File("Report.final.txt");
-    CFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
-    file.Write("12345", 5);
-    EXPECT_EQ(file.GetFilePath(), path.c_str());
-    EXPECT_STREQ(file.GetFileName(), "Report.final.txt");
-    EXPECT_STREQ(file.GetFileTitle(), "Report.final");
-
-    CFileStatus status;
-    ASSERT_TRUE(file.GetStatus(status));
-    EXPECT_EQ(status.m_size, 5u);
-    EXPECT_STREQ(status.m_szFullName, path.c_str());
-    EXPECT_LE(std::abs((CTime::GetCurrentTime() - status.m_mtime).GetTotalSeconds()), 60);
-    file.Close();
-    EXPECT_FALSE(file.GetStatus(status)) << "a closed file has no status";
-
-    const std::string renamed = folder.File("renamed.txt");
-    CFile::Rename(path.c_str(), renamed.c_str());
-    EXPECT_FALSE(CFile::GetStatus(path.c_str(), status));
-    ASSERT_TRUE(CFile::GetStatus(renamed.c_str(), status));
-    EXPECT_EQ(status.m_size, 5u);
-    ASSERT_TRUE(CFile::GetStatus(folder.Path().c_str(), status));
-    EXPECT_TRUE(status.m_attribute & CFile::directory);
-    EXPECT_FALSE(CFile::GetStatus(folder.File("*").c_str(), status)) << "no wildcard matching";
-
-    ASSERT_TRUE(WriteWholeFile(path, "other"));
-    auto thrown = CatchFileException([&] { CFile::Rename(path.c_str(), renamed.c_str()); });
-    ASSERT_TRUE(thrown);
-    EXPECT_EQ(thrown->m_cause, CFileException::accessDenied);
-    EXPECT_EQ(ReadWholeFile(renamed), "12345") << "an existing target is not replaced";
-
-    CFile::Remove(renamed.c_str());
-    thrown = CatchFileException([&] { CFile::Remove(renamed.c_str()); });
-    ASSERT_TRUE(thrown);
-    EXPECT_EQ(thrown->m_cause, CFileException::fileNotFound);
-    EXPECT_STREQ(thrown->m_strFileName, renamed.c_str());
 }
 
 TEST(StdioFile, TextModeWritesCrLfReadsLinesOfAnyLengthAndBinaryModeDoesNeither)
