@@ -42,7 +42,7 @@ CString TextOf(HWND dialog, int id)
 
 } // namespace
 
-TEST(Dialog, OkSavesTheControlsCancelKeepsTheMembersAndEndDialogWorksFromOnInitDialog)
+TEST(Dialog, OkSavesCancelKeepsEndDialogWorksFromOnInitDialogAndABadNumberKeepsItOpen)
 {
     CNameDialog dialog;
     CString shownName;
@@ -74,22 +74,21 @@ TEST(Dialog, OkSavesTheControlsCancelKeepsTheMembersAndEndDialogWorksFromOnInitD
     ended.endInInit = 42;
     EXPECT_EQ(ended.DoModal(), 42) << "ending during initialisation returns without a loop";
     EXPECT_EQ(CDialog(9999).DoModal(), -1) << "a missing template";
-}
 
-TEST(Dialog, BadNumberIsReportedAndTheDialogStaysOpen)
-{
+    // A bad number is reported and the dialog stays open.
     TestApp().ForgetMessageBoxes();
-    CNameDialog dialog;
-    CDialogDriver driver("Name Test", [](HWND hDlg) {
+    CNameDialog corrected;
+    CDialogDriver retry("Name Test", [](HWND hDlg) {
         CDialogDriver::Type(hDlg, IDC_COUNT, "twelve");
         CDialogDriver::Press(hDlg, IDOK);
         // Still open: correct the input and try again.
         CDialogDriver::Type(hDlg, IDC_COUNT, "8");
         CDialogDriver::Press(hDlg, IDOK);
     });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    ASSERT_TRUE(driver.Acted());
+    EXPECT_EQ(corrected.DoModal(), IDOK);
+    ASSERT_TRUE(retry.Acted());
     ASSERT_EQ(TestApp().MessageBoxes().size(), 1u);
     EXPECT_EQ(TestApp().MessageBoxes()[0], "Please enter an integer.");
-    EXPECT_EQ(dialog.count, 8);
+    EXPECT_EQ(corrected.count, 8);
 }
+
