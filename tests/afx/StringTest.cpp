@@ -17,12 +17,6 @@ TEST(String, GrowsThroughAppendsAndSelfAppendsAndSurvivesCopiesMovesAndGrowth)
     EXPECT_EQ(text.GetLength(), static_cast<int>(expected.size()));
     EXPECT_EQ(std::string(text), expected);
 
-    CString twice("abc");
-    for (int i = 0; i < 12; ++i)
-        twice += twice;
-    EXPECT_EQ(twice.GetLength(), 3 * 4096);
-    EXPECT_EQ(twice.Find("abcabc", 3 * 4000), 3 * 4000);
-
     CString tail("0123456789");
     tail += static_cast<LPCSTR>(tail) + 5; // a pointer into its own buffer
     EXPECT_STREQ(tail, "012345678956789");
@@ -52,18 +46,10 @@ TEST(String, GrowsThroughAppendsAndSelfAppendsAndSurvivesCopiesMovesAndGrowth)
     }
 }
 
-TEST(String, InsertDeleteReplaceFormatAndBufferAccessKeepTheRestIntact)
+// Inserts, deletes, slices, searches and replacements against a model of the text are the
+// buffers fuzz target's to check; here, what it does not reach.
+TEST(String, ReplaceFormatAndBufferAccessKeepTheRestIntact)
 {
-    CString text("hello");
-    text.Insert(2, static_cast<LPCSTR>(text)); // inserting itself
-    EXPECT_STREQ(text, "hehellollo");
-    EXPECT_EQ(text.Insert(100, '!'), 11) << "an index past the end appends";
-    EXPECT_EQ(text.Insert(-5, '<'), 12) << "a negative index inserts in front";
-    EXPECT_STREQ(text, "<hehellollo!");
-    EXPECT_EQ(text.Delete(5, 100), 5);
-    EXPECT_STREQ(text, "<hehe");
-    EXPECT_EQ(text.Delete(99), 5);
-
     CString path("a/b/c/d");
     EXPECT_EQ(path.Replace("/", "\\\\"), 3);
     EXPECT_STREQ(path, "a\\\\b\\\\c\\\\d");
@@ -73,13 +59,11 @@ TEST(String, InsertDeleteReplaceFormatAndBufferAccessKeepTheRestIntact)
     EXPECT_EQ(path.Replace("zz", "y"), 0);
     EXPECT_STREQ(path, "abcd");
 
-    CString repeated("aaaa");
-    EXPECT_EQ(repeated.Replace("aa", "a"), 2) << "replacements never overlap";
-    EXPECT_STREQ(repeated, "aa");
     CString grown("xyx");
     EXPECT_EQ(grown.Replace("x", static_cast<LPCSTR>(grown)), 2) << "the new text is its old self";
     EXPECT_STREQ(grown, "xyxyxyx");
 
+    CString text;
     text.Format("%s-%0500d", "start", 7);
     EXPECT_EQ(text.GetLength(), 6 + 500);
     EXPECT_EQ(text.Right(2), "07");
@@ -124,10 +108,6 @@ TEST(String, InsertDeleteReplaceFormatAndBufferAccessKeepTheRestIntact)
 TEST(String, SubstringsClampTrimsTakeOnlyTheOuterCharactersAndTextsConvert)
 {
     const CString text("abcdef");
-    EXPECT_STREQ(text.Mid(2, 100), "cdef");
-    EXPECT_STREQ(text.Mid(-3, 2), "ab");
-    EXPECT_STREQ(text.Mid(10), "");
-    EXPECT_STREQ(text.Mid(3, -1), "");
     EXPECT_STREQ(text.Left(-1), "");
     EXPECT_STREQ(text.Right(100), "abcdef");
     EXPECT_STREQ(text.Right(-4), "");
@@ -135,9 +115,6 @@ TEST(String, SubstringsClampTrimsTakeOnlyTheOuterCharactersAndTextsConvert)
 
     EXPECT_EQ(text.Find('c', 10), -1);
     EXPECT_EQ(text.Find('c', -1), -1);
-    EXPECT_EQ(text.Find("ef", 5), -1);
-    EXPECT_EQ(text.Find("ef", 99), -1);
-    EXPECT_EQ(text.Find("", 6), 6);
     EXPECT_EQ(text.FindOneOf("xyzf"), 5);
 
     CString padded(" \t inner  text \r\n");
