@@ -5,7 +5,6 @@
 
 #include <climits>
 #include <cmath>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -38,36 +37,21 @@ std::string LoadedText(CPersistStorage& storage, const char* name)
 
 } // namespace
 
-TEST(PersistStorage, RoundTripsEveryOverload)
+// Numbers, texts, bytes and handles of every kind go through the round trips of the
+// persist_image fuzz target; these are the values it never saves.
+TEST(PersistStorage, RoundTripsGuidsNullAndLongTextsSignedZerosAndPointers)
 {
     const std::string longText(100000, 'L');
-    unsigned char blob[1000];
-    for (int i = 0; i < 1000; ++i)
-        blob[i] = static_cast<unsigned char>(i * 7);
-    CHandle handle;
-    handle.Append("\0handle\xFF", 8);
     GUID guid = kGuid;
+    unsigned char blob[4] = {1, 2, 3, 4};
 
     CPersistStorage saver;
     CPersistStorage& out = saver; // through the interface, as objects use it
     out.EnterObject("Settings");
     out.Save("guid", guid);
-    out.Save("handle", handle);
-    out.Save("text", "some text");
-    out.Save("empty", "");
     out.Save("null", static_cast<const char*>(nullptr));
     out.Save("long text", longText.c_str());
-    out.Save("float", 1.25f);
-    out.Save("double", 3.141592653589793);
     out.Save("negative zero", -0.0);
-    out.Save("int64 min", static_cast<__int64>(LLONG_MIN));
-    out.Save("long", -2147483647L - 1);
-    out.Save("ulong", 4294967295UL);
-    out.Save("short", static_cast<short>(-32768));
-    out.Save("ushort", static_cast<unsigned short>(65535));
-    out.Save("bool", true);
-    out.Save("char", static_cast<char>(-1));
-    out.Save("blob", blob, sizeof blob);
     out.Save("no bytes", blob, 0);
     out.Save("pointer", 77L);
     out.LeaveObject();
@@ -78,27 +62,9 @@ TEST(PersistStorage, RoundTripsEveryOverload)
     CPersistStorage& in = loader;
     in.EnterObject("Settings");
     EXPECT_TRUE(IsEqualGUID(Loaded<GUID>(in, "guid"), kGuid));
-    CHandle loadedHandle;
-    in.Load("handle", loadedHandle);
-    ASSERT_EQ(loadedHandle.GetSize(), 8u);
-    EXPECT_EQ(std::memcmp(loadedHandle.GetBuffer(), "\0handle\xFF", 8), 0);
-    EXPECT_EQ(LoadedText(in, "text"), "some text");
-    EXPECT_EQ(LoadedText(in, "empty"), "");
     EXPECT_EQ(LoadedText(in, "null"), "");
     EXPECT_EQ(LoadedText(in, "long text"), longText);
-    EXPECT_EQ(Loaded<float>(in, "float"), 1.25f);
-    EXPECT_EQ(Loaded<double>(in, "double"), 3.141592653589793);
     EXPECT_TRUE(std::signbit(Loaded<double>(in, "negative zero")));
-    EXPECT_EQ(Loaded<__int64>(in, "int64 min"), LLONG_MIN);
-    EXPECT_EQ(Loaded<long>(in, "long"), -2147483647L - 1);
-    EXPECT_EQ(Loaded<unsigned long>(in, "ulong"), 4294967295UL);
-    EXPECT_EQ(Loaded<short>(in, "short"), -32768);
-    EXPECT_EQ(Loaded<unsigned short>(in, "ushort"), 65535);
-    EXPECT_TRUE(Loaded<bool>(in, "bool"));
-    EXPECT_EQ(Loaded<char>(in, "char"), -1);
-    unsigned char loadedBlob[1000] = {};
-    in.Load("blob", loadedBlob, sizeof loadedBlob);
-    EXPECT_EQ(std::memcmp(loadedBlob, blob, sizeof blob), 0);
     unsigned char none[4] = {9, 9, 9, 9};
     in.Load("no bytes", none, 4);
     EXPECT_EQ(none[0], 9);
