@@ -207,7 +207,7 @@ TEST(ObjectDisplay, ChildrenFollowTheListThroughItsNotices)
     EXPECT_NE(control.GetChildDisplay(0)->GetObject(), &x);
 }
 
-TEST(ObjectDisplay, ObjectsDestroyedWhileShownAreUnbound)
+TEST(ObjectDisplay, ObjectsDestroyedWhileShownAreUnboundAlsoAListTheObjectHolds)
 {
     CRecordingControl control;
     auto* list = new CPersistList(false);
@@ -228,6 +228,30 @@ TEST(ObjectDisplay, ObjectsDestroyedWhileShownAreUnbound)
     EXPECT_EQ(control.GetChildDisplayCount(), 0);
     EXPECT_EQ(b.GetListenerCount(), 0);
     control.Refresh();
+
+    // A subclass may show a list the object holds.
+    class COwner : public CPersistObject {
+    public:
+        CPersistList items{true};
+    };
+    class COwnerControl : public CRecordingControl {
+    public:
+        CPersistList* GetList(CPersistObject* object) override
+        {
+            return object ? &static_cast<COwner*>(object)->items : nullptr;
+        }
+    };
+    COwnerControl ownerControl;
+    {
+        COwner owner;
+        Fill(owner.items, {"a"});
+        ownerControl.SetObject(&owner);
+        EXPECT_EQ(Children(ownerControl), "a ");
+        owner.items.Add(new CItem("b"));
+        EXPECT_EQ(Children(ownerControl), "a b ");
+    } // the owner and its list go away while shown
+    EXPECT_EQ(ownerControl.GetObject(), nullptr);
+    EXPECT_EQ(ownerControl.GetChildDisplayCount(), 0);
 }
 
 TEST(ObjectDisplay, SelectionChangesAndEditedTextsAreAnnouncedByTheTopDisplay)
@@ -333,28 +357,3 @@ TEST(ObjectDisplay, NestedTopDisplaysShowTheWholeObjectTreeAndDeleteTheSelection
     EXPECT_EQ(tree.log, "-z -x -list ") << "children of a child go before it";
 }
 
-TEST(ObjectDisplay, ASubclassMayShowAListTheObjectHolds)
-{
-    class COwner : public CPersistObject {
-    public:
-        CPersistList items{true};
-    };
-    class COwnerControl : public CRecordingControl {
-    public:
-        CPersistList* GetList(CPersistObject* object) override
-        {
-            return object ? &static_cast<COwner*>(object)->items : nullptr;
-        }
-    };
-    COwnerControl control;
-    {
-        COwner owner;
-        Fill(owner.items, {"a"});
-        control.SetObject(&owner);
-        EXPECT_EQ(Children(control), "a ");
-        owner.items.Add(new CItem("b"));
-        EXPECT_EQ(Children(control), "a b ");
-    } // the owner and its list go away while shown
-    EXPECT_EQ(control.GetObject(), nullptr);
-    EXPECT_EQ(control.GetChildDisplayCount(), 0);
-}
