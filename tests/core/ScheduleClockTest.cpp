@@ -55,7 +55,7 @@ const long kStopNow = CScheduleClock::kStopNow;
 
 } // namespace
 
-TEST_F(ScheduleClock, StartDueWithinTwentyFiveSecondsFiresInsideTheSetterAndOnlyChangesAreBroadcast)
+TEST_F(ScheduleClock, StartDueSoonFiresInsideTheSetterOnlyChangesAreBroadcastAndAFortyDayStopArmsAgain)
 {
     for (LONGLONG ahead : {10, -3600, 24}) {
         recorder.codes.clear();
@@ -86,12 +86,11 @@ TEST_F(ScheduleClock, StartDueWithinTwentyFiveSecondsFiresInsideTheSetterAndOnly
     EXPECT_EQ(recorder.codes.size(), 3u) << "a new time is a change even while off";
     clock.SetStopTime(start, false);
     EXPECT_EQ(recorder.codes.size(), 3u);
-}
 
-TEST_F(ScheduleClock, FortyDayStopArmsTheLongestPeriodAndArmsAgainOnItsTick)
-{
-    const CTime stop = kNoon + CTimeSpan(40 * kDay);
-    clock.SetStopTime(stop, true);
+    // A stop forty days ahead arms the longest period and arms again on its tick.
+    recorder.codes.clear();
+    const CTime farStop = kNoon + CTimeSpan(40 * kDay);
+    clock.SetStopTime(farStop, true);
     ASSERT_TRUE(clock.GetStopTimer().IsActive());
     EXPECT_EQ(clock.GetStopTimer().GetPeriod(), 2147483647u);
 
@@ -102,7 +101,7 @@ TEST_F(ScheduleClock, FortyDayStopArmsTheLongestPeriodAndArmsAgainOnItsTick)
     ASSERT_TRUE(clock.GetStopTimer().IsActive());
     EXPECT_EQ(clock.GetStopTimer().GetPeriod(), static_cast<unsigned long>((40 * kDay - 2147484) * 1000));
 
-    CDrivenClock::sNow = stop;
+    CDrivenClock::sNow = farStop;
     clock.GetStopTimer().OnTimer();
     EXPECT_EQ(recorder.codes, (std::vector<long>{kChanged, kStopNow}));
     EXPECT_FALSE(clock.StopTimerOn());
