@@ -107,7 +107,7 @@ TEST_F(RegistryTest, NumbersAndTextsRoundTripUnderTheApplicationKeyOfEitherStore
     EXPECT_EQ(binary.GetTextValue(nullptr), nullptr);
 }
 
-TEST_F(RegistryTest, ClassWideDefaultsNameTheStoreUntilAValueChoosesItsOwn)
+TEST_F(RegistryTest, ClassWideDefaultsNameTheStoreAndIniTextsReadBackAsWrittenWithoutAddingLines)
 {
     EXPECT_EQ(CRegistry::GetDefaultCompany(), "Tarnwell");
     EXPECT_EQ(CRegistry::GetDefaultApplication(), "test_window");
@@ -132,6 +132,35 @@ TEST_F(RegistryTest, ClassWideDefaultsNameTheStoreUntilAValueChoosesItsOwn)
     CRegistry::SetDefaultApplication("a\\b:c");
     EXPECT_EQ(CRegistry::GetDefaultApplication(), "a_b_c") << "a name never divides a key or a path";
     CRegistry::SetDefaultApplication(nullptr);
+
+    // Ini texts read back as written and cannot add lines.
+    ScratchFolder scratch;
+    const std::string path = scratch.File("log.ini");
+    char previous[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    ASSERT_TRUE(SetCurrentDirectoryA(scratch.Path().c_str()));
+    CIniProfile profile("log.ini");
+    SetCurrentDirectoryA(previous);
+    EXPECT_EQ(profile.GetIniFile(), path) << "a relative path is taken from the current folder";
+    CRegistry entry("Debug", "1", &profile);
+
+    for (const char* text : {"  padded  ", "\"quoted\"", "a=b;c [x]", "\"", "%s %d"}) {
+        ASSERT_TRUE(entry.SetTextValue(text));
+        EXPECT_STREQ(entry.GetTextValue(nullptr), text) << '"' << text << '"';
+    }
+    ASSERT_TRUE(entry.SetTextValue(""));
+    EXPECT_STREQ(entry.GetTextValue("default"), "") << "an empty value is not a missing one";
+
+    ASSERT_TRUE(entry.SetTextValue("one\r\n[Evil]\nkey=value"));
+    EXPECT_STREQ(entry.GetTextValue(nullptr), "one  [Evil] key=value");
+    char names[256];
+    EXPECT_EQ(GetPrivateProfileSectionNamesA(names, sizeof names, path.c_str()), 6u) << "only [Debug]: " << names;
+    EXPECT_STREQ(names, "Debug");
+
+    std::string longText(5000, 'x');
+    longText += "end";
+    ASSERT_TRUE(entry.SetTextValue(longText.c_str()));
+    EXPECT_EQ(std::string(entry.GetTextValue(nullptr)), longText);
 }
 
 TEST_F(RegistryTest, IniValuesAreDecimalTextNeverTouchTheRegistryAndABindingMakesItsFolder)
@@ -180,37 +209,6 @@ TEST_F(RegistryTest, IniValuesAreDecimalTextNeverTouchTheRegistryAndABindingMake
     CRegistry nowhere("Window", "Top", &unnamed);
     EXPECT_FALSE(nowhere.SetValue(1)) << "a profile without a file is not the registry";
     EXPECT_EQ(nowhere.GetValue(4), 4u);
-}
-
-TEST_F(RegistryTest, IniTextsReadBackAsWrittenAndCannotAddLines)
-{
-    ScratchFolder scratch;
-    const std::string path = scratch.File("log.ini");
-    char previous[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, previous);
-    ASSERT_TRUE(SetCurrentDirectoryA(scratch.Path().c_str()));
-    CIniProfile profile("log.ini");
-    SetCurrentDirectoryA(previous);
-    EXPECT_EQ(profile.GetIniFile(), path) << "a relative path is taken from the current folder";
-    CRegistry entry("Debug", "1", &profile);
-
-    for (const char* text : {"  padded  ", "\"quoted\"", "a=b;c [x]", "\"", "%s %d"}) {
-        ASSERT_TRUE(entry.SetTextValue(text));
-        EXPECT_STREQ(entry.GetTextValue(nullptr), text) << '"' << text << '"';
-    }
-    ASSERT_TRUE(entry.SetTextValue(""));
-    EXPECT_STREQ(entry.GetTextValue("default"), "") << "an empty value is not a missing one";
-
-    ASSERT_TRUE(entry.SetTextValue("one\r\n[Evil]\nkey=value"));
-    EXPECT_STREQ(entry.GetTextValue(nullptr), "one  [Evil] key=value");
-    char names[256];
-    EXPECT_EQ(GetPrivateProfileSectionNamesA(names, sizeof names, path.c_str()), 6u) << "only [Debug]: " << names;
-    EXPECT_STREQ(names, "Debug");
-
-    std::string longText(5000, 'x');
-    longText += "end";
-    ASSERT_TRUE(entry.SetTextValue(longText.c_str()));
-    EXPECT_EQ(std::string(entry.GetTextValue(nullptr)), longText);
 }
 
 } // namespace
