@@ -17,9 +17,27 @@ bool IsLiveHandle(HGDIOBJ handle)
     return ::GetObjectType(handle) != 0;
 }
 
+class CPaintedWnd : public CWnd {
+public:
+    int paints = 0;
+
+protected:
+    afx_msg void OnPaint()
+    {
+        CPaintDC dc(this);
+        ++paints;
+        dc.FillSolidRect(&dc.m_ps.rcPaint, kRed);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CPaintedWnd, CWnd)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
 } // namespace
 
-TEST(Gdi, TemporaryObjectsNeverDeleteTheHandlePermanentOnesUntilDetached)
+TEST(Gdi, HandlesBelongToPermanentObjectsPaintContextsValidateAndPointFontsFitTheContext)
 {
     HPEN pen = ::CreatePen(PS_SOLID, 1, kRed);
     HBRUSH brush = ::CreateSolidBrush(kRed);
@@ -67,6 +85,36 @@ TEST(Gdi, TemporaryObjectsNeverDeleteTheHandlePermanentOnesUntilDetached)
     }
     EXPECT_TRUE(IsLiveHandle(kept));
     ::DeleteObject(kept);
+
+    // A paint device context validates what it painted.
+    CPaintedWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "paint", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr));
+    wnd.Invalidate();
+    wnd.UpdateWindow();
+    EXPECT_EQ(wnd.paints, 1);
+    EXPECT_FALSE(::GetUpdateRect(wnd.m_hWnd, nullptr, FALSE)) << "EndPaint ran when the CPaintDC went away";
+    wnd.DestroyWindow();
+
+    // Point fonts are made in tenths of a point for the device context.
+    CFont pointFont;
+    ASSERT_TRUE(pointFont.CreatePointFont(90, "Arial"));
+    LOGFONTA made = {};
+    pointFont.GetLogFont(&made);
+    HDC screen = ::GetDC(nullptr);
+    EXPECT_EQ(made.lfHeight, -::MulDiv(9, ::GetDeviceCaps(screen, LOGPIXELSY), 72)) << "a character height of 9 points";
+    ::ReleaseDC(nullptr, screen);
+    EXPECT_STREQ(made.lfFaceName, "Arial");
+
+    // In a device context that counts in tenths of a millimetre, 9 points are about 32
+    // units, whatever way its y axis runs.
+    CMemoryCanvas canvas(4, 4, kWhite);
+    ::SetMapMode(canvas.DC().m_hDC, MM_LOMETRIC);
+    LOGFONTA request = made;
+    request.lfHeight = 90;
+    CFont scaled;
+    ASSERT_TRUE(scaled.CreatePointFontIndirect(&request, &canvas.DC()));
+    scaled.GetLogFont(&made);
+    EXPECT_NEAR(made.lfHeight, -32, 1);
 }
 
 TEST(Gdi, DrawsWithSelectedObjectsAndLoadedBitmapsAndGivesBackThePreviousOnes)
@@ -114,59 +162,5 @@ TEST(Gdi, DrawsWithSelectedObjectsAndLoadedBitmapsAndGivesBackThePreviousOnes)
     source.SelectObject(previous);
     EXPECT_EQ(target.Pixel(19, 3), kRed);
     EXPECT_EQ(target.Pixel(19, 4), kWhite);
-}
-
-namespace {
-
-class CPaintedWnd : public CWnd {
-public:
-    int paints = 0;
-
-protected:
-    afx_msg void OnPaint()
-    {
-        CPaintDC dc(this);
-        ++paints;
-        dc.FillSolidRect(&dc.m_ps.rcPaint, kRed);
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CPaintedWnd, CWnd)
-    ON_WM_PAINT()
-END_MESSAGE_MAP()
-
-} // namespace
-
-TEST(Gdi, PaintDeviceContextValidatesWhatItPaintedAndPointFontsFitTheDeviceContext)
-{
-    CPaintedWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "paint", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr));
-    wnd.Invalidate();
-    wnd.UpdateWindow();
-    EXPECT_EQ(wnd.paints, 1);
-    EXPECT_FALSE(::GetUpdateRect(wnd.m_hWnd, nullptr, FALSE)) << "EndPaint ran when the CPaintDC went away";
-    wnd.DestroyWindow();
-
-    // Point fonts are made in tenths of a point for the device context.
-    CFont font;
-    ASSERT_TRUE(font.CreatePointFont(90, "Arial"));
-    LOGFONTA made = {};
-    font.GetLogFont(&made);
-    HDC screen = ::GetDC(nullptr);
-    EXPECT_EQ(made.lfHeight, -::MulDiv(9, ::GetDeviceCaps(screen, LOGPIXELSY), 72)) << "a character height of 9 points";
-    ::ReleaseDC(nullptr, screen);
-    EXPECT_STREQ(made.lfFaceName, "Arial");
-
-    // In a device context that counts in tenths of a millimetre, 9 points are about 32
-    // units, whatever way its y axis runs.
-    CMemoryCanvas canvas(4, 4, kWhite);
-    ::SetMapMode(canvas.DC().m_hDC, MM_LOMETRIC);
-    LOGFONTA request = made;
-    request.lfHeight = 90;
-    CFont scaled;
-    ASSERT_TRUE(scaled.CreatePointFontIndirect(&request, &canvas.DC()));
-    scaled.GetLogFont(&made);
-    EXPECT_NEAR(made.lfHeight, -32, 1);
 }
 
