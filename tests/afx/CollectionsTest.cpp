@@ -25,7 +25,7 @@ CString Joined(const CStringArray& array)
 
 } // namespace
 
-TEST(Collections, ArraysInsertRemoveAndGrowSafely)
+TEST(Collections, ArraysInsertRemoveAndGrowSafelyAndListPositionsSurviveChangesAroundThem)
 {
     CStringArray array;
     EXPECT_TRUE(array.IsKindOf(RUNTIME_CLASS(CStringArray)));
@@ -76,10 +76,8 @@ TEST(Collections, ArraysInsertRemoveAndGrowSafely)
     CUIntArray units;
     units.InsertAt(0, 5u, 3);
     EXPECT_EQ(units.GetCount(), 3);
-}
 
-TEST(Collections, ListPositionsSurviveChangesAroundThem)
-{
+    // List positions survive changes around them.
     CStringList list;
     for (const char* item : { "1", "2", "3", "4", "5", "6" })
         list.AddTail(item);
