@@ -63,7 +63,7 @@ int Record(void* a, void* b)
 
 } // namespace
 
-TEST(Timer, IdsFollowTheLargestActiveIdEachTimerTicksItsOwnListenersWhichMayDestroyIt)
+TEST(TimerAndDelayedFunction, IdsFollowTheLargestActiveIdTimersTickTheirOwnListenersAndDelayedCallsComeOnce)
 {
     ASSERT_EQ(DispatcherWindow(), nullptr);
     EXPECT_EQ(CTimer::GetFreeTimerId(), 200u);
@@ -149,10 +149,8 @@ TEST(Timer, IdsFollowTheLargestActiveIdEachTimerTicksItsOwnListenersWhichMayDest
     for (unsigned char byte : storage)
         ASSERT_EQ(byte, 0xA5);
     EXPECT_EQ(DispatcherWindow(), nullptr);
-}
 
-TEST(DelayedFunction, RunCallsOnceFromTheMessageLoopAndSetFunctionStopsAPendingCall)
-{
+    // A delayed function runs once from the message loop, and SetFunction stops a pending call.
     Call call;
     int marker = 0;
     CDelayedFunction::Run(Record, &call, &marker);
