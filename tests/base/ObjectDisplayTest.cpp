@@ -140,6 +140,7 @@ TEST(ObjectDisplay, BuildsChildrenInListOrderAndFindsThemByHandle)
 
     CObjectDisplay* b = control.GetChildDisplay(1);
     EXPECT_EQ(b->GetDisplayHandle(), 1001);
+    EXPECT_TRUE(b->IsDisplayHandle(1001) && !b->IsDisplayHandle(1000) && !b->IsDisplayHandle(-1));
     EXPECT_EQ(control.FindDisplayFromHandle(1001), b);
     EXPECT_EQ(control.FindDisplayFromHandle(-1), nullptr);
     EXPECT_EQ(control.FindDisplayFromHandle(1), nullptr);
