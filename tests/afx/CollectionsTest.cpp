@@ -25,7 +25,7 @@ CString Joined(const CStringArray& array)
 
 } // namespace
 
-TEST(Collections, ArraysInsertRemoveAndGrowSafely)
+TEST(Collections, ArraysInsertRemoveAndGrowSafelyAndListPositionsSurviveChangesAroundThem)
 {
     CStringArray array;
     EXPECT_TRUE(array.IsKindOf(RUNTIME_CLASS(CStringArray)));
@@ -76,10 +76,8 @@ TEST(Collections, ArraysInsertRemoveAndGrowSafely)
     CUIntArray units;
     units.InsertAt(0, 5u, 3);
     EXPECT_EQ(units.GetCount(), 3);
-}
 
-TEST(Collections, ListPositionsSurviveChangesAroundThem)
-{
+    // List positions survive changes around them.
     CStringList list;
     for (const char* item : { "1", "2", "3", "4", "5", "6" })
         list.AddTail(item);
@@ -133,7 +131,7 @@ TEST(Collections, ListPositionsSurviveChangesAroundThem)
     EXPECT_EQ(twice.GetTailPosition(), nullptr);
 }
 
-TEST(Collections, MapsLookUpRemoveWhileWalkingAndRehash)
+TEST(Collections, MapsLookUpRemoveWhileWalkingAndRehashAndTemplatesGrowFromTheirOwnElements)
 {
     CMapStringToString map;
     EXPECT_EQ(map.GetStartPosition(), nullptr);
@@ -182,10 +180,7 @@ TEST(Collections, MapsLookUpRemoveWhileWalkingAndRehash)
     EXPECT_EQ(walked, map.GetCount());
     map.RemoveAll();
     EXPECT_TRUE(map.IsEmpty());
-}
 
-TEST(Collections, TemplatesHashTheirKeysAndGrowFromTheirOwnElements)
-{
     CMap<int, int, CString, const CString&> byNumber;
     for (int i = -50; i < 50; ++i)
         byNumber[i].Format("%d", i * i);
@@ -199,3 +194,4 @@ TEST(Collections, TemplatesHashTheirKeysAndGrowFromTheirOwnElements)
     EXPECT_EQ(points.GetSize(), 4);
     EXPECT_EQ(points[3], CPoint(1, 2));
 }
+

@@ -43,7 +43,7 @@ public:
 
 } // namespace
 
-TEST(File, OpenReportsWhyAFileCannotBeOpened)
+TEST(File, OpenAndWritesReportWhyTheyFailAndNamesStatusRenameAndRemoveWork)
 {
     ScratchFolder folder;
     const std::string missing = folder.File("missing.bin");
@@ -73,9 +73,69 @@ TEST(File, OpenReportsWhyAFileCannotBeOpened)
     CFile owner(locked.c_str(), CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive);
     EXPECT_FALSE(file.Open(locked.c_str(), CFile::modeRead | CFile::shareDenyNone, &error));
     EXPECT_EQ(error.m_cause, CFileException::sharingViolation);
+
+    // A write that cannot succeed throws and changes nothing.
+    const std::string readOnly = folder.File("readonly.txt");
+    ASSERT_TRUE(WriteWholeFile(readOnly, "original"));
+    {
+        CFile file(readOnly.c_str(), CFile::modeRead | CFile::shareDenyNone);
+        auto refused = CatchFileException([&] { file.Write("changed", 7); });
+        ASSERT_TRUE(refused);
+        EXPECT_EQ(refused->m_cause, CFileException::accessDenied) << refused->m_lOsError;
+        EXPECT_STRNE(refused->m_strFileName, "");
+        // Wine reports a bad parameter here where Windows denies access; either way it throws.
+        EXPECT_TRUE(CatchFileException([&] { file.SetLength(1); }));
+    }
+    EXPECT_EQ(ReadWholeFile(readOnly), "original");
+
+    CFile closed;
+    auto refused = CatchFileException([&] { closed.Write("x", 1); });
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->m_cause, CFileException::invalidFile);
+    refused = CatchFileException([&] { closed.Read(nullptr, 0); });
+    ASSERT_TRUE(refused);
+    closed.Close();
+    closed.Abort();
+
+    // Names, status, rename and remove.
+    const std::string named = folder.File("Report.final.txt");
+    CFile report(named.c_str(), CFile::modeCreate | CFile::modeWrite);
+    report.Write("12345", 5);
+    EXPECT_EQ(report.GetFilePath(), named.c_str());
+    EXPECT_STREQ(report.GetFileName(), "Report.final.txt");
+    EXPECT_STREQ(report.GetFileTitle(), "Report.final");
+
+    CFileStatus status;
+    ASSERT_TRUE(report.GetStatus(status));
+    EXPECT_EQ(status.m_size, 5u);
+    EXPECT_STREQ(status.m_szFullName, named.c_str());
+    EXPECT_LE(std::abs((CTime::GetCurrentTime() - status.m_mtime).GetTotalSeconds()), 60);
+    report.Close();
+    EXPECT_FALSE(report.GetStatus(status)) << "a closed file has no status";
+
+    const std::string renamed = folder.File("renamed.txt");
+    CFile::Rename(named.c_str(), renamed.c_str());
+    EXPECT_FALSE(CFile::GetStatus(named.c_str(), status));
+    ASSERT_TRUE(CFile::GetStatus(renamed.c_str(), status));
+    EXPECT_EQ(status.m_size, 5u);
+    ASSERT_TRUE(CFile::GetStatus(folder.Path().c_str(), status));
+    EXPECT_TRUE(status.m_attribute & CFile::directory);
+    EXPECT_FALSE(CFile::GetStatus(folder.File("*").c_str(), status)) << "no wildcard matching";
+
+    ASSERT_TRUE(WriteWholeFile(named, "other"));
+    auto failure = CatchFileException([&] { CFile::Rename(named.c_str(), renamed.c_str()); });
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->m_cause, CFileException::accessDenied);
+    EXPECT_EQ(ReadWholeFile(renamed), "12345") << "an existing target is not replaced";
+
+    CFile::Remove(renamed.c_str());
+    failure = CatchFileException([&] { CFile::Remove(renamed.c_str()); });
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->m_cause, CFileException::fileNotFound);
+    EXPECT_STREQ(failure->m_strFileName, renamed.c_str());
 }
 
-TEST(File, WritesReadsSeeksAndTruncates)
+TEST(File, WritesReadsSeeksAndTruncatesAndPositionsGoPastFourGigabytes)
 {
     ScratchFolder folder;
     const std::string path = folder.File("data.bin");
@@ -109,95 +169,25 @@ TEST(File, WritesReadsSeeksAndTruncates)
     keep.Close();
     CFile replace(path.c_str(), CFile::modeCreate | CFile::modeWrite);
     EXPECT_EQ(replace.GetLength(), 0u);
-}
 
-TEST(File, PositionsGoPastFourGigabytes)
-{
-    ScratchFolder folder;
-    CFile file(folder.File("sparse.bin").c_str(), CFile::modeCreate | CFile::modeReadWrite);
+    CFile sparse(folder.File("sparse.bin").c_str(), CFile::modeCreate | CFile::modeReadWrite);
     const ULONGLONG fiveGiB = 5ULL << 30;
-    file.SetLength(fiveGiB + 10);
-    EXPECT_EQ(file.GetLength(), fiveGiB + 10);
-    EXPECT_EQ(file.Seek(static_cast<LONGLONG>(fiveGiB), CFile::begin), fiveGiB);
-    file.Write("tail", 4);
-    EXPECT_EQ(file.GetPosition(), fiveGiB + 4);
+    sparse.SetLength(fiveGiB + 10);
+    EXPECT_EQ(sparse.GetLength(), fiveGiB + 10);
+    EXPECT_EQ(sparse.Seek(static_cast<LONGLONG>(fiveGiB), CFile::begin), fiveGiB);
+    sparse.Write("tail", 4);
+    EXPECT_EQ(sparse.GetPosition(), fiveGiB + 4);
 
-    file.SeekToBegin();
-    EXPECT_EQ(file.Seek(static_cast<LONGLONG>(fiveGiB) - 2, CFile::current), fiveGiB - 2);
+    sparse.SeekToBegin();
+    EXPECT_EQ(sparse.Seek(static_cast<LONGLONG>(fiveGiB) - 2, CFile::current), fiveGiB - 2);
     char buffer[8] = {};
-    ASSERT_EQ(file.Read(buffer, 6), 6u);
+    ASSERT_EQ(sparse.Read(buffer, 6), 6u);
     EXPECT_EQ(std::string(buffer, 6), std::string("\0\0tail", 6));
-    EXPECT_EQ(file.Seek(-10, CFile::end), fiveGiB);
-    file.SetLength(0);
+    EXPECT_EQ(sparse.Seek(-10, CFile::end), fiveGiB);
+    sparse.SetLength(0);
 }
 
-TEST(File, AWriteThatCannotSucceedThrowsAndChangesNothing)
-{
-    ScratchFolder folder;
-    const std::string path = folder.File("readonly.txt");
-    ASSERT_TRUE(WriteWholeFile(path, "original"));
-    {
-        CFile file(path.c_str(), CFile::modeRead | CFile::shareDenyNone);
-        auto thrown = CatchFileException([&] { file.Write("changed", 7); });
-        ASSERT_TRUE(thrown);
-        EXPECT_EQ(thrown->m_cause, CFileException::accessDenied) << thrown->m_lOsError;
-        EXPECT_STRNE(thrown->m_strFileName, "");
-        // Wine reports a bad parameter here where Windows denies access; either way it throws.
-        EXPECT_TRUE(CatchFileException([&] { file.SetLength(1); }));
-    }
-    EXPECT_EQ(ReadWholeFile(path), "original");
-
-    CFile closed;
-    auto thrown = CatchFileException([&] { closed.Write("x", 1); });
-    ASSERT_TRUE(thrown);
-    EXPECT_EQ(thrown->m_cause, CFileException::invalidFile);
-    thrown = CatchFileException([&] { closed.Read(nullptr, 0); });
-    ASSERT_TRUE(thrown);
-    closed.Close();
-    closed.Abort();
-}
-
-TEST(File, NamesStatusRenameAndRemove)
-{
-    ScratchFolder folder;
-    const std::string path = folder.File("Report.final.txt");
-    CFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
-    file.Write("12345", 5);
-    EXPECT_EQ(file.GetFilePath(), path.c_str());
-    EXPECT_STREQ(file.GetFileName(), "Report.final.txt");
-    EXPECT_STREQ(file.GetFileTitle(), "Report.final");
-
-    CFileStatus status;
-    ASSERT_TRUE(file.GetStatus(status));
-    EXPECT_EQ(status.m_size, 5u);
-    EXPECT_STREQ(status.m_szFullName, path.c_str());
-    EXPECT_LE(std::abs((CTime::GetCurrentTime() - status.m_mtime).GetTotalSeconds()), 60);
-    file.Close();
-    EXPECT_FALSE(file.GetStatus(status)) << "a closed file has no status";
-
-    const std::string renamed = folder.File("renamed.txt");
-    CFile::Rename(path.c_str(), renamed.c_str());
-    EXPECT_FALSE(CFile::GetStatus(path.c_str(), status));
-    ASSERT_TRUE(CFile::GetStatus(renamed.c_str(), status));
-    EXPECT_EQ(status.m_size, 5u);
-    ASSERT_TRUE(CFile::GetStatus(folder.Path().c_str(), status));
-    EXPECT_TRUE(status.m_attribute & CFile::directory);
-    EXPECT_FALSE(CFile::GetStatus(folder.File("*").c_str(), status)) << "no wildcard matching";
-
-    ASSERT_TRUE(WriteWholeFile(path, "other"));
-    auto thrown = CatchFileException([&] { CFile::Rename(path.c_str(), renamed.c_str()); });
-    ASSERT_TRUE(thrown);
-    EXPECT_EQ(thrown->m_cause, CFileException::accessDenied);
-    EXPECT_EQ(ReadWholeFile(renamed), "12345") << "an existing target is not replaced";
-
-    CFile::Remove(renamed.c_str());
-    thrown = CatchFileException([&] { CFile::Remove(renamed.c_str()); });
-    ASSERT_TRUE(thrown);
-    EXPECT_EQ(thrown->m_cause, CFileException::fileNotFound);
-    EXPECT_STREQ(thrown->m_strFileName, renamed.c_str());
-}
-
-TEST(StdioFile, TextModeWritesCrLfAndReadsLinesOfAnyLength)
+TEST(StdioFile, TextModeWritesCrLfReadsLinesOfAnyLengthAndBinaryModeDoesNeither)
 {
     ScratchFolder folder;
     const std::string path = folder.File("lines.txt");
@@ -229,14 +219,11 @@ TEST(StdioFile, TextModeWritesCrLfAndReadsLinesOfAnyLength)
     EXPECT_STREQ(file.ReadString(part, sizeof part), "st\n") << "the short form keeps the end";
     file.SeekToEnd();
     EXPECT_EQ(file.ReadString(part, sizeof part), nullptr);
-}
 
-TEST(StdioFile, BinaryModeAndFailures)
-{
-    ScratchFolder folder;
-    const std::string path = folder.File("binary.txt");
+    // Binary mode, and a failed write that changes nothing.
+    const std::string binary = folder.File("binary.txt");
     {
-        CStdioFile file(path.c_str(), CFile::modeCreate | CFile::modeReadWrite | CFile::typeBinary);
+        CStdioFile file(binary.c_str(), CFile::modeCreate | CFile::modeReadWrite | CFile::typeBinary);
         file.WriteString("a\nb\n");
         file.Write("c", 1);
         EXPECT_EQ(file.GetPosition(), 5u);
@@ -245,16 +232,16 @@ TEST(StdioFile, BinaryModeAndFailures)
         file.SeekToEnd();
         file.WriteString("z");
     }
-    EXPECT_EQ(ReadWholeFile(path), "a\nbz");
+    EXPECT_EQ(ReadWholeFile(binary), "a\nbz");
 
-    CStdioFile readOnly(path.c_str(), CFile::modeRead | CFile::shareDenyNone);
+    CStdioFile readOnly(binary.c_str(), CFile::modeRead | CFile::shareDenyNone);
     auto thrown = CatchFileException([&] {
         readOnly.WriteString("more");
         readOnly.Flush();
         readOnly.Close();
     });
     ASSERT_TRUE(thrown);
-    EXPECT_EQ(ReadWholeFile(path), "a\nbz");
+    EXPECT_EQ(ReadWholeFile(binary), "a\nbz");
 }
 
 TEST(MemFile, GrowsFillsGapsAndRespectsAFixedBuffer)
@@ -296,7 +283,7 @@ TEST(MemFile, GrowsFillsGapsAndRespectsAFixedBuffer)
     EXPECT_EQ(over.GetLength(), 0u);
 }
 
-TEST(Exception, DescriptionsAndRunTimeClasses)
+TEST(Exception, DescriptionsRunTimeClassesAndReportsThroughTheApplicationsMessageBox)
 {
     CFileException* error = new CFileException(CFileException::diskFull, ERROR_DISK_FULL, "C:\\out.bin");
     char message[12];
@@ -322,13 +309,10 @@ TEST(Exception, DescriptionsAndRunTimeClasses)
         e->Delete();
     }
     EXPECT_EQ(CFileException::OsErrorToException(12345), CFileException::generic);
-}
 
-TEST(Exception, ReportErrorGoesThroughTheApplicationsMessageBox)
-{
     CPromptRecorder app;
-    CFileException error(CFileException::accessDenied, ERROR_ACCESS_DENIED, "C:\\data\\settings.xml");
-    EXPECT_EQ(error.ReportError(MB_RETRYCANCEL), IDRETRY);
+    CFileException denied(CFileException::accessDenied, ERROR_ACCESS_DENIED, "C:\\data\\settings.xml");
+    EXPECT_EQ(denied.ReportError(MB_RETRYCANCEL), IDRETRY);
     CUserException silent;
     silent.ReportError();
     ASSERT_EQ(app.mPrompts.GetSize(), 2);
@@ -336,3 +320,4 @@ TEST(Exception, ReportErrorGoesThroughTheApplicationsMessageBox)
     EXPECT_EQ(app.mTypes[0], static_cast<UINT>(MB_RETRYCANCEL));
     EXPECT_STREQ(app.mPrompts[1], "No error message is available.");
 }
+

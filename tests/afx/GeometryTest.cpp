@@ -12,7 +12,7 @@ void ExpectRect(const CRect& rect, int l, int t, int r, int b)
 
 } // namespace
 
-TEST(Geometry, CornersNormaliseAndEmptinessFollowTheExclusiveEdges)
+TEST(Geometry, CornersEmptinessIntersectionUnionAndSubtraction)
 {
     CRect rect(CPoint(10, 20), CSize(30, 40));
     rect.TopLeft() = CPoint(0, 0);
@@ -41,10 +41,7 @@ TEST(Geometry, CornersNormaliseAndEmptinessFollowTheExclusiveEdges)
     grown.DeflateRect(20, 0);
     ExpectRect(grown, 29, 9, -1, 19);
     EXPECT_TRUE(grown.IsRectEmpty()) << "deflating past the middle empties";
-}
 
-TEST(Geometry, IntersectionUnionAndSubtractionEdgeCases)
-{
     const CRect a(0, 0, 10, 10);
     ExpectRect(a & CRect(5, 5, 15, 15), 5, 5, 10, 10);
     CRect touching;
@@ -73,3 +70,4 @@ TEST(Geometry, IntersectionUnionAndSubtractionEdgeCases)
     EXPECT_FALSE(rest.SubtractRect(a, CRect(-1, -1, 11, 11)));
     EXPECT_TRUE(rest.IsRectEmpty());
 }
+

@@ -14,7 +14,7 @@ FILETIME FileTimeOfUtc(WORD year, WORD month, WORD day, WORD hour, WORD minute, 
 
 } // namespace
 
-TEST(Time, PartsRollOverMonthAndYearBoundaries)
+TEST(Time, PartsRollOverMonthAndYearBoundariesAndSpansSplitIntoParts)
 {
     CTime newYearsEve(2023, 12, 31, 23, 59, 59);
     ASSERT_NE(newYearsEve.GetTime(), -1);
@@ -39,9 +39,18 @@ TEST(Time, PartsRollOverMonthAndYearBoundaries)
     const CTime fromDos(static_cast<WORD>(((2024 - 1980) << 9) | (7 << 5) | 14),
                         static_cast<WORD>((9 << 11) | (30 << 5) | 21));
     EXPECT_EQ(fromDos.Format("%d.%m.%Y %H:%M:%S"), "14.07.2024 09:30:42");
+
+    const CTimeSpan span(1, 2, 3, 4);
+    EXPECT_EQ(span.GetTotalMinutes(), 26 * 60 + 3);
+    EXPECT_EQ(span.Format("%D day(s) %H:%M:%S %% %X"), "1 day(s) 02:03:04 % %X");
+
+    const CTimeSpan negative(-90);
+    EXPECT_EQ(negative.GetMinutes(), -1);
+    EXPECT_EQ(negative.GetSeconds(), -30);
+    EXPECT_EQ(CTimeSpan(30000, 0, 0, 0).GetTotalSeconds(), 30000LL * 86400) << "no 32-bit wrap";
 }
 
-TEST(Time, InvalidPartsGiveAnInvalidTimeThatShowsNothing)
+TEST(Time, InvalidPartsShowNothingAndFormatWritesEveryDirectiveAndKeepsUnknownOnes)
 {
     for (const CTime& bad : { CTime(1899, 6, 1, 0, 0, 0), CTime(2024, 13, 1, 0, 0, 0),
                               CTime(2024, 0, 1, 0, 0, 0), CTime(2024, 1, 32, 0, 0, 0),
@@ -57,10 +66,7 @@ TEST(Time, InvalidPartsGiveAnInvalidTimeThatShowsNothing)
     const CTime rolled(2023, 2, 30, 8, 0, 0);
     EXPECT_EQ(rolled.GetMonth(), 3) << "a day past the month's end rolls over";
     EXPECT_EQ(rolled.GetDay(), 2);
-}
 
-TEST(Time, FormatWritesEveryDirectiveAndKeepsUnknownOnes)
-{
     const CTime when(2024, 3, 5, 7, 8, 9);
     EXPECT_EQ(when.Format("%Y-%m-%d %H:%M:%S|%j|%a %A|%b %B|%p %I|%#d %#H|%y|%w|%%"),
               "2024-03-05 07:08:09|065|Tue Tuesday|Mar March|AM 07|5 7|24|2|%");
@@ -79,7 +85,7 @@ TEST(Time, FormatWritesEveryDirectiveAndKeepsUnknownOnes)
     EXPECT_EQ(when.Format(longText).GetLength(), 1200) << "no fixed-size buffer cuts it";
 }
 
-TEST(Time, FileTimesAreInstantsIndependentOfTheLocalZone)
+TEST(Time, FileTimesAreInstantsIndependentOfTheLocalZoneAndBothClassesAgree)
 {
     const FILETIME summer = FileTimeOfUtc(2024, 7, 1, 12, 30, 15);
     const FILETIME winter = FileTimeOfUtc(2024, 1, 15, 6, 0, 0);
@@ -99,21 +105,15 @@ TEST(Time, FileTimesAreInstantsIndependentOfTheLocalZone)
     struct tm gmt;
     ASSERT_NE(now.GetGmtTm(&gmt), nullptr);
     EXPECT_EQ(CTime(_mkgmtime64(&gmt)), now);
+
+    // COleDateTime agrees with CTime on the local parts.
+    EXPECT_EQ(COleDateTime(CTime(2024, 8, 15, 21, 45, 30).GetTime()), COleDateTime(2024, 8, 15, 21, 45, 30));
+    const FILETIME instant = FileTimeOfUtc(2024, 1, 31, 23, 30, 0);
+    EXPECT_EQ(COleDateTime(instant).Format("%Y-%m-%d %H:%M:%S"), CTime(instant).Format("%Y-%m-%d %H:%M:%S"));
+    EXPECT_LE(std::abs((COleDateTime::GetCurrentTime() - COleDateTime(now.GetTime())).GetTotalSeconds()), 2.0);
 }
 
-TEST(Time, SpansSplitIntoPartsAndFormat)
-{
-    const CTimeSpan span(1, 2, 3, 4);
-    EXPECT_EQ(span.GetTotalMinutes(), 26 * 60 + 3);
-    EXPECT_EQ(span.Format("%D day(s) %H:%M:%S %% %X"), "1 day(s) 02:03:04 % %X");
-
-    const CTimeSpan negative(-90);
-    EXPECT_EQ(negative.GetMinutes(), -1);
-    EXPECT_EQ(negative.GetSeconds(), -30);
-    EXPECT_EQ(CTimeSpan(30000, 0, 0, 0).GetTotalSeconds(), 30000LL * 86400) << "no 32-bit wrap";
-}
-
-TEST(OleDateTime, SetDateTimeAcceptsOnlyRealDates)
+TEST(OleDateTime, SetDateTimeAcceptsOnlyRealDatesAndStatusSpreadsThroughArithmetic)
 {
     COleDateTime date;
     EXPECT_EQ(date.SetDateTime(2024, 2, 29, 23, 59, 59), 0);
@@ -134,10 +134,53 @@ TEST(OleDateTime, SetDateTimeAcceptsOnlyRealDates)
     EXPECT_EQ(COleDateTime(100, 1, 1, 0, 0, 0).GetStatus(), COleDateTime::valid);
     EXPECT_EQ(COleDateTime(9999, 12, 31, 23, 59, 59).GetStatus(), COleDateTime::valid);
     EXPECT_EQ(COleDateTime(DATE(3000000.0)).GetStatus(), COleDateTime::invalid);
+
+    COleDateTime null;
+    null.SetStatus(COleDateTime::null);
+    COleDateTime invalid(2023, 2, 30, 0, 0, 0);
+    const COleDateTime good(2024, 1, 1, 0, 0, 0);
+    const COleDateTimeSpan day(1, 0, 0, 0);
+
+    EXPECT_EQ(null.Format(), "");
+    EXPECT_EQ(null.GetMonth(), AFX_OLE_DATETIME_ERROR);
+    EXPECT_EQ((null + day).GetStatus(), COleDateTime::null);
+    EXPECT_EQ((invalid + day).GetStatus(), COleDateTime::invalid);
+    EXPECT_EQ((good - null).GetStatus(), COleDateTimeSpan::null);
+    EXPECT_EQ((invalid - null).GetStatus(), COleDateTimeSpan::invalid);
+    COleDateTimeSpan badSpan;
+    badSpan.SetStatus(COleDateTimeSpan::invalid);
+    EXPECT_EQ((good + badSpan).GetStatus(), COleDateTime::invalid);
+    EXPECT_EQ((good + COleDateTimeSpan(3000000.0)).GetStatus(), COleDateTime::invalid)
+        << "a result past 9999 is not a date";
+    EXPECT_EQ((good + day).GetStatus(), COleDateTime::valid);
 }
 
-TEST(OleDateTime, ArithmeticCrossesBoundariesAndDay0)
+TEST(OleDateTime, ArithmeticCrossesDay0SpansSplitIntoRoundedPartsAndLocaleTextsRoundTrip)
 {
+    const LCID english = MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT);
+    const COleDateTime when(2024, 5, 6, 14, 3, 4);
+
+    COleDateTime parsed;
+    ASSERT_TRUE(parsed.ParseDateTime(when.Format(0, english), 0, english))
+        << static_cast<LPCSTR>(when.Format(0, english));
+    EXPECT_EQ(parsed, when);
+    ASSERT_TRUE(parsed.ParseDateTime(when.Format()));
+    EXPECT_EQ(parsed, when) << "the user's locale reads what it wrote";
+
+    ASSERT_TRUE(parsed.ParseDateTime(when.Format(VAR_DATEVALUEONLY, english), 0, english));
+    EXPECT_EQ(parsed, COleDateTime(2024, 5, 6, 0, 0, 0));
+
+    ASSERT_TRUE(parsed.ParseDateTime("5/6/2024 14:03:04", 0, english));
+    EXPECT_EQ(parsed.Format("%Y-%m-%d %H:%M:%S"), "2024-05-06 14:03:04");
+    ASSERT_TRUE(parsed.ParseDateTime("14:03:04", VAR_TIMEVALUEONLY, english));
+    EXPECT_EQ(parsed.GetYear(), 1899);
+    EXPECT_EQ(parsed.GetMinute(), 3);
+
+    EXPECT_FALSE(parsed.ParseDateTime("not a date", 0, english));
+    EXPECT_EQ(parsed.GetStatus(), COleDateTime::invalid);
+    EXPECT_FALSE(parsed.ParseDateTime(nullptr));
+    EXPECT_EQ(parsed.GetStatus(), COleDateTime::invalid);
+
     COleDateTime eve(2023, 12, 31, 23, 59, 59);
     eve += COleDateTimeSpan(0, 0, 0, 1);
     EXPECT_EQ(eve.Format("%Y-%m-%d %H:%M:%S %A"), "2024-01-01 00:00:00 Monday");
@@ -168,73 +211,7 @@ TEST(OleDateTime, ArithmeticCrossesBoundariesAndDay0)
     EXPECT_EQ(almostMidnight.GetDay(), COleDateTime(DATE(45001.0)).GetDay())
         << "parts round to the nearest second";
     EXPECT_EQ(almostMidnight.GetHour(), 0);
-}
 
-TEST(OleDateTime, StatusSpreadsThroughArithmetic)
-{
-    COleDateTime null;
-    null.SetStatus(COleDateTime::null);
-    COleDateTime invalid(2023, 2, 30, 0, 0, 0);
-    const COleDateTime good(2024, 1, 1, 0, 0, 0);
-    const COleDateTimeSpan day(1, 0, 0, 0);
-
-    EXPECT_EQ(null.Format(), "");
-    EXPECT_EQ(null.GetMonth(), AFX_OLE_DATETIME_ERROR);
-    EXPECT_EQ((null + day).GetStatus(), COleDateTime::null);
-    EXPECT_EQ((invalid + day).GetStatus(), COleDateTime::invalid);
-    EXPECT_EQ((good - null).GetStatus(), COleDateTimeSpan::null);
-    EXPECT_EQ((invalid - null).GetStatus(), COleDateTimeSpan::invalid);
-    COleDateTimeSpan badSpan;
-    badSpan.SetStatus(COleDateTimeSpan::invalid);
-    EXPECT_EQ((good + badSpan).GetStatus(), COleDateTime::invalid);
-    EXPECT_EQ((good + COleDateTimeSpan(3000000.0)).GetStatus(), COleDateTime::invalid)
-        << "a result past 9999 is not a date";
-    EXPECT_EQ((good + day).GetStatus(), COleDateTime::valid);
-}
-
-TEST(OleDateTime, LocaleFormatAndParseRoundTrip)
-{
-    const LCID english = MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT);
-    const COleDateTime when(2024, 5, 6, 14, 3, 4);
-
-    COleDateTime parsed;
-    ASSERT_TRUE(parsed.ParseDateTime(when.Format(0, english), 0, english))
-        << static_cast<LPCSTR>(when.Format(0, english));
-    EXPECT_EQ(parsed, when);
-    ASSERT_TRUE(parsed.ParseDateTime(when.Format()));
-    EXPECT_EQ(parsed, when) << "the user's locale reads what it wrote";
-
-    ASSERT_TRUE(parsed.ParseDateTime(when.Format(VAR_DATEVALUEONLY, english), 0, english));
-    EXPECT_EQ(parsed, COleDateTime(2024, 5, 6, 0, 0, 0));
-
-    ASSERT_TRUE(parsed.ParseDateTime("5/6/2024 14:03:04", 0, english));
-    EXPECT_EQ(parsed.Format("%Y-%m-%d %H:%M:%S"), "2024-05-06 14:03:04");
-    ASSERT_TRUE(parsed.ParseDateTime("14:03:04", VAR_TIMEVALUEONLY, english));
-    EXPECT_EQ(parsed.GetYear(), 1899);
-    EXPECT_EQ(parsed.GetMinute(), 3);
-
-    EXPECT_FALSE(parsed.ParseDateTime("not a date", 0, english));
-    EXPECT_EQ(parsed.GetStatus(), COleDateTime::invalid);
-    EXPECT_FALSE(parsed.ParseDateTime(nullptr));
-    EXPECT_EQ(parsed.GetStatus(), COleDateTime::invalid);
-}
-
-TEST(OleDateTime, AgreesWithCTimeOnLocalParts)
-{
-    const CTime local(2024, 8, 15, 21, 45, 30);
-    const COleDateTime fromSeconds(local.GetTime());
-    EXPECT_EQ(fromSeconds, COleDateTime(2024, 8, 15, 21, 45, 30));
-
-    const FILETIME instant = FileTimeOfUtc(2024, 1, 31, 23, 30, 0);
-    const COleDateTime fromFileTime(instant);
-    EXPECT_EQ(fromFileTime.Format("%Y-%m-%d %H:%M:%S"), CTime(instant).Format("%Y-%m-%d %H:%M:%S"));
-
-    const COleDateTime now = COleDateTime::GetCurrentTime();
-    EXPECT_LE(std::abs((now - COleDateTime(CTime::GetCurrentTime().GetTime())).GetTotalSeconds()), 2.0);
-}
-
-TEST(OleDateTime, SpansSplitRoundedPartsAndFormat)
-{
     COleDateTimeSpan span(1, 2, 3, 4);
     EXPECT_NEAR(span.GetTotalHours(), 26.0 + 3.0 / 60 + 4.0 / 3600, 1e-9);
     EXPECT_EQ(span.Format("%D %H:%M:%S"), "1 02:03:04");
@@ -249,3 +226,4 @@ TEST(OleDateTime, SpansSplitRoundedPartsAndFormat)
     EXPECT_EQ(nearlyHour.GetHours(), 1) << "59 min 59.98 s rounds up to the hour";
     EXPECT_EQ(nearlyHour.GetMinutes(), 0);
 }
+

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 class CCommandFrame : public CFrameWnd {
@@ -31,9 +34,42 @@ BEGIN_MESSAGE_MAP(CCommandFrame, CFrameWnd)
     ON_UPDATE_COMMAND_UI(ID_TEST_DISABLED, OnUpdateDisabled)
 END_MESSAGE_MAP()
 
+// An application-level handler, reached after the frame's own map.
+class CRoutedFrame : public CFrameWnd {
+public:
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override
+    {
+        if (CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+            return TRUE;
+        if (nID == ID_TEST_UNHANDLED && nCode == CN_COMMAND && !pHandlerInfo) {
+            ++fallbackRuns;
+            return TRUE;
+        }
+        return FALSE;
+    }
+    int fallbackRuns = 0;
+};
+
+class CIdleCounter : public CWnd {
+public:
+    int idleUpdates = 0;
+
+protected:
+    afx_msg LRESULT OnIdleUpdate(WPARAM, LPARAM)
+    {
+        ++idleUpdates;
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CIdleCounter, CWnd)
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdate)
+END_MESSAGE_MAP()
+
 } // namespace
 
-TEST(CommandRouting, MenuCommandsAndTheirUpdates)
+TEST(CommandRouting, MenuCommandsTheirUpdatesAndUnhandledCommands)
 {
     auto* frame = new CCommandFrame;
     ASSERT_TRUE(frame->Create(nullptr, "commands", WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault, nullptr,
@@ -56,35 +92,13 @@ TEST(CommandRouting, MenuCommandsAndTheirUpdates)
     frame->DestroyWindow();
     CWnd::DeleteTempMap();
     CMenu::DeleteTempMap();
-}
 
-namespace {
-
-// An application-level handler, reached after the frame's own map.
-class CRoutedFrame : public CFrameWnd {
-public:
-    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override
-    {
-        if (CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
-            return TRUE;
-        if (nID == ID_TEST_UNHANDLED && nCode == CN_COMMAND && !pHandlerInfo) {
-            ++fallbackRuns;
-            return TRUE;
-        }
-        return FALSE;
-    }
-    int fallbackRuns = 0;
-};
-
-} // namespace
-
-TEST(CommandRouting, UnhandledCommandsTravelOnAndResourcesLoad)
-{
-    auto* frame = new CRoutedFrame;
-    ASSERT_TRUE(frame->Create(nullptr, "routed"));
-    frame->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TEST_UNHANDLED, 0));
-    EXPECT_EQ(frame->fallbackRuns, 1);
-    frame->DestroyWindow();
+    // Unhandled commands travel on from the frame's own map.
+    auto* routed = new CRoutedFrame;
+    ASSERT_TRUE(routed->Create(nullptr, "routed"));
+    routed->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TEST_UNHANDLED, 0));
+    EXPECT_EQ(routed->fallbackRuns, 1);
+    routed->DestroyWindow();
 
     CString greeting;
     EXPECT_TRUE(greeting.LoadString(IDS_GREETING));
@@ -93,20 +107,16 @@ TEST(CommandRouting, UnhandledCommandsTravelOnAndResourcesLoad)
     EXPECT_TRUE(greeting.IsEmpty());
 }
 
-TEST(Application, MessageBoxesGoThroughTheApplication)
-{
-    TestApp().ForgetMessageBoxes();
-    TestApp().AnswerNextMessageBox(IDYES);
-    EXPECT_EQ(AfxMessageBox("Replace it?", MB_YESNO), IDYES);
-    EXPECT_EQ(AfxMessageBox("Again?", MB_YESNO), IDCANCEL);
-    ASSERT_EQ(TestApp().MessageBoxes().size(), 2u);
-    EXPECT_EQ(TestApp().MessageBoxes()[0], "Replace it?");
-    EXPECT_EQ(AfxGetApp(), &TestApp());
-}
-
-TEST(Application, ProfileSettingsLiveUnderTheRegistryKey)
+TEST(Application, MessageBoxesProfileSettingsAndIdleTimeGoThroughTheApplication)
 {
     CTestApp& app = TestApp();
+    EXPECT_EQ(AfxGetApp(), &app);
+    app.ForgetMessageBoxes();
+    app.AnswerNextMessageBox(IDYES);
+    EXPECT_EQ(AfxMessageBox("Replace it?", MB_YESNO), IDYES);
+    EXPECT_EQ(AfxMessageBox("Again?", MB_YESNO), IDCANCEL);
+    EXPECT_EQ(app.MessageBoxes(), (std::vector<std::string>{ "Replace it?", "Again?" }));
+
     app.SetRegistryKey("Tarnwell Test");
     ASSERT_STREQ(app.m_pszProfileName, "tnwtest");
     EXPECT_EQ(app.GetProfileInt("Section", "Number", 17), 17u);
@@ -128,38 +138,14 @@ TEST(Application, ProfileSettingsLiveUnderTheRegistryKey)
     EXPECT_NE(::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Tarnwell Test\\tnwtest\\Section", 0,
                               KEY_READ, &raw), ERROR_SUCCESS);
     ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Tarnwell Test");
-}
 
-namespace {
-
-class CIdleCounter : public CWnd {
-public:
-    int idleUpdates = 0;
-
-protected:
-    afx_msg LRESULT OnIdleUpdate(WPARAM, LPARAM)
-    {
-        ++idleUpdates;
-        return 0;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CIdleCounter, CWnd)
-    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdate)
-END_MESSAGE_MAP()
-
-} // namespace
-
-TEST(Application, IdleTimeUpdatesTheMainWindowAndItsChildren)
-{
+    // Idle time updates the main window and its children.
     CIdleCounter main;
     ASSERT_TRUE(main.CreateEx(0, nullptr, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
                               nullptr, nullptr));
     CIdleCounter child;
     ASSERT_TRUE(child.Create(nullptr, "child", WS_VISIBLE, RECT{ 0, 0, 10, 10 }, &main, 1));
 
-    CTestApp& app = TestApp();
     app.m_pMainWnd = &main;
     EXPECT_TRUE(app.OnIdle(0)) << "more idle work follows the command updates";
     EXPECT_EQ(main.idleUpdates, 1);
@@ -168,3 +154,4 @@ TEST(Application, IdleTimeUpdatesTheMainWindowAndItsChildren)
     app.m_pMainWnd = nullptr;
     main.DestroyWindow();
 }
+

@@ -42,7 +42,7 @@ CString TextOf(HWND dialog, int id)
 
 } // namespace
 
-TEST(Dialog, OkSavesTheControlsAndEndsWithIdOk)
+TEST(Dialog, OkSavesCancelKeepsEndDialogWorksFromOnInitDialogAndABadNumberKeepsItOpen)
 {
     CNameDialog dialog;
     CString shownName;
@@ -60,41 +60,35 @@ TEST(Dialog, OkSavesTheControlsAndEndsWithIdOk)
     EXPECT_EQ(dialog.count, 12);
     EXPECT_EQ(dialog.agree, 1);
     EXPECT_EQ(dialog.m_hWnd, nullptr) << "the modal window is gone when DoModal returns";
-}
 
-TEST(Dialog, BadNumberIsReportedAndTheDialogStaysOpen)
-{
+    CNameDialog canceled;
+    CDialogDriver cancel("Name Test", [](HWND hDlg) {
+        CDialogDriver::Type(hDlg, IDC_NAME, "ignored");
+        CDialogDriver::Press(hDlg, IDCANCEL);
+    });
+    EXPECT_EQ(canceled.DoModal(), IDCANCEL);
+    ASSERT_TRUE(cancel.Acted());
+    EXPECT_EQ(canceled.name, "initial") << "cancel keeps the members";
+
+    CNameDialog ended;
+    ended.endInInit = 42;
+    EXPECT_EQ(ended.DoModal(), 42) << "ending during initialisation returns without a loop";
+    EXPECT_EQ(CDialog(9999).DoModal(), -1) << "a missing template";
+
+    // A bad number is reported and the dialog stays open.
     TestApp().ForgetMessageBoxes();
-    CNameDialog dialog;
-    CDialogDriver driver("Name Test", [](HWND hDlg) {
+    CNameDialog corrected;
+    CDialogDriver retry("Name Test", [](HWND hDlg) {
         CDialogDriver::Type(hDlg, IDC_COUNT, "twelve");
         CDialogDriver::Press(hDlg, IDOK);
         // Still open: correct the input and try again.
         CDialogDriver::Type(hDlg, IDC_COUNT, "8");
         CDialogDriver::Press(hDlg, IDOK);
     });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    ASSERT_TRUE(driver.Acted());
+    EXPECT_EQ(corrected.DoModal(), IDOK);
+    ASSERT_TRUE(retry.Acted());
     ASSERT_EQ(TestApp().MessageBoxes().size(), 1u);
     EXPECT_EQ(TestApp().MessageBoxes()[0], "Please enter an integer.");
-    EXPECT_EQ(dialog.count, 8);
+    EXPECT_EQ(corrected.count, 8);
 }
 
-TEST(Dialog, CancelEndDialogFromOnInitDialogAndMissingTemplates)
-{
-    CNameDialog dialog;
-    CDialogDriver driver("Name Test", [](HWND hDlg) {
-        CDialogDriver::Type(hDlg, IDC_NAME, "ignored");
-        CDialogDriver::Press(hDlg, IDCANCEL);
-    });
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    ASSERT_TRUE(driver.Acted());
-    EXPECT_EQ(dialog.name, "initial") << "cancel keeps the members";
-
-    CNameDialog ended;
-    ended.endInInit = 42;
-    EXPECT_EQ(ended.DoModal(), 42) << "ending during initialisation returns without a loop";
-
-    CDialog missing(9999);
-    EXPECT_EQ(missing.DoModal(), -1);
-}

@@ -90,9 +90,19 @@ protected:
     CRect client;
 };
 
+class CAgreeTarget : public CCmdTarget {
+protected:
+    afx_msg void OnUpdateName(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CAgreeTarget, CCmdTarget)
+    ON_UPDATE_COMMAND_UI(IDC_NAME, OnUpdateName)
+END_MESSAGE_MAP()
+
 } // namespace
 
-TEST_F(DockingTest, EachSideTakesItsEdgeAndTheViewTheRest)
+TEST_F(DockingTest, EachSideTakesItsEdgeAndTheViewTheRestAndLayoutIsSafeAgainstReentry)
 {
     struct Case {
         UINT id;
@@ -118,6 +128,13 @@ TEST_F(DockingTest, EachSideTakesItsEdgeAndTheViewTheRest)
     for (UINT id = AFX_IDW_DOCKBAR_TOP; id <= AFX_IDW_DOCKBAR_BOTTOM; ++id)
         docked += frame->GetDockBar(id)->GetDockedCount();
     EXPECT_EQ(docked, 1);
+
+    frame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
+    bar.relayoutInside = true;
+    bar.layouts = 0;
+    frame->RecalcLayout();
+    EXPECT_EQ(bar.layouts, 1) << "the inner layout returned at once";
+    EXPECT_EQ(InFrame(view).top, 30);
 }
 
 TEST_F(DockingTest, TwoBarsOnOneSideStackAndFollowTheFrame)
@@ -152,7 +169,7 @@ TEST_F(DockingTest, TwoBarsOnOneSideStackAndFollowTheFrame)
         << "a delayed layout arrives without the thread idling";
 }
 
-TEST_F(DockingTest, FloatingKeepsTheBarAndToggleDockingBringsItBack)
+TEST_F(DockingTest, FloatingKeepsTheBarToggleDockingBringsItBackAndDraggingDocksAtTheEdgeUnderTheMouse)
 {
     frame->DockControlBar(&bar, AFX_IDW_DOCKBAR_LEFT);
     frame->FloatControlBar(&bar, CPoint(300, 200));
@@ -185,10 +202,8 @@ TEST_F(DockingTest, FloatingKeepsTheBarAndToggleDockingBringsItBack)
     bar.m_pDockContext->ToggleDocking();
     bar.GetParentFrame()->GetWindowRect(&rect);
     EXPECT_EQ(rect.TopLeft(), CPoint(300, 200)) << "floats again where it last floated";
-}
 
-TEST_F(DockingTest, DraggingDocksAtTheEdgeUnderTheMouseAndFloatsElsewhere)
-{
+    // Dragging docks at the edge under the mouse and floats elsewhere.
     frame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
     Drag(bar, CPoint(60, 15), CPoint(10, 200));
     EXPECT_EQ(bar.GetParent()->GetDlgCtrlID(), AFX_IDW_DOCKBAR_LEFT);
@@ -204,30 +219,6 @@ TEST_F(DockingTest, DraggingDocksAtTheEdgeUnderTheMouseAndFloatsElsewhere)
     EXPECT_EQ(bar.GetParent()->GetDlgCtrlID(), AFX_IDW_DOCKBAR_BOTTOM);
     EXPECT_EQ(InFrame(bar).bottom, client.bottom);
 }
-
-TEST_F(DockingTest, LayoutIsSafeAgainstReentry)
-{
-    frame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
-    bar.relayoutInside = true;
-    bar.layouts = 0;
-    frame->RecalcLayout();
-    EXPECT_EQ(bar.layouts, 1) << "the inner layout returned at once";
-    EXPECT_EQ(InFrame(view).top, 30);
-}
-
-namespace {
-
-class CAgreeTarget : public CCmdTarget {
-protected:
-    afx_msg void OnUpdateName(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CAgreeTarget, CCmdTarget)
-    ON_UPDATE_COMMAND_UI(IDC_NAME, OnUpdateName)
-END_MESSAGE_MAP()
-
-} // namespace
 
 TEST(UpdateDialogControls, HandlersDecideAndControlsWithoutOneAreDisabledOnRequest)
 {

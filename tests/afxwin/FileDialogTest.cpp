@@ -27,7 +27,7 @@ std::vector<std::string> Walk(const CFileDialog& dialog)
 
 } // namespace
 
-TEST(FileDialog, FilterBarsBecomeZeroBytes)
+TEST(FileDialog, FilterBarsBecomeZeroBytesAndSelectionsWalkAsFullPaths)
 {
     CFileDialog dialog(TRUE, "mp4", "clip.mp4", OFN_HIDEREADONLY, "Videos|*.mp4;*.avi|All|*.*||");
     const char expected[] = "Videos\0*.mp4;*.avi\0All\0*.*\0";
@@ -36,10 +36,8 @@ TEST(FileDialog, FilterBarsBecomeZeroBytes)
     EXPECT_STREQ(dialog.m_ofn.lpstrFile, "clip.mp4");
     EXPECT_STREQ(dialog.m_ofn.lpstrDefExt, "mp4");
     EXPECT_TRUE(dialog.m_ofn.Flags & OFN_EXPLORER);
-}
 
-TEST(FileDialog, SelectionsWalkAsFullPaths)
-{
+    // Selections walk as full paths.
     CFileDialog single(TRUE);
     EXPECT_EQ(single.GetStartPosition(), nullptr) << "nothing chosen yet";
     Choose(single, "C:\\media\\clip.final.avi");

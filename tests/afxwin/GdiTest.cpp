@@ -17,9 +17,27 @@ bool IsLiveHandle(HGDIOBJ handle)
     return ::GetObjectType(handle) != 0;
 }
 
+class CPaintedWnd : public CWnd {
+public:
+    int paints = 0;
+
+protected:
+    afx_msg void OnPaint()
+    {
+        CPaintDC dc(this);
+        ++paints;
+        dc.FillSolidRect(&dc.m_ps.rcPaint, kRed);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CPaintedWnd, CWnd)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
 } // namespace
 
-TEST(Gdi, TemporaryObjectsHaveTheHandlesKindAndNeverDeleteIt)
+TEST(Gdi, HandlesBelongToPermanentObjectsPaintContextsValidateAndPointFontsFitTheContext)
 {
     HPEN pen = ::CreatePen(PS_SOLID, 1, kRed);
     HBRUSH brush = ::CreateSolidBrush(kRed);
@@ -46,10 +64,8 @@ TEST(Gdi, TemporaryObjectsHaveTheHandlesKindAndNeverDeleteIt)
     EXPECT_EQ(CDC::FromHandle(memory), dc);
     CDC::DeleteTempMap();
     EXPECT_TRUE(::DeleteDC(memory)) << "the temporary did not delete the device context";
-}
 
-TEST(Gdi, ObjectsOwnTheirHandlesUntilDetached)
-{
+    // Permanent objects own their handles until detached.
     HGDIOBJ deleted;
     {
         CBrush brush(kRed);
@@ -69,9 +85,39 @@ TEST(Gdi, ObjectsOwnTheirHandlesUntilDetached)
     }
     EXPECT_TRUE(IsLiveHandle(kept));
     ::DeleteObject(kept);
+
+    // A paint device context validates what it painted.
+    CPaintedWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "paint", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr));
+    wnd.Invalidate();
+    wnd.UpdateWindow();
+    EXPECT_EQ(wnd.paints, 1);
+    EXPECT_FALSE(::GetUpdateRect(wnd.m_hWnd, nullptr, FALSE)) << "EndPaint ran when the CPaintDC went away";
+    wnd.DestroyWindow();
+
+    // Point fonts are made in tenths of a point for the device context.
+    CFont pointFont;
+    ASSERT_TRUE(pointFont.CreatePointFont(90, "Arial"));
+    LOGFONTA made = {};
+    pointFont.GetLogFont(&made);
+    HDC screen = ::GetDC(nullptr);
+    EXPECT_EQ(made.lfHeight, -::MulDiv(9, ::GetDeviceCaps(screen, LOGPIXELSY), 72)) << "a character height of 9 points";
+    ::ReleaseDC(nullptr, screen);
+    EXPECT_STREQ(made.lfFaceName, "Arial");
+
+    // In a device context that counts in tenths of a millimetre, 9 points are about 32
+    // units, whatever way its y axis runs.
+    CMemoryCanvas canvas(4, 4, kWhite);
+    ::SetMapMode(canvas.DC().m_hDC, MM_LOMETRIC);
+    LOGFONTA request = made;
+    request.lfHeight = 90;
+    CFont scaled;
+    ASSERT_TRUE(scaled.CreatePointFontIndirect(&request, &canvas.DC()));
+    scaled.GetLogFont(&made);
+    EXPECT_NEAR(made.lfHeight, -32, 1);
 }
 
-TEST(Gdi, DrawsWithSelectedObjectsAndGivesBackThePreviousOnes)
+TEST(Gdi, DrawsWithSelectedObjectsAndLoadedBitmapsAndGivesBackThePreviousOnes)
 {
     CMemoryCanvas canvas(40, 40, kWhite);
     CDC& dc = canvas.DC();
@@ -99,10 +145,7 @@ TEST(Gdi, DrawsWithSelectedObjectsAndGivesBackThePreviousOnes)
     EXPECT_EQ(canvas.Pixel(4, 4), kBlue);
     EXPECT_EQ(canvas.Pixel(5, 5), kWhite);
     EXPECT_EQ(dc.GetBkColor(), kBlue) << "a solid fill leaves its colour as background colour";
-}
 
-TEST(Gdi, BitmapsLoadFromTheResourcesAndCopyBetweenDeviceContexts)
-{
     CBitmap bitmap;
     ASSERT_TRUE(bitmap.LoadBitmap(IDB_TEST_RED));
     BITMAP info = {};
@@ -111,71 +154,13 @@ TEST(Gdi, BitmapsLoadFromTheResourcesAndCopyBetweenDeviceContexts)
     EXPECT_EQ(info.bmHeight, 8);
     EXPECT_FALSE(CBitmap().LoadBitmap(IDB_TEST_MISSING));
 
-    CMemoryCanvas canvas(20, 20, kWhite);
+    CMemoryCanvas target(20, 20, kWhite);
     CDC source;
-    ASSERT_TRUE(source.CreateCompatibleDC(&canvas.DC()));
+    ASSERT_TRUE(source.CreateCompatibleDC(&target.DC()));
     CBitmap* previous = source.SelectObject(&bitmap);
-    canvas.DC().StretchBlt(12, 0, 8, 4, &source, 0, 0, 8, 8, SRCCOPY);
+    target.DC().StretchBlt(12, 0, 8, 4, &source, 0, 0, 8, 8, SRCCOPY);
     source.SelectObject(previous);
-    EXPECT_EQ(canvas.Pixel(19, 3), kRed);
-    EXPECT_EQ(canvas.Pixel(19, 4), kWhite);
+    EXPECT_EQ(target.Pixel(19, 3), kRed);
+    EXPECT_EQ(target.Pixel(19, 4), kWhite);
 }
 
-namespace {
-
-class CPaintedWnd : public CWnd {
-public:
-    int paints = 0;
-
-protected:
-    afx_msg void OnPaint()
-    {
-        CPaintDC dc(this);
-        ++paints;
-        dc.FillSolidRect(&dc.m_ps.rcPaint, kRed);
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CPaintedWnd, CWnd)
-    ON_WM_PAINT()
-END_MESSAGE_MAP()
-
-} // namespace
-
-TEST(Gdi, PaintDeviceContextValidatesWhatItPainted)
-{
-    CPaintedWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "paint", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr));
-    wnd.Invalidate();
-    wnd.UpdateWindow();
-    EXPECT_EQ(wnd.paints, 1);
-    EXPECT_FALSE(::GetUpdateRect(wnd.m_hWnd, nullptr, FALSE)) << "EndPaint ran when the CPaintDC went away";
-
-    CClientDC client(&wnd);
-    EXPECT_NE(client.m_hDC, nullptr);
-    wnd.DestroyWindow();
-}
-
-TEST(Gdi, PointFontsAreMadeInTenthsOfAPointForTheDeviceContext)
-{
-    CFont font;
-    ASSERT_TRUE(font.CreatePointFont(90, "Arial"));
-    LOGFONTA made = {};
-    font.GetLogFont(&made);
-    HDC screen = ::GetDC(nullptr);
-    EXPECT_EQ(made.lfHeight, -::MulDiv(9, ::GetDeviceCaps(screen, LOGPIXELSY), 72)) << "a character height of 9 points";
-    ::ReleaseDC(nullptr, screen);
-    EXPECT_STREQ(made.lfFaceName, "Arial");
-
-    // In a device context that counts in tenths of a millimetre, 9 points are about 32
-    // units, whatever way its y axis runs.
-    CMemoryCanvas canvas(4, 4, kWhite);
-    ::SetMapMode(canvas.DC().m_hDC, MM_LOMETRIC);
-    LOGFONTA request = made;
-    request.lfHeight = 90;
-    CFont scaled;
-    ASSERT_TRUE(scaled.CreatePointFontIndirect(&request, &canvas.DC()));
-    scaled.GetLogFont(&made);
-    EXPECT_NEAR(made.lfHeight, -32, 1);
-}

@@ -47,71 +47,6 @@ int CALLBACK CompareByData(LPARAM a, LPARAM b, LPARAM descending)
     return descending ? -order : order;
 }
 
-} // namespace
-
-TEST_F(ListCtrlTest, RowsCarryTextsPointerDataAndStates)
-{
-    int values[3] = { 30, 10, 20 };
-    for (int i = 0; i < 3; ++i) {
-        const std::string name = "row" + std::to_string(i);
-        ASSERT_EQ(list.InsertItem(LVIF_TEXT | LVIF_PARAM, i, name.c_str(), 0, 0, 0,
-                                  reinterpret_cast<LPARAM>(&values[i])), i);
-    }
-    EXPECT_EQ(list.GetItemData(1), reinterpret_cast<DWORD_PTR>(&values[1]));
-    EXPECT_TRUE(list.SetItemText(2, 1, "two"));
-    const std::string longText(700, 'x');
-    list.SetItemText(0, 1, longText.c_str());
-    EXPECT_EQ(list.GetItemText(0, 1).GetLength(), 700) << "long texts come back whole";
-    char buffer[4];
-    EXPECT_EQ(list.GetItemText(2, 1, buffer, sizeof buffer), 3);
-    EXPECT_STREQ(buffer, "two");
-
-    // Selected rows are walked in order, not the focused one.
-    list.SetItemState(1, LVIS_FOCUSED, LVIS_FOCUSED);
-    list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
-    list.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
-    std::vector<int> selected;
-    for (POSITION pos = list.GetFirstSelectedItemPosition(); pos;)
-        selected.push_back(list.GetNextSelectedItem(pos));
-    EXPECT_EQ(selected, (std::vector<int>{ 0, 2 }));
-
-    ASSERT_TRUE(list.SortItems(CompareByData, FALSE));
-    EXPECT_EQ(list.GetItemText(0, 0), "row1");
-    EXPECT_EQ(list.GetItemText(2, 0), "row0");
-    LVFINDINFOA find = {};
-    find.flags = LVFI_PARAM;
-    find.lParam = reinterpret_cast<LPARAM>(&values[2]);
-    EXPECT_EQ(list.FindItem(&find), 1);
-
-}
-
-TEST(ImageList, PermanentAndTemporaryObjects)
-{
-    CImageList images;
-    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 4));
-    CBitmap strip;
-    CClientDC screen(nullptr);
-    ASSERT_TRUE(strip.CreateCompatibleBitmap(&screen, 32, 16));
-    EXPECT_EQ(images.Add(&strip, RGB(0, 0, 0)), 0);
-    EXPECT_EQ(images.GetImageCount(), 2);
-    EXPECT_EQ(CImageList::FromHandle(images.GetSafeHandle()), &images);
-    EXPECT_FALSE(images.Attach(ImageList_Create(8, 8, ILC_COLOR, 0, 1))) << "one list per object";
-
-    HIMAGELIST handle = images.Detach();
-    CImageList* temporary = CImageList::FromHandle(handle);
-    ASSERT_NE(temporary, nullptr);
-    EXPECT_NE(temporary, &images);
-    EXPECT_EQ(CImageList::FromHandlePermanent(handle), nullptr);
-    CImageList::DeleteTempMap();
-    EXPECT_EQ(ImageList_GetImageCount(handle), 2) << "a temporary object leaves the list alone";
-    CImageList owner;
-    ASSERT_TRUE(owner.Attach(handle));
-    EXPECT_TRUE(owner.DeleteImageList());
-    EXPECT_EQ(owner.GetSafeHandle(), nullptr);
-}
-
-namespace {
-
 // Two tools side by side: the left half of the client area is tool 0x10001, the right
 // half tool 0x20001. Their texts come on request.
 class CToolWnd : public CWnd {
@@ -167,8 +102,66 @@ HWND FindThreadToolTip()
 
 } // namespace
 
-TEST(ToolTips, TheToolUnderTheMouseAsksItsWindowForTheText)
+TEST_F(ListCtrlTest, RowsCarryTextsPointerDataAndStates)
 {
+    int values[3] = { 30, 10, 20 };
+    for (int i = 0; i < 3; ++i) {
+        const std::string name = "row" + std::to_string(i);
+        ASSERT_EQ(list.InsertItem(LVIF_TEXT | LVIF_PARAM, i, name.c_str(), 0, 0, 0,
+                                  reinterpret_cast<LPARAM>(&values[i])), i);
+    }
+    EXPECT_EQ(list.GetItemData(1), reinterpret_cast<DWORD_PTR>(&values[1]));
+    EXPECT_TRUE(list.SetItemText(2, 1, "two"));
+    const std::string longText(700, 'x');
+    list.SetItemText(0, 1, longText.c_str());
+    EXPECT_EQ(list.GetItemText(0, 1).GetLength(), 700) << "long texts come back whole";
+    char buffer[4];
+    EXPECT_EQ(list.GetItemText(2, 1, buffer, sizeof buffer), 3);
+    EXPECT_STREQ(buffer, "two");
+
+    // Selected rows are walked in order, not the focused one.
+    list.SetItemState(1, LVIS_FOCUSED, LVIS_FOCUSED);
+    list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    list.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+    std::vector<int> selected;
+    for (POSITION pos = list.GetFirstSelectedItemPosition(); pos;)
+        selected.push_back(list.GetNextSelectedItem(pos));
+    EXPECT_EQ(selected, (std::vector<int>{ 0, 2 }));
+
+    ASSERT_TRUE(list.SortItems(CompareByData, FALSE));
+    EXPECT_EQ(list.GetItemText(0, 0), "row1");
+    EXPECT_EQ(list.GetItemText(2, 0), "row0");
+    LVFINDINFOA find = {};
+    find.flags = LVFI_PARAM;
+    find.lParam = reinterpret_cast<LPARAM>(&values[2]);
+    EXPECT_EQ(list.FindItem(&find), 1);
+}
+
+TEST(ImageListAndToolTips, PermanentAndTemporaryListsAndTheToolUnderTheMouseAsksForItsText)
+{
+    CImageList images;
+    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 4));
+    CBitmap strip;
+    CClientDC screen(nullptr);
+    ASSERT_TRUE(strip.CreateCompatibleBitmap(&screen, 32, 16));
+    EXPECT_EQ(images.Add(&strip, RGB(0, 0, 0)), 0);
+    EXPECT_EQ(images.GetImageCount(), 2);
+    EXPECT_EQ(CImageList::FromHandle(images.GetSafeHandle()), &images);
+    EXPECT_FALSE(images.Attach(ImageList_Create(8, 8, ILC_COLOR, 0, 1))) << "one list per object";
+
+    HIMAGELIST handle = images.Detach();
+    CImageList* temporary = CImageList::FromHandle(handle);
+    ASSERT_NE(temporary, nullptr);
+    EXPECT_NE(temporary, &images);
+    EXPECT_EQ(CImageList::FromHandlePermanent(handle), nullptr);
+    CImageList::DeleteTempMap();
+    EXPECT_EQ(ImageList_GetImageCount(handle), 2) << "a temporary object leaves the list alone";
+    CImageList owner;
+    ASSERT_TRUE(owner.Attach(handle));
+    EXPECT_TRUE(owner.DeleteImageList());
+    EXPECT_EQ(owner.GetSafeHandle(), nullptr);
+
+    // The tool under the mouse asks its window for the text.
     CWnd host;
     ASSERT_TRUE(CreateHost(host));
     CToolWnd tools;
@@ -197,3 +190,4 @@ TEST(ToolTips, TheToolUnderTheMouseAsksItsWindowForTheText)
     TOOLINFOA info;
     EXPECT_FALSE(tip->GetToolInfo(info, &tools, 0x10001));
 }
+

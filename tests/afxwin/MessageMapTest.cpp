@@ -62,28 +62,6 @@ BOOL CreateTopLevel(CWnd& wnd)
     return wnd.CreateEx(0, nullptr, "test", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr);
 }
 
-} // namespace
-
-TEST(MessageMap, DerivedEntriesComeFirstAndBaseEntriesStillDispatch)
-{
-    CDerivedWnd wnd;
-    ASSERT_TRUE(CreateTopLevel(wnd));
-    ASSERT_EQ(wnd.calls.size(), 1u);
-    EXPECT_STREQ(wnd.calls[0], "base create") << "WM_CREATE reaches the map through the hook";
-
-    EXPECT_EQ(wnd.SendMessage(WM_TEST_PING, 4), 40) << "the derived map shadows the base entry";
-    EXPECT_EQ(wnd.SendMessage(WM_TEST_ONLY_DERIVED), 7);
-    wnd.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(10, 10));
-    EXPECT_STREQ(wnd.calls.back(), "derived size") << "a virtual handler of the base map dispatches virtually";
-
-    CBaseWnd base;
-    ASSERT_TRUE(CreateTopLevel(base));
-    EXPECT_EQ(base.SendMessage(WM_TEST_PING, 4), 5);
-    EXPECT_EQ(base.SendMessage(WM_TEST_ONLY_DERIVED), 0) << "unmapped messages go to the default procedure";
-}
-
-namespace {
-
 // A button that handles its own clicks when the parent reflects them.
 class CSelfClickButton : public CWnd {
 public:
@@ -143,10 +121,42 @@ BEGIN_MESSAGE_MAP(CNotifyingChild, CWnd)
     ON_NOTIFY_REFLECT(kCustomCode, OnCustom)
 END_MESSAGE_MAP()
 
+class CCountingFrame : public CFrameWnd {
+public:
+    explicit CCountingFrame(bool* deleted) : mDeleted(deleted) {}
+    ~CCountingFrame() override { *mDeleted = true; }
+
+private:
+    bool* mDeleted;
+};
+
+class CPlainWnd : public CWnd {
+public:
+    int postNcDestroyCalls = 0;
+
+protected:
+    void PostNcDestroy() override { ++postNcDestroyCalls; }
+};
+
 } // namespace
 
-TEST(MessageMap, ParentReflectsNotificationsToSubclassedChild)
+TEST(MessageMap, DerivedEntriesComeFirstAndParentsReflectNotificationsToSubclassedChildren)
 {
+    CDerivedWnd wnd;
+    ASSERT_TRUE(CreateTopLevel(wnd));
+    ASSERT_EQ(wnd.calls.size(), 1u);
+    EXPECT_STREQ(wnd.calls[0], "base create") << "WM_CREATE reaches the map through the hook";
+
+    EXPECT_EQ(wnd.SendMessage(WM_TEST_PING, 4), 40) << "the derived map shadows the base entry";
+    EXPECT_EQ(wnd.SendMessage(WM_TEST_ONLY_DERIVED), 7);
+    wnd.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(10, 10));
+    EXPECT_STREQ(wnd.calls.back(), "derived size") << "a virtual handler of the base map dispatches virtually";
+
+    CBaseWnd base;
+    ASSERT_TRUE(CreateTopLevel(base));
+    EXPECT_EQ(base.SendMessage(WM_TEST_PING, 4), 5);
+    EXPECT_EQ(base.SendMessage(WM_TEST_ONLY_DERIVED), 0) << "unmapped messages go to the default procedure";
+
     CParentWnd parent;
     ASSERT_TRUE(CreateTopLevel(parent));
     HWND button = ::CreateWindowExA(0, "BUTTON", "Go", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0,
@@ -181,28 +191,7 @@ TEST(MessageMap, ParentReflectsNotificationsToSubclassedChild)
     EXPECT_EQ(parent.notifications, 1) << "a reflected WM_NOTIFY does not reach the parent's map";
 }
 
-namespace {
-
-class CCountingFrame : public CFrameWnd {
-public:
-    explicit CCountingFrame(bool* deleted) : mDeleted(deleted) {}
-    ~CCountingFrame() override { *mDeleted = true; }
-
-private:
-    bool* mDeleted;
-};
-
-class CPlainWnd : public CWnd {
-public:
-    int postNcDestroyCalls = 0;
-
-protected:
-    void PostNcDestroy() override { ++postNcDestroyCalls; }
-};
-
-} // namespace
-
-TEST(HandleMap, DestroyWindowDetachesAndFramesFreeThemselves)
+TEST(HandleMap, DestroyWindowDetachesTemporariesLastUntilDeletedAndFailuresLeaveNothing)
 {
     CPlainWnd plain;
     ASSERT_TRUE(CreateTopLevel(plain));
@@ -223,10 +212,8 @@ TEST(HandleMap, DestroyWindowDetachesAndFramesFreeThemselves)
     ::DestroyWindow(frameWnd);
     EXPECT_TRUE(deleted) << "a frame deletes itself after WM_NCDESTROY";
     EXPECT_EQ(CWnd::FromHandlePermanent(frameWnd), nullptr);
-}
 
-TEST(HandleMap, TemporaryObjectsLastUntilTheTempMapIsDeleted)
-{
+    // Temporary objects last until the temporary map is deleted.
     HWND raw = ::CreateWindowExA(0, "STATIC", "raw", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                  nullptr, nullptr);
     ASSERT_NE(raw, nullptr);
@@ -243,17 +230,16 @@ TEST(HandleMap, TemporaryObjectsLastUntilTheTempMapIsDeleted)
     EXPECT_FALSE(second.Attach(raw)) << "a handle has one permanent object";
     EXPECT_EQ(attached.Detach(), raw);
     ::DestroyWindow(raw);
-}
 
-TEST(HandleMap, CreationFailureLeavesNothingBehind)
-{
+    // A failed creation leaves nothing behind.
     CPlainWnd wnd;
     EXPECT_FALSE(wnd.CreateEx(0, "NoSuchWindowClass", "x", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr));
     EXPECT_EQ(wnd.m_hWnd, nullptr);
     EXPECT_EQ(wnd.postNcDestroyCalls, 1) << "the object is told to clean up after a failed creation";
 
     // The creation hook must be gone: a later plain window is not attached to anything.
-    HWND raw = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    EXPECT_EQ(CWnd::FromHandlePermanent(raw), nullptr);
-    ::DestroyWindow(raw);
+    HWND later = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(later), nullptr);
+    ::DestroyWindow(later);
 }
+

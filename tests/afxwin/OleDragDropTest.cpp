@@ -63,7 +63,7 @@ private:
 
 } // namespace
 
-TEST(OleDragDrop, ADataSourceGivesEveryReaderACopyAndOutlivesItsObject)
+TEST(OleDragDrop, ADataSourceOutlivesItsObjectAndADropTargetHearsTheDragUntilRevoked)
 {
     ASSERT_TRUE(AfxOleInit());
     IDataObject* kept = nullptr;
@@ -101,10 +101,8 @@ TEST(OleDragDrop, ADataSourceGivesEveryReaderACopyAndOutlivesItsObject)
     EXPECT_EQ(format.cfFormat, kFormat);
     EXPECT_EQ(formats->Next(1, &format, &fetched), S_FALSE);
     formats->Release();
-}
 
-TEST(OleDragDrop, ADropTargetHearsTheDragInClientCoordinatesUntilRevoked)
-{
+    // A drop target hears the drag in client coordinates until revoked.
     ASSERT_TRUE(AfxOleInit());
     CWnd window;
     ASSERT_TRUE(window.CreateEx(0, "STATIC", "target", WS_POPUP | WS_VISIBLE, 100, 50, 200, 100, nullptr, nullptr));

@@ -61,46 +61,6 @@ BEGIN_MESSAGE_MAP(CColoredChild, CWnd)
     ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
-} // namespace
-
-TEST(Reflection, EveryControlColourMessageReachesTheChildWithItsKind)
-{
-    CParentWnd parent;
-    ASSERT_TRUE(parent.CreateHidden());
-    CColoredChild child;
-    ASSERT_TRUE(child.Create("STATIC", "", WS_VISIBLE, CRect(0, 0, 100, 20), &parent, kChildId));
-
-    CMemoryCanvas canvas(4, 4, kWhite);
-    const UINT messages[] = { WM_CTLCOLORMSGBOX, WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX, WM_CTLCOLORBTN,
-                              WM_CTLCOLORSCROLLBAR, WM_CTLCOLORSTATIC };
-    const UINT kinds[] = { CTLCOLOR_MSGBOX, CTLCOLOR_EDIT, CTLCOLOR_LISTBOX, CTLCOLOR_BTN,
-                           CTLCOLOR_SCROLLBAR, CTLCOLOR_STATIC };
-    for (UINT message : messages) {
-        const LRESULT brush = parent.SendMessage(message, reinterpret_cast<WPARAM>(canvas.DC().m_hDC),
-                                                 reinterpret_cast<LPARAM>(child.m_hWnd));
-        EXPECT_EQ(brush, reinterpret_cast<LRESULT>(child.brush.m_hObject)) << "message " << message;
-    }
-    EXPECT_EQ(child.types, std::vector<UINT>(std::begin(kinds), std::end(kinds)));
-    EXPECT_EQ(canvas.DC().GetBkColor(), kGreen) << "the child set up the parent's device context";
-    EXPECT_EQ(parent.ownStaticColors, 0);
-
-    // The static control itself asks its parent when it paints.
-    child.types.clear();
-    CMemoryCanvas painted(100, 20, kWhite);
-    child.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(painted.DC().m_hDC), PRF_CLIENT);
-    EXPECT_EQ(painted.Pixel(90, 10), kGreen) << "the background is the child's brush";
-    EXPECT_EQ(child.types, std::vector<UINT>{ CTLCOLOR_STATIC });
-
-    // A child that gives no brush leaves the message to its parent.
-    child.answer = false;
-    const LRESULT brush = parent.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(canvas.DC().m_hDC),
-                                             reinterpret_cast<LPARAM>(child.m_hWnd));
-    EXPECT_EQ(brush, reinterpret_cast<LRESULT>(::GetStockObject(BLACK_BRUSH)));
-    EXPECT_EQ(parent.ownStaticColors, 1);
-}
-
-namespace {
-
 // An owner-draw list box that measures, compares, deletes and answers keys for its items.
 class COwnerDrawList : public CWnd {
 public:
@@ -153,13 +113,45 @@ END_MESSAGE_MAP()
 
 } // namespace
 
-TEST(Reflection, OwnerDrawListBoxesMeasureCompareAndDeleteTheirItems)
+TEST(Reflection, ColourOwnerDrawAndScrollMessagesReachTheChildTheyConcern)
 {
     CParentWnd parent;
     ASSERT_TRUE(parent.CreateHidden());
+    CColoredChild child;
+    ASSERT_TRUE(child.Create("STATIC", "", WS_VISIBLE, CRect(0, 0, 100, 20), &parent, kChildId));
+
+    CMemoryCanvas canvas(4, 4, kWhite);
+    const UINT messages[] = { WM_CTLCOLORMSGBOX, WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX, WM_CTLCOLORBTN,
+                              WM_CTLCOLORSCROLLBAR, WM_CTLCOLORSTATIC };
+    const UINT kinds[] = { CTLCOLOR_MSGBOX, CTLCOLOR_EDIT, CTLCOLOR_LISTBOX, CTLCOLOR_BTN,
+                           CTLCOLOR_SCROLLBAR, CTLCOLOR_STATIC };
+    for (UINT message : messages) {
+        const LRESULT brush = parent.SendMessage(message, reinterpret_cast<WPARAM>(canvas.DC().m_hDC),
+                                                 reinterpret_cast<LPARAM>(child.m_hWnd));
+        EXPECT_EQ(brush, reinterpret_cast<LRESULT>(child.brush.m_hObject)) << "message " << message;
+    }
+    EXPECT_EQ(child.types, std::vector<UINT>(std::begin(kinds), std::end(kinds)));
+    EXPECT_EQ(canvas.DC().GetBkColor(), kGreen) << "the child set up the parent's device context";
+    EXPECT_EQ(parent.ownStaticColors, 0);
+
+    // The static control itself asks its parent when it paints.
+    child.types.clear();
+    CMemoryCanvas painted(100, 20, kWhite);
+    child.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(painted.DC().m_hDC), PRF_CLIENT);
+    EXPECT_EQ(painted.Pixel(90, 10), kGreen) << "the background is the child's brush";
+    EXPECT_EQ(child.types, std::vector<UINT>{ CTLCOLOR_STATIC });
+
+    // A child that gives no brush leaves the message to its parent.
+    child.answer = false;
+    const LRESULT brush = parent.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(canvas.DC().m_hDC),
+                                             reinterpret_cast<LPARAM>(child.m_hWnd));
+    EXPECT_EQ(brush, reinterpret_cast<LRESULT>(::GetStockObject(BLACK_BRUSH)));
+    EXPECT_EQ(parent.ownStaticColors, 1);
+
+    // An owner-draw list box measures, compares and deletes its items and answers keys.
     COwnerDrawList list;
     ASSERT_TRUE(list.Create("LISTBOX", "", WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_SORT | LBS_WANTKEYBOARDINPUT,
-                            CRect(0, 0, 100, 100), &parent, kChildId));
+                            CRect(0, 0, 100, 100), &parent, kChildId + 1));
     EXPECT_EQ(list.SendMessage(LB_GETITEMHEIGHT), 23) << "measured while the list box was created";
 
     for (LPARAM data : { 5, 9, 1 })
@@ -175,16 +167,13 @@ TEST(Reflection, OwnerDrawListBoxesMeasureCompareAndDeleteTheirItems)
     list.SendMessage(WM_CHAR, 'x', 0);
     EXPECT_EQ(list.keys, (std::vector<UINT>{ VK_END, 'x' }));
     EXPECT_EQ(list.SendMessage(LB_GETCURSEL), LB_ERR) << "handled keys move no selection";
-}
 
-TEST(Reflection, ScrollBarsHandleTheirOwnScrolling)
-{
-    CParentWnd parent;
-    ASSERT_TRUE(parent.CreateHidden());
+    // Scroll bars handle their own scrolling.
     CScrollingChild bar;
-    ASSERT_TRUE(bar.Create("SCROLLBAR", "", WS_VISIBLE | SBS_HORZ, CRect(0, 0, 100, 16), &parent, kChildId));
+    ASSERT_TRUE(bar.Create("SCROLLBAR", "", WS_VISIBLE | SBS_HORZ, CRect(0, 0, 100, 16), &parent, kChildId + 2));
 
     parent.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 42), reinterpret_cast<LPARAM>(bar.m_hWnd));
     parent.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), reinterpret_cast<LPARAM>(bar.m_hWnd));
     EXPECT_EQ(bar.scrolls, (std::vector<UINT>{ SB_THUMBTRACK * 1000 + 42, 100000 + SB_LINEDOWN * 1000 }));
 }
+

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 // A hidden top-level window that hosts the controls under test.
@@ -20,28 +22,23 @@ protected:
 
 } // namespace
 
-TEST_F(ControlHost, ListComboAndEditBoxesFindSelectAndGiveNoTextOutOfRange)
+// The progress bar's wrappers are one message each; the progress dialogs' tests read the
+// bars they set.
+TEST_F(ControlHost, StandardControlsAddWhatTheirWrappersPromise)
 {
     CListBox list;
     ASSERT_TRUE(list.Create(LBS_NOTIFY | WS_VSCROLL, area, &host, 10));
-    for (LPCSTR entry : { "Video HD", "Video", "Audio" })
-        list.AddString(entry);
-    EXPECT_EQ(list.FindString(-1, "Video"), 0) << "a prefix search stops at the longer entry";
-    EXPECT_EQ(list.FindStringExact(-1, "Video"), 1);
-    list.SetCurSel(2);
+    list.AddString("Video");
     CString text;
-    list.GetText(list.GetCurSel(), text);
-    EXPECT_EQ(text, "Audio");
+    list.GetText(0, text);
+    EXPECT_EQ(text, "Video");
     list.GetText(7, text);
     EXPECT_EQ(text, "") << "an index out of range gives no text";
-    list.SetItemData(1, 4711);
-    EXPECT_EQ(list.GetItemData(1), 4711u);
 
     CComboBox combo;
     ASSERT_TRUE(combo.Create(CBS_DROPDOWNLIST, area, &host, 11));
     combo.AddString("first");
     combo.InsertString(0, "zeroth");
-    EXPECT_EQ(combo.SelectString(-1, "fir"), 1);
     combo.GetLBText(0, text);
     EXPECT_EQ(text, "zeroth");
     combo.GetLBText(5, text);
@@ -51,22 +48,17 @@ TEST_F(ControlHost, ListComboAndEditBoxesFindSelectAndGiveNoTextOutOfRange)
     ASSERT_TRUE(edit.Create(ES_AUTOHSCROLL, area, &host, 12));
     edit.SetWindowText("hello world");
     edit.SetSel(6, -1);
-    int start = 0;
-    int end = 0;
+    int start = 0, end = 0;
     edit.GetSel(start, end);
-    EXPECT_EQ(start, 6);
-    EXPECT_EQ(end, 11);
+    EXPECT_EQ(CPoint(start, end), CPoint(6, 11));
     edit.ReplaceSel("there");
     edit.GetWindowText(text);
     EXPECT_EQ(text, "hello there");
-}
 
-TEST_F(ControlHost, SliderRangesBeyondSixteenBitsAndAddressBytesInOrder)
-{
     CSliderCtrl slider;
     ASSERT_TRUE(slider.Create(TBS_VERT, area, &host, 13));
     slider.SetRange(0, 100000);
-    EXPECT_EQ(slider.GetRangeMax(), 100000);
+    EXPECT_EQ(slider.GetRangeMax(), 100000) << "ranges beyond sixteen bits";
     slider.SetPos(70000);
     EXPECT_EQ(slider.GetPos(), 70000);
 
@@ -79,14 +71,10 @@ TEST_F(ControlHost, SliderRangesBeyondSixteenBitsAndAddressBytesInOrder)
     EXPECT_EQ(value, 0xC0A80102u);
     BYTE b0, b1, b2, b3;
     address.GetAddress(b0, b1, b2, b3);
-    EXPECT_EQ(b0, 192);
-    EXPECT_EQ(b3, 2);
+    EXPECT_EQ(std::vector<int>({ b0, b1, b2, b3 }), std::vector<int>({ 192, 168, 1, 2 })) << "bytes in order";
     address.ClearAddress();
     EXPECT_TRUE(address.IsBlank());
-}
 
-TEST_F(ControlHost, TabAreaLiesInsideItsWindowAndProgressStaysInItsRange)
-{
     CTabCtrl tab;
     ASSERT_TRUE(tab.Create(WS_CHILD | WS_VISIBLE, area, &host, 20));
     EXPECT_EQ(tab.GetCurSel(), -1);
@@ -102,15 +90,5 @@ TEST_F(ControlHost, TabAreaLiesInsideItsWindowAndProgressStaysInItsRange)
     EXPECT_EQ(display, area);
     EXPECT_TRUE(tab.DeleteAllItems());
     EXPECT_EQ(tab.GetItemCount(), 0);
-
-    CProgressCtrl bar;
-    ASSERT_TRUE(bar.Create(WS_CHILD, area, &host, 21));
-    bar.SetRange(0, 100);
-    int lower = -1, upper = -1;
-    bar.GetRange(lower, upper);
-    EXPECT_EQ(lower, 0);
-    EXPECT_EQ(upper, 100);
-    bar.SetPos(40);
-    EXPECT_EQ(bar.SetPos(250), 40);
-    EXPECT_EQ(bar.GetPos(), 100);
 }
+

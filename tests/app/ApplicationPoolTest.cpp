@@ -84,7 +84,7 @@ protected:
     std::vector<CMenuFrame*> frames;
 };
 
-TEST_F(ApplicationPoolTest, AddsBothMenusBeforeTheLastWithConsecutiveIds)
+TEST_F(ApplicationPoolTest, AddsBothMenusBeforeTheLastOnceAndOnlyWithLinksMenuAndIdentity)
 {
     StApplicationId recorder(3);
     CApplicationPool pool(kFirstId);
@@ -109,15 +109,10 @@ TEST_F(ApplicationPoolTest, AddsBothMenusBeforeTheLastWithConsecutiveIds)
         pool.RunCommand(id);
     EXPECT_EQ(browser.WaitForOpened(2), (std::vector<std::string>{"http://127.0.0.1:8/xvid", UWebAddresses::kHomePage}))
         << "only known ids open a page; a tag without a link leads home";
-}
 
-TEST_F(ApplicationPoolTest, NothingIsAddedTwiceOrWithoutLinksMenuOrIdentity)
-{
-    StApplicationId recorder(3);
-    CApplicationPool pool(kFirstId);
-    CMenuFrame* frame = NewFrame({"&File", "Download", "Demo", "&Help"});
-    pool.SetupMenu(frame);
-    EXPECT_EQ(Shown(frame->GetMenu()->GetSubMenu(1)), "") << "the menus already there stay as they are";
+    CMenuFrame* complete = NewFrame({"&File", "Download", "Demo", "&Help"});
+    pool.SetupMenu(complete);
+    EXPECT_EQ(Shown(complete->GetMenu()->GetSubMenu(1)), "") << "the menus already there stay as they are";
     CMenuFrame* single = NewFrame({"&File"});
     pool.SetupMenu(single);
     EXPECT_EQ(Shown(single->GetMenu()), "&File") << "fewer than two items";

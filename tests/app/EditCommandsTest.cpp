@@ -105,7 +105,7 @@ protected:
     CEditTargetsDialog dialog;
 };
 
-TEST_F(EditCommandsTest, EditControlsComboBoxesAndRichEditControls)
+TEST_F(EditCommandsTest, EditControlsComboBoxesAndRichEditControlsAreTargetsOtherControlsAreNot)
 {
     const struct {
         CWnd* control;
@@ -146,10 +146,8 @@ TEST_F(EditCommandsTest, EditControlsComboBoxesAndRichEditControls)
         EXPECT_EQ(LOWORD(selection), 0);
         EXPECT_GE(HIWORD(selection), control.GetWindowTextLength());
     }
-}
 
-TEST_F(EditCommandsTest, OtherControlsAndNoFocusHaveNoTarget)
-{
+    // Other controls and no focus have no target.
     dialog.dropList.AddString("mpeg4");
     dialog.dropList.SetCurSel(0);
     CWnd* unbound = dialog.GetDlgItem(IDC_UNBOUND_EDIT);
@@ -166,10 +164,7 @@ TEST_F(EditCommandsTest, OtherControlsAndNoFocusHaveNoTarget)
     }
     EXPECT_EQ(Clipboard(dialog.m_hWnd), clipboard);
     EXPECT_EQ(TextOf(*unbound), "kept");
-}
 
-TEST(AppCommandsTest, TheAboutItemNamesTheApplication)
-{
     const CItemState about(ID_APP_ABOUT, &AppUnderTest());
     EXPECT_TRUE(about.enabled);
     EXPECT_EQ(about.text, "About test_app");

@@ -19,7 +19,7 @@ public:
     CPlainCommandFrame() { Create(nullptr, "commands"); }
 };
 
-TEST(HelpAndAboutTest, HelpOpensHelpChmBesideTheProgramAndWebTheHomePage)
+TEST(HelpAndAboutTest, HelpOpensHelpChmWebTheHomePageAndAboutTheRunningApplicationsBoxWithItsPage)
 {
     const std::string help = UDirectoryUtils::GetAppDirectory() + "help.chm";
     ASSERT_TRUE(WriteWholeFile(help, "help"));
@@ -33,10 +33,7 @@ TEST(HelpAndAboutTest, HelpOpensHelpChmBesideTheProgramAndWebTheHomePage)
         EXPECT_EQ(viewer.WaitForOpened(2), (std::vector<std::string>{help, UWebAddresses::kHomePage}));
     }
     ::DeleteFileA(help.c_str());
-}
 
-TEST(HelpAndAboutTest, TheAboutCommandShowsTheRunningApplicationsBoxWithItsPage)
-{
     PreservedFile links(static_cast<const char*>(UWebAddresses::GetLinksFile()));
     ASSERT_TRUE(UDirectoryUtils::EstablishPath(links.Path().c_str()));
     ASSERT_TRUE(WriteWholeFile(links.Path(), "[Link]\r\nAudioConverter=http://127.0.0.1:8/audio\r\n"));

@@ -69,7 +69,7 @@ void Press(CWnd& dialog, int id)
 
 } // namespace
 
-TEST(ProgressDialogTest, ShowsBothLevelsWithTimeLeftFromOnePerCent)
+TEST(ProgressDialogTest, ShowsBothLevelsReportsCancelAndSkipAndTheSecondDialogShowsItsPanel)
 {
     CSetAction action;
     CProgressDialog dialog(20);
@@ -130,11 +130,8 @@ TEST(ProgressDialogTest, ShowsBothLevelsWithTimeLeftFromOnePerCent)
     ASSERT_TRUE(dialog.Start("Again"));
     EXPECT_TRUE(dialog.IsPolling());
     dialog.End();
-}
 
-TEST(ProgressDialogTest, CancelAndSkipAreReportedAndOnlyCancelStopsPolling)
-{
-    CSetAction action;
+    // Cancel and Skip are reported, and only Cancel stops polling.
     CProgressDialog first(20);
     CProgressDialog2 second(20);
     for (CProgressWindow* dialog : std::vector<CProgressWindow*>{&first, &second}) {
@@ -169,26 +166,24 @@ TEST(ProgressDialogTest, CancelAndSkipAreReportedAndOnlyCancelStopsPolling)
         EXPECT_TRUE(::IsWindow(dialog->m_hWnd));
         dialog->End();
     }
-}
 
-TEST(ProgressDialogTest, SecondDialogShowsItsPanelInThePlaceholder)
-{
-    CSetAction action;
+    // The second dialog shows its panel in the placeholder.
     action.mText = "Downloading";
     action.mProgress = 0.25;
-    CProgressDialog2 dialog(20);
-    dialog.SetAction(&action, false);
-    ASSERT_TRUE(dialog.Start("Download"));
-    EXPECT_FALSE(Shows(dialog, IDC_TNW_PROGRESS_SKIP));
-    CProgressPanel& panel = dialog.GetPanel();
+    CProgressDialog2 withPanel(20);
+    withPanel.SetAction(&action, false);
+    ASSERT_TRUE(withPanel.Start("Download"));
+    EXPECT_FALSE(Shows(withPanel, IDC_TNW_PROGRESS_SKIP));
+    CProgressPanel& panel = withPanel.GetPanel();
     ASSERT_TRUE(PumpMessagesUntil([&] { return TextOf(panel, IDC_TNW_PROGRESS_TEXT) == "Downloading"; }));
     EXPECT_EQ(BarOf(panel, IDC_TNW_PROGRESS_BAR), 25);
     EXPECT_FALSE(Shows(panel, IDC_TNW_PROGRESS_DETAIL_BAR));
     CRect place, placed;
-    dialog.GetDlgItem(IDC_TNW_PROGRESS_PLACE)->GetWindowRect(&place);
+    withPanel.GetDlgItem(IDC_TNW_PROGRESS_PLACE)->GetWindowRect(&place);
     panel.GetWindowRect(&placed);
     EXPECT_EQ(placed, place);
     EXPECT_TRUE(panel.GetStyle() & WS_VISIBLE);
-    EXPECT_FALSE(Shows(dialog, IDC_TNW_PROGRESS_PLACE));
-    dialog.End();
+    EXPECT_FALSE(Shows(withPanel, IDC_TNW_PROGRESS_PLACE));
+    withPanel.End();
 }
+

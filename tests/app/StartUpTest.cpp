@@ -13,17 +13,7 @@ HWND SplashWindow()
     return FindOwnWindow(nullptr, "Splash");
 }
 
-TEST(StartUpTest, TheCommandLineIsReadAsARawLine)
-{
-    CCommandLineParams& params = AppUnderTest().GetCommandLineParams();
-    EXPECT_EQ(params.GetFile(), "C:\\My Movies\\clip.avi");
-    ASSERT_EQ(params.GetParams().GetLookupCount(), 2);
-    EXPECT_STREQ(params.GetParams().GetLookupValue("x", ""), "1");
-    EXPECT_STREQ(params.GetParams().GetLookupValue("y", ""), "2");
-    EXPECT_TRUE(params.HasParams());
-}
-
-TEST(StartUpTest, TheApplicationIsNamedBeforeItsSettingsKeyIsChosenAndSharesItWithTheFramework)
+TEST(StartUpTest, TheApplicationIsNamedReadsItsCommandLineRawAndShowedTheSplashCentred)
 {
     CAppUnderTest& app = AppUnderTest();
     // An application that has not set its number is named after its program.
@@ -38,11 +28,15 @@ TEST(StartUpTest, TheApplicationIsNamedBeforeItsSettingsKeyIsChosenAndSharesItWi
     EXPECT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Tarnwell\\test_app\\Start-up", 0, KEY_READ, &key),
               ERROR_SUCCESS);
     ::RegCloseKey(key);
-}
 
-TEST(StartUpTest, TheSplashShowedTheBitmapCentredAndClosesByItself)
-{
-    const CAppUnderTest& app = AppUnderTest();
+    // The command line is read as a raw line.
+    CCommandLineParams& params = app.GetCommandLineParams();
+    EXPECT_EQ(params.GetFile(), "C:\\My Movies\\clip.avi");
+    ASSERT_EQ(params.GetParams().GetLookupCount(), 2);
+    EXPECT_STREQ(params.GetParams().GetLookupValue("x", ""), "1");
+    EXPECT_STREQ(params.GetParams().GetLookupValue("y", ""), "2");
+
+    // The splash showed the bitmap centred and closes by itself.
     ASSERT_NE(app.splash, nullptr) << "start-up showed the splash window";
     EXPECT_TRUE(app.splashVisible);
     EXPECT_TRUE(app.splashExStyle & WS_EX_TOPMOST);

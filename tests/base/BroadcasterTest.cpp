@@ -14,7 +14,6 @@ public:
     LoggingListener(std::string name, std::string& log) : mName(std::move(name)), mLog(log) {}
 
     std::function<void()> onMessage;
-    long lastCode = 0;
     const void* lastSender = nullptr;
     const void* lastExtra = nullptr;
     CBroadcaster* lastBroadcaster = nullptr;
@@ -22,7 +21,6 @@ public:
     bool ListenToMessage(long code, const void* sender, const void* extra) override
     {
         mLog += mName;
-        lastCode = code;
         lastSender = sender;
         lastExtra = extra;
         if (onMessage)
@@ -116,7 +114,7 @@ TEST(Broadcaster, ListenersRemovedDuringADeliveryAreNotCalledAndNoneIsSkipped)
     EXPECT_EQ(log, "cca");
 }
 
-TEST(Broadcaster, ListenersDestroyedDuringADeliveryLeaveSafely)
+TEST(Broadcaster, ListenersOrTheBroadcasterDestroyedDuringADeliveryLeaveSafely)
 {
     std::string log;
     CBroadcaster broadcaster;
@@ -133,20 +131,18 @@ TEST(Broadcaster, ListenersDestroyedDuringADeliveryLeaveSafely)
     broadcaster.Notify(1, 0, 0);
     EXPECT_EQ(log, "a(1,0,0)c(1,0,0)");
     EXPECT_EQ(broadcaster.GetListenerCount(), 1);
-}
 
-TEST(Broadcaster, ABroadcasterDestroyedByItsListenerEndsTheDelivery)
-{
-    std::string log;
-    auto* broadcaster = new CBroadcaster;
-    LoggingListener a("a", log), b("b", log);
-    broadcaster->AddListener(&a);
-    broadcaster->AddListener(&b);
-    a.onMessage = [&] { delete broadcaster; };
-    broadcaster->Broadcast(7, nullptr, nullptr);
-    EXPECT_EQ(log, "a");
-    EXPECT_FALSE(a.IsListeningTo(broadcaster));
-    EXPECT_FALSE(b.IsListeningTo(broadcaster));
+    // A broadcaster destroyed by its listener ends the delivery.
+    log.clear();
+    auto* doomed = new CBroadcaster;
+    LoggingListener d("d", log), e("e", log);
+    doomed->AddListener(&d);
+    doomed->AddListener(&e);
+    d.onMessage = [&] { delete doomed; };
+    doomed->Broadcast(7, nullptr, nullptr);
+    EXPECT_EQ(log, "d");
+    EXPECT_FALSE(d.IsListeningTo(doomed));
+    EXPECT_FALSE(e.IsListeningTo(doomed));
 }
 
 TEST(Broadcaster, NestedDeliveriesSeeRemovalsMadeByEachOther)
@@ -169,7 +165,7 @@ TEST(Broadcaster, NestedDeliveriesSeeRemovalsMadeByEachOther)
     EXPECT_EQ(log, "aa(2,0,0)b(2,0,0)b");
 }
 
-TEST(Broadcaster, EitherSideMayBeDestroyedFirst)
+TEST(Broadcaster, EitherSideMayBeDestroyedFirstAndCopiesStartWithoutListeners)
 {
     std::string log;
     auto* listener = new LoggingListener("a", log);
@@ -191,11 +187,8 @@ TEST(Broadcaster, EitherSideMayBeDestroyedFirst)
     EXPECT_EQ(broadcaster.GetListenerCount(), 0);
     broadcaster.Broadcast(7, nullptr, nullptr);
     EXPECT_EQ(log, "");
-}
 
-TEST(Broadcaster, CopiesStartWithoutListeners)
-{
-    std::string log;
+    // Copies start without listeners.
     CBroadcaster original, assigned;
     LoggingListener a("a", log), b("b", log);
     original.AddListener(&a);

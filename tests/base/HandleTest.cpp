@@ -15,7 +15,7 @@ std::string Bytes(const CHandle& handle)
 
 } // namespace
 
-TEST(Handle, AllocateSizesOrOnlyMakesRoom)
+TEST(Handle, AllocateSizesOrOnlyMakesRoomAndImpossibleAppendsChangeNothing)
 {
     CHandle handle;
     ASSERT_TRUE(handle.Allocate(100, false, true));
@@ -27,44 +27,19 @@ TEST(Handle, AllocateSizesOrOnlyMakesRoom)
     EXPECT_EQ(Bytes(handle), "ab");
     ASSERT_TRUE(handle.SetSize(4));
     EXPECT_EQ(Bytes(handle), std::string("ab\0\0", 4)) << "grown bytes are zero, not the old c";
-}
 
-TEST(Handle, AppendsManyPiecesAndPartsOfItself)
-{
-    CHandle handle;
-    std::string expected;
-    for (int i = 0; i < 5000; ++i) {
-        std::string piece = std::to_string(i) + ";";
-        ASSERT_TRUE(handle.Append(piece.data(), static_cast<unsigned long>(piece.size())));
-        expected += piece;
-    }
-    EXPECT_EQ(Bytes(handle), expected);
-
-    CHandle self;
-    self.Append("xyz", 3);
-    for (int i = 0; i < 6; ++i)
-        ASSERT_TRUE(self.Append(self.GetBuffer(), self.GetSize()));
-    EXPECT_EQ(self.GetSize(), 3u * 64);
-    EXPECT_EQ(Bytes(self).substr(189), "xyz");
-
+    // Appends of any length and of parts of the block itself are the buffers fuzz target's
+    // to check; here, the appends that must be refused.
     EXPECT_TRUE(handle.Append(nullptr, 0));
     EXPECT_FALSE(handle.Append(nullptr, 1));
     EXPECT_FALSE(handle.Append("a", 0xFFFFFFFFul)) << "the size would overflow";
-    EXPECT_EQ(Bytes(handle), expected);
+    EXPECT_EQ(Bytes(handle), std::string("ab\0\0", 4));
 }
 
-TEST(Handle, CopiesOwnTheirBytesAndEmptyGivesEverythingBack)
+TEST(Handle, EmptyGivesEverythingBack)
 {
-    CHandle original;
-    original.Append("data", 4);
-    CHandle copy(original);
-    CHandle assigned;
-    assigned.Append("old", 3);
-    assigned = original;
-    original.GetBuffer()[0] = 'D';
-    EXPECT_EQ(Bytes(copy), "data");
-    EXPECT_EQ(Bytes(assigned), "data");
-
+    CHandle copy;
+    copy.Append("data", 4);
     CHandle& asBase = copy;
     asBase.Empty();
     EXPECT_EQ(copy.GetSize(), 0u);

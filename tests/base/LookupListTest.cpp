@@ -5,7 +5,7 @@
 
 #include <memory>
 
-TEST(LookupList, KeepsPairsInTheOrderMetAndFindsTheFirstByName)
+TEST(LookupListAndApplicationId, PairsKeepTheirOrderAndTheNewestIdentityAliveIsTheRunningOne)
 {
     CLookupList list;
     list.AddLookup("in", "a b");
@@ -36,10 +36,8 @@ TEST(LookupList, KeepsPairsInTheOrderMetAndFindsTheFirstByName)
     EXPECT_STREQ(copy.GetLookup(0)->GetValue(), "");
     ASSERT_EQ(assigned.GetLookupCount(), 2);
     EXPECT_STREQ(assigned.GetLookup(1)->GetName(), "IN");
-}
 
-TEST(ApplicationId, TheNewestIdentityAliveIsTheRunningOne)
-{
+    // The newest application identity alive is the running one.
     EXPECT_EQ(StApplicationId::sId, nullptr);
     EXPECT_EQ(StApplicationId::Id(), 0);
     {
@@ -59,3 +57,4 @@ TEST(ApplicationId, TheNewestIdentityAliveIsTheRunningOne)
     }
     EXPECT_EQ(StApplicationId::sId, nullptr);
 }
+

@@ -26,8 +26,39 @@ std::string TitleOf(CPersistObject* object)
     return static_cast<CItem*>(object)->title;
 }
 
+// Displays that reach the control for their items, as the controls' child displays do.
+class CForwardingDisplay : public CObjectDisplay {
+public:
+    using CObjectDisplay::CObjectDisplay;
+    LONG_PTR CreateChildDisplayHandle(CObjectDisplay* child, CPersistObject* object,
+                                      int index) override
+    {
+        return GetParentDisplay()->CreateChildDisplayHandle(child, object, index);
+    }
+    void DisposeChildDisplayHandle(CObjectDisplay* child) override
+    {
+        GetParentDisplay()->DisposeChildDisplayHandle(child);
+    }
+    LONG_PTR GetChildDisplayHandle(CObjectDisplay* child) override
+    {
+        return GetParentDisplay()->GetChildDisplayHandle(child);
+    }
+    CObjectDisplay* CreateChildDisplay(CPersistObject* object) override
+    {
+        return object ? new CForwardingDisplay(this) : nullptr;
+    }
+    bool Respond(long code, CBroadcaster* broadcaster, long data1, long data2) override
+    {
+        if (code == CPersistObject::kObjectChanged && broadcaster == GetObject()) {
+            DisplayChanged(this);
+            return true;
+        }
+        return CObjectDisplay::Respond(code, broadcaster, data1, data2);
+    }
+};
+
 // A control as the display tree sees it: it hands out handles of its own and writes down
-// what it is asked to do.
+// what it is asked to do. Its children, nested ones too, reach it for their items.
 class CRecordingControl : public CTopObjectDisplay {
 public:
     std::string log;
@@ -60,41 +91,6 @@ public:
     {
         changed += TitleOf(display->GetObject()) + " ";
     }
-};
-
-// Nested displays reach the control for their items, as the controls' child displays do.
-class CForwardingDisplay : public CObjectDisplay {
-public:
-    using CObjectDisplay::CObjectDisplay;
-    LONG_PTR CreateChildDisplayHandle(CObjectDisplay* child, CPersistObject* object,
-                                      int index) override
-    {
-        return GetParentDisplay()->CreateChildDisplayHandle(child, object, index);
-    }
-    void DisposeChildDisplayHandle(CObjectDisplay* child) override
-    {
-        GetParentDisplay()->DisposeChildDisplayHandle(child);
-    }
-    LONG_PTR GetChildDisplayHandle(CObjectDisplay* child) override
-    {
-        return GetParentDisplay()->GetChildDisplayHandle(child);
-    }
-    CObjectDisplay* CreateChildDisplay(CPersistObject* object) override
-    {
-        return object ? new CForwardingDisplay(this) : nullptr;
-    }
-    bool Respond(long code, CBroadcaster* broadcaster, long data1, long data2) override
-    {
-        if (code == CPersistObject::kObjectChanged && broadcaster == GetObject()) {
-            DisplayChanged(this);
-            return true;
-        }
-        return CObjectDisplay::Respond(code, broadcaster, data1, data2);
-    }
-};
-
-class CForwardingControl : public CRecordingControl {
-public:
     CObjectDisplay* CreateChildDisplay(CPersistObject* object) override
     {
         return object ? new CForwardingDisplay(this) : nullptr;
@@ -136,7 +132,6 @@ TEST(ObjectDisplay, BuildsChildrenInListOrderAndFindsThemByHandle)
     CPersistList list(true);
     Fill(list, {"a", "b", "c"});
     CRecordingControl control;
-    EXPECT_EQ(control.GetObject(), nullptr);
     control.SetObject(&list);
     EXPECT_EQ(control.log, "+a@0 +b@1 +c@2 ");
     EXPECT_EQ(Children(control), "a b c ");
@@ -144,11 +139,8 @@ TEST(ObjectDisplay, BuildsChildrenInListOrderAndFindsThemByHandle)
     EXPECT_EQ(control.syncs, 1);
 
     CObjectDisplay* b = control.GetChildDisplay(1);
-    EXPECT_EQ(b->GetParentDisplay(), &control);
-    EXPECT_EQ(b->GetTopDisplay(), &control);
     EXPECT_EQ(b->GetDisplayHandle(), 1001);
-    EXPECT_TRUE(b->IsDisplayHandle(1001));
-    EXPECT_FALSE(b->IsDisplayHandle(-1));
+    EXPECT_TRUE(b->IsDisplayHandle(1001) && !b->IsDisplayHandle(1000) && !b->IsDisplayHandle(-1));
     EXPECT_EQ(control.FindDisplayFromHandle(1001), b);
     EXPECT_EQ(control.FindDisplayFromHandle(-1), nullptr);
     EXPECT_EQ(control.FindDisplayFromHandle(1), nullptr);
@@ -169,15 +161,11 @@ TEST(ObjectDisplay, BuildsChildrenInListOrderAndFindsThemByHandle)
     }
     EXPECT_EQ(list.GetListenerCount(), 0) << "a destroyed control leaves no listener behind";
     EXPECT_EQ(list.GetAt(0)->GetListenerCount(), 0);
-}
 
-TEST(ObjectDisplay, PlainDisplaysNumberTheirChildren)
-{
-    CPersistList list(true);
-    Fill(list, {"a", "b"});
+    // Plain displays number their children.
     CObjectDisplay root;
     root.SetObject(&list);
-    CObjectDisplay* b = root.GetChildDisplay(1);
+    b = root.GetChildDisplay(1);
     EXPECT_EQ(b->GetDisplayHandle(), 1);
     EXPECT_EQ(root.FindDisplayFromHandle(1), b);
     EXPECT_EQ(b->GetTopDisplay(), nullptr);
@@ -220,7 +208,7 @@ TEST(ObjectDisplay, ChildrenFollowTheListThroughItsNotices)
     EXPECT_NE(control.GetChildDisplay(0)->GetObject(), &x);
 }
 
-TEST(ObjectDisplay, ObjectsDestroyedWhileShownAreUnbound)
+TEST(ObjectDisplay, ObjectsDestroyedWhileShownAreUnboundAlsoAListTheObjectHolds)
 {
     CRecordingControl control;
     auto* list = new CPersistList(false);
@@ -241,9 +229,33 @@ TEST(ObjectDisplay, ObjectsDestroyedWhileShownAreUnbound)
     EXPECT_EQ(control.GetChildDisplayCount(), 0);
     EXPECT_EQ(b.GetListenerCount(), 0);
     control.Refresh();
+
+    // A subclass may show a list the object holds.
+    class COwner : public CPersistObject {
+    public:
+        CPersistList items{true};
+    };
+    class COwnerControl : public CRecordingControl {
+    public:
+        CPersistList* GetList(CPersistObject* object) override
+        {
+            return object ? &static_cast<COwner*>(object)->items : nullptr;
+        }
+    };
+    COwnerControl ownerControl;
+    {
+        COwner owner;
+        Fill(owner.items, {"a"});
+        ownerControl.SetObject(&owner);
+        EXPECT_EQ(Children(ownerControl), "a ");
+        owner.items.Add(new CItem("b"));
+        EXPECT_EQ(Children(ownerControl), "a b ");
+    } // the owner and its list go away while shown
+    EXPECT_EQ(ownerControl.GetObject(), nullptr);
+    EXPECT_EQ(ownerControl.GetChildDisplayCount(), 0);
 }
 
-TEST(ObjectDisplay, SelectionIsKeptAndAnnouncedByTheTopDisplay)
+TEST(ObjectDisplay, SelectionChangesAndEditedTextsAreAnnouncedByTheTopDisplay)
 {
     CPersistList list(true);
     Fill(list, {"a", "b", "c"});
@@ -284,9 +296,20 @@ TEST(ObjectDisplay, SelectionIsKeptAndAnnouncedByTheTopDisplay)
     c->SetSelected(true);
     EXPECT_EQ(log.log, "b- c+ c- ") << "SetSelected only sets the flag";
     EXPECT_EQ(control.GetSelection(), c);
+
+    log.log.clear();
+    list.GetAt(1)->Notify(CPersistObject::kObjectChanged, 0, 0);
+    EXPECT_EQ(control.changed, "b ");
+    control.GetChildDisplay(0)->Redraw();
+    EXPECT_EQ(control.redraws, 1);
+    char text[] = "renamed";
+    control.GetChildDisplay(0)->SetObjectText(text, 0);
+    control.GetChildDisplay(0)->SetObjectText(nullptr, 0);
+    control.GetChildDisplay(0)->SetObjectText(text, 1);
+    EXPECT_EQ(log.log, "a=renamed ");
 }
 
-TEST(ObjectDisplay, NestedTopDisplaysShowTheWholeObjectTree)
+TEST(ObjectDisplay, NestedTopDisplaysShowTheWholeObjectTreeAndDeleteTheSelectionFromIt)
 {
     CPersistList root(true);
     Fill(root, {"a"});
@@ -294,13 +317,13 @@ TEST(ObjectDisplay, NestedTopDisplaysShowTheWholeObjectTree)
     Fill(*inner, {"x", "y"});
     root.Add(inner);
 
-    CForwardingControl flat;
+    CRecordingControl flat;
     flat.SetObject(&root);
     EXPECT_EQ(flat.GetChildDisplay(1)->GetChildDisplayCount(), 0) << "flat: one level";
     inner->Add(new CItem("ignored by the flat control"));
     inner->DeleteAt(2);
 
-    CForwardingControl tree;
+    CRecordingControl tree;
     tree.SetNested(true);
     tree.SetObject(&root);
     EXPECT_EQ(tree.log, "+a@0 +list@1 +x@0 +y@1 ");
@@ -313,6 +336,7 @@ TEST(ObjectDisplay, NestedTopDisplaysShowTheWholeObjectTree)
     inner->Add(new CItem("z"));
     EXPECT_EQ(Children(*innerDisplay), "x y z ");
 
+    EXPECT_FALSE(tree.CanDelete());
     CSelectionLog log;
     tree.AddListener(&log);
     y->Select(true);
@@ -321,79 +345,16 @@ TEST(ObjectDisplay, NestedTopDisplaysShowTheWholeObjectTree)
     EXPECT_EQ(tree.GetSelectionCount(), 2);
     EXPECT_EQ(tree.GetSelection(), tree.GetChildDisplay(0)) << "depth first, parents first";
 
-    tree.log.clear();
-    tree.SetObject(nullptr);
-    EXPECT_EQ(tree.log, "-z -y -x -list -a ") << "children of a child go before it";
-}
-
-TEST(ObjectDisplay, ChangesAndEditedTextsTravelUpToTheTopDisplay)
-{
-    CPersistList list(true);
-    Fill(list, {"a", "b"});
-    CForwardingControl control;
-    control.SetObject(&list);
-    list.GetAt(1)->Notify(CPersistObject::kObjectChanged, 0, 0);
-    EXPECT_EQ(control.changed, "b ");
-    control.GetChildDisplay(0)->Redraw();
-    EXPECT_EQ(control.redraws, 1);
-
-    CSelectionLog log;
-    control.AddListener(&log);
-    char text[] = "renamed";
-    control.GetChildDisplay(0)->SetObjectText(text, 0);
-    control.GetChildDisplay(0)->SetObjectText(nullptr, 0);
-    control.GetChildDisplay(0)->SetObjectText(text, 1);
-    EXPECT_EQ(log.log, "a=renamed ");
-}
-
-TEST(ObjectDisplay, DeleteRemovesTheSelectedObjectsFromTheirLists)
-{
-    CPersistList root(true);
-    Fill(root, {"a", "b"});
-    auto* inner = new CPersistList(true);
-    Fill(*inner, {"x", "y"});
-    root.Add(inner);
-    CForwardingControl tree;
-    tree.SetNested(true);
-    tree.SetObject(&root);
-
-    EXPECT_FALSE(tree.CanDelete());
-
-    tree.GetChildDisplay(0)->Select(true);
-    tree.GetChildDisplay(2)->GetChildDisplay(1)->Select(true);
     EXPECT_TRUE(tree.CanDelete());
     EXPECT_FALSE(tree.Cut()) << "nothing is deleted when nothing could be copied";
-    EXPECT_EQ(root.GetItemCount(), 3);
-
+    EXPECT_EQ(root.GetItemCount(), 2);
     EXPECT_TRUE(tree.Delete());
-    EXPECT_EQ(Children(tree), "b list ");
-    EXPECT_EQ(Children(*tree.GetChildDisplay(1)), "x ");
-    EXPECT_EQ(inner->GetItemCount(), 1);
+    EXPECT_EQ(Children(tree), "list ");
+    EXPECT_EQ(Children(*tree.GetChildDisplay(0)), "x z ");
     EXPECT_FALSE(tree.Delete());
+
+    tree.log.clear();
+    tree.SetObject(nullptr);
+    EXPECT_EQ(tree.log, "-z -x -list ") << "children of a child go before it";
 }
 
-TEST(ObjectDisplay, ASubclassMayShowAListTheObjectHolds)
-{
-    class COwner : public CPersistObject {
-    public:
-        CPersistList items{true};
-    };
-    class COwnerControl : public CRecordingControl {
-    public:
-        CPersistList* GetList(CPersistObject* object) override
-        {
-            return object ? &static_cast<COwner*>(object)->items : nullptr;
-        }
-    };
-    COwnerControl control;
-    {
-        COwner owner;
-        Fill(owner.items, {"a"});
-        control.SetObject(&owner);
-        EXPECT_EQ(Children(control), "a ");
-        owner.items.Add(new CItem("b"));
-        EXPECT_EQ(Children(control), "a b ");
-    } // the owner and its list go away while shown
-    EXPECT_EQ(control.GetObject(), nullptr);
-    EXPECT_EQ(control.GetChildDisplayCount(), 0);
-}

@@ -5,7 +5,6 @@
 
 #include <climits>
 #include <cmath>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -38,36 +37,21 @@ std::string LoadedText(CPersistStorage& storage, const char* name)
 
 } // namespace
 
-TEST(PersistStorage, RoundTripsEveryOverload)
+// Numbers, texts, bytes and handles of every kind go through the round trips of the
+// persist_image fuzz target; these are the values it never saves.
+TEST(PersistStorage, RoundTripsGuidsNullAndLongTextsSignedZerosAndPointers)
 {
     const std::string longText(100000, 'L');
-    unsigned char blob[1000];
-    for (int i = 0; i < 1000; ++i)
-        blob[i] = static_cast<unsigned char>(i * 7);
-    CHandle handle;
-    handle.Append("\0handle\xFF", 8);
     GUID guid = kGuid;
+    unsigned char blob[4] = {1, 2, 3, 4};
 
     CPersistStorage saver;
     CPersistStorage& out = saver; // through the interface, as objects use it
     out.EnterObject("Settings");
     out.Save("guid", guid);
-    out.Save("handle", handle);
-    out.Save("text", "some text");
-    out.Save("empty", "");
     out.Save("null", static_cast<const char*>(nullptr));
     out.Save("long text", longText.c_str());
-    out.Save("float", 1.25f);
-    out.Save("double", 3.141592653589793);
     out.Save("negative zero", -0.0);
-    out.Save("int64 min", static_cast<__int64>(LLONG_MIN));
-    out.Save("long", -2147483647L - 1);
-    out.Save("ulong", 4294967295UL);
-    out.Save("short", static_cast<short>(-32768));
-    out.Save("ushort", static_cast<unsigned short>(65535));
-    out.Save("bool", true);
-    out.Save("char", static_cast<char>(-1));
-    out.Save("blob", blob, sizeof blob);
     out.Save("no bytes", blob, 0);
     out.Save("pointer", 77L);
     out.LeaveObject();
@@ -78,27 +62,9 @@ TEST(PersistStorage, RoundTripsEveryOverload)
     CPersistStorage& in = loader;
     in.EnterObject("Settings");
     EXPECT_TRUE(IsEqualGUID(Loaded<GUID>(in, "guid"), kGuid));
-    CHandle loadedHandle;
-    in.Load("handle", loadedHandle);
-    ASSERT_EQ(loadedHandle.GetSize(), 8u);
-    EXPECT_EQ(std::memcmp(loadedHandle.GetBuffer(), "\0handle\xFF", 8), 0);
-    EXPECT_EQ(LoadedText(in, "text"), "some text");
-    EXPECT_EQ(LoadedText(in, "empty"), "");
     EXPECT_EQ(LoadedText(in, "null"), "");
     EXPECT_EQ(LoadedText(in, "long text"), longText);
-    EXPECT_EQ(Loaded<float>(in, "float"), 1.25f);
-    EXPECT_EQ(Loaded<double>(in, "double"), 3.141592653589793);
     EXPECT_TRUE(std::signbit(Loaded<double>(in, "negative zero")));
-    EXPECT_EQ(Loaded<__int64>(in, "int64 min"), LLONG_MIN);
-    EXPECT_EQ(Loaded<long>(in, "long"), -2147483647L - 1);
-    EXPECT_EQ(Loaded<unsigned long>(in, "ulong"), 4294967295UL);
-    EXPECT_EQ(Loaded<short>(in, "short"), -32768);
-    EXPECT_EQ(Loaded<unsigned short>(in, "ushort"), 65535);
-    EXPECT_TRUE(Loaded<bool>(in, "bool"));
-    EXPECT_EQ(Loaded<char>(in, "char"), -1);
-    unsigned char loadedBlob[1000] = {};
-    in.Load("blob", loadedBlob, sizeof loadedBlob);
-    EXPECT_EQ(std::memcmp(loadedBlob, blob, sizeof blob), 0);
     unsigned char none[4] = {9, 9, 9, 9};
     in.Load("no bytes", none, 4);
     EXPECT_EQ(none[0], 9);
@@ -107,7 +73,7 @@ TEST(PersistStorage, RoundTripsEveryOverload)
     EXPECT_EQ(pointed, 77);
 }
 
-TEST(PersistStorage, NumbersConvertBetweenKindsAndSizedTextsAreCut)
+TEST(PersistStorage, NumbersConvertBetweenKindsSizedTextsAreCutAndMissingValuesAreLeftAlone)
 {
     CPersistStorage in;
     in.Save("ulong", 4294967295UL);
@@ -126,11 +92,8 @@ TEST(PersistStorage, NumbersConvertBetweenKindsAndSizedTextsAreCut)
     char cut[4] = "zzz";
     in.Load("text", cut, 4);
     EXPECT_STREQ(cut, "abc");
-}
 
-TEST(PersistStorage, MissingValuesLoadLikeTheXmlReaderDoes)
-{
-    CPersistStorage in;
+    // Missing values load as the XML reader loads them.
     char text[8] = "keep";
     unsigned char bytes[2] = {1, 2};
     CHandle handle;
@@ -164,6 +127,9 @@ TEST(PersistStorage, LoadsFindValuesByNameWithinTheirObject)
     saver.EnterObject("Empty");
     saver.LeaveObject();
     saver.Save("Title", "abc");
+    saver.EnterObject("Empty");
+    saver.Save("Left", 7L);
+    saver.LeaveObject();
     saver.LeaveObject();
 
     std::vector<unsigned char> image = ImageOf(saver);
@@ -176,9 +142,12 @@ TEST(PersistStorage, LoadsFindValuesByNameWithinTheirObject)
     EXPECT_EQ(Loaded<long>(in, "Left"), 10);
     in.LeaveObject(); // its Count is passed over
     in.EnterObject("Empty");
-    EXPECT_EQ(Loaded<long>(in, "Left"), 0) << "an object without values holds nothing";
+    EXPECT_EQ(Loaded<long>(in, "Left"), 0) << "an empty object is not mistaken for its later namesake";
     in.LeaveObject();
     EXPECT_EQ(LoadedText(in, "Title"), "abc") << "Removed and the nested Window were skipped";
+    in.EnterObject("Empty");
+    EXPECT_EQ(Loaded<long>(in, "Left"), 7);
+    in.LeaveObject();
     EXPECT_EQ(Loaded<long>(in, "Count"), 0) << "the Count inside Window is not the Settings' one";
     in.LeaveObject();
 
@@ -191,94 +160,4 @@ TEST(PersistStorage, LoadsFindValuesByNameWithinTheirObject)
     unsigned long size = 1;
     EXPECT_EQ(in.GetData(size), nullptr) << "a load pass leaves the saved image empty";
     EXPECT_EQ(size, 0u);
-}
-
-namespace {
-
-// Answers every length with 42, as a positional storage hands out the length's position.
-class CLengthStorage : public CPersistStorage {
-public:
-    using CPersistStorage::Load;
-    void Load(const char*, unsigned long& value) override { value = 42; }
-};
-
-} // namespace
-
-TEST(PersistStorage, AnEmptyObjectIsNotMistakenForALaterNamesake)
-{
-    CPersistStorage saver;
-    saver.EnterObject("List"); // a list without items
-    saver.LeaveObject();
-    saver.Save("Count", 2L);
-    saver.EnterObject("List");
-    saver.Save("Item", 7L);
-    saver.LeaveObject();
-
-    std::vector<unsigned char> image = ImageOf(saver);
-    CPersistStorage in;
-    in.SetData(image.data(), static_cast<unsigned long>(image.size()));
-    in.EnterObject("List");
-    EXPECT_EQ(Loaded<long>(in, "Item"), 0);
-    in.LeaveObject();
-    EXPECT_EQ(Loaded<long>(in, "Count"), 2) << "the second List was not entered for the first";
-    in.EnterObject("List");
-    EXPECT_EQ(Loaded<long>(in, "Item"), 7);
-    in.LeaveObject();
-}
-
-TEST(PersistStorage, LoadStringLengthReadsThroughTheVirtualNumberLoad)
-{
-    CLengthStorage storage;
-    unsigned long length = 0;
-    static_cast<CPersistStorage&>(storage).LoadStringLength("name", length);
-    EXPECT_EQ(length, 42u);
-}
-
-TEST(PersistStorage, BrokenImagesLoadAsMissingWithoutOverrunningBuffers)
-{
-    CPersistStorage saver;
-    saver.EnterObject("Settings");
-    saver.Save("Title", "a title of some length");
-    saver.Save("Count", 5L);
-    saver.EnterObject("Inner");
-    saver.Save("Blob", reinterpret_cast<unsigned char*>(const_cast<char*>("0123456789")), 10);
-    saver.LeaveObject();
-    saver.LeaveObject();
-    std::vector<unsigned char> good = ImageOf(saver);
-
-    // Every cut of the image and every corrupted byte must load without harm; a text is
-    // never written past the length reported for it.
-    auto loadAll = [](const std::vector<unsigned char>& bytes) {
-        CPersistStorage in;
-        in.SetData(bytes.data(), static_cast<unsigned long>(bytes.size()));
-        in.EnterObject("Settings");
-        unsigned long length = 0;
-        in.LoadStringLength("Title", length);
-        if (length <= 1000) {
-            std::vector<char> title(length + 1 + 16, '#');
-            in.Load("Title", title.data());
-            EXPECT_EQ(std::string(title.begin() + length + 1, title.end()), std::string(16, '#'));
-        }
-        Loaded<long>(in, "Count");
-        in.EnterObject("Inner");
-        unsigned char blob[10];
-        in.Load("Blob", blob, sizeof blob);
-        in.LeaveObject();
-        in.LeaveObject();
-    };
-    for (size_t cut = 0; cut < good.size(); ++cut)
-        loadAll(std::vector<unsigned char>(good.begin(), good.begin() + cut));
-    for (size_t at = 0; at < good.size(); ++at) {
-        for (unsigned char bad : {0x00, 0x03, 0x7F, 0xFF}) {
-            std::vector<unsigned char> broken = good;
-            broken[at] = bad;
-            loadAll(broken);
-        }
-    }
-
-    CPersistStorage alien;
-    alien.SetData(reinterpret_cast<const unsigned char*>("not an image at all"), 19);
-    EXPECT_EQ(Loaded<long>(alien, "Count"), 0);
-    alien.SetData(nullptr, 100);
-    EXPECT_EQ(Loaded<long>(alien, "Count"), 0);
 }

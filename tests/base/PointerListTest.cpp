@@ -32,7 +32,7 @@ std::string Tags(const CPointerList& list)
 
 } // namespace
 
-TEST(PointerList, NullItemsAndBadIndexesAreSafeAndFindTakesTheFirstMatch)
+TEST(PointerList, NullItemsAndBadIndexesAreSafeFindTakesTheFirstMatchAndSortingIsStable)
 {
     CPointerList list;
     Entry a{1, "a"};
@@ -58,17 +58,15 @@ TEST(PointerList, NullItemsAndBadIndexesAreSafeAndFindTakesTheFirstMatch)
     found.SetCompareFunc(CompareEntries);
     EXPECT_EQ(found.Find("x"), &e[0]);
     EXPECT_EQ(found.Find("z"), nullptr);
-}
 
-TEST(PointerList, SortedListPutsEqualItemsAfterEachOtherInAddingOrder)
-{
-    CPointerList list;
-    list.SetCompareFunc(CompareEntries);
-    Entry e[] = {{5, "a"}, {1, "b"}, {5, "c"}, {3, "d"}, {5, "e"}, {0, "f"}, {9, "g"}, {3, "h"}};
+    // A sorted list puts equal items after each other in adding order.
+    CPointerList sorted;
+    sorted.SetCompareFunc(CompareEntries);
+    Entry s[] = {{5, "a"}, {1, "b"}, {5, "c"}, {3, "d"}, {5, "e"}, {0, "f"}, {9, "g"}, {3, "h"}};
     int indexes[8];
     for (int i = 0; i < 8; ++i)
-        indexes[i] = list.Add(&e[i]);
-    EXPECT_EQ(Tags(list), "fbdhaceg");
+        indexes[i] = sorted.Add(&s[i]);
+    EXPECT_EQ(Tags(sorted), "fbdhaceg");
     EXPECT_EQ(indexes[4], 4) << "the third 5 goes after the two earlier ones (before 9)";
     EXPECT_EQ(indexes[7], 3) << "the second 3 goes after f, b and the first 3";
     EXPECT_EQ(indexes[5], 0);
@@ -81,3 +79,4 @@ TEST(PointerList, SortedListPutsEqualItemsAfterEachOtherInAddingOrder)
     later.SetCompareFunc(CompareEntries);
     EXPECT_EQ(Tags(later), "bdac");
 }
+

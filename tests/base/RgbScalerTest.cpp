@@ -33,5 +33,4 @@ TEST(RgbScaler, ScalesRgbFramesIntoTheOutputFormatAndSize)
     EXPECT_FALSE(CRgbScaler(CVideoConverter::kColorRgb24, 0, 2, CVideoConverter::kColorRgb32, 2, 2, 2, 2).IsValid());
     EXPECT_FALSE(CRgbScaler(CVideoConverter::kColorRgb24, 2, 2, CVideoConverter::kColorRgb32, 6, 2, 5, 2).IsValid())
         << "the target does not fit the output";
-
 }

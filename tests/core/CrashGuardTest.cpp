@@ -13,7 +13,7 @@ unsigned long RunningMark()
 
 } // namespace
 
-TEST(CrashGuard, ARunThatLeftItsMarkIsReportedByTheNextRunOnly)
+TEST(CrashGuard, ARunThatLeftItsMarkIsReportedByTheNextRunOnlyAndCopiesLeaveTheMarkAlone)
 {
     ScratchSettings settings;
     EXPECT_FALSE(StCrashGuard::CrashedLastTime()) << "no guard alive";
@@ -37,11 +37,7 @@ TEST(CrashGuard, ARunThatLeftItsMarkIsReportedByTheNextRunOnly)
 
     CRegistry("Crash Guard", "Running", nullptr).SetTextValue("not a number");
     EXPECT_FALSE(StCrashGuard().Crashed()) << "a damaged mark is no crash";
-}
 
-TEST(CrashGuard, TheFirstGuardAnswersAndCopiesLeaveTheMarkAlone)
-{
-    ScratchSettings settings;
     auto* first = new StCrashGuard;
     // The second guard finds the first one's mark of this very run.
     auto* second = new StCrashGuard;
@@ -60,4 +56,21 @@ TEST(CrashGuard, TheFirstGuardAnswersAndCopiesLeaveTheMarkAlone)
     EXPECT_EQ(RunningMark(), 0u) << "the first guard destroyed already clears the mark";
     EXPECT_FALSE(StCrashGuard::CrashedLastTime()) << "the second guard never serves";
     delete second;
+}
+
+TEST(RunOnce, TrueOnlyTheFirstTimeUntilTheValueIsRemoved)
+{
+    ScratchSettings settings;
+    EXPECT_TRUE(URunOnce::Run("x"));
+    EXPECT_FALSE(URunOnce::Run("x"));
+    EXPECT_TRUE(URunOnce::Run("y")) << "each action has its own value";
+    CRegistry("Run Once", "x", nullptr).RemoveValue();
+    EXPECT_TRUE(URunOnce::Run("x"));
+
+    CRegistry("Run Once", "reset", nullptr).SetValue(0);
+    EXPECT_TRUE(URunOnce::Run("reset")) << "0 means not done yet";
+    CRegistry("Run Once", "damaged", nullptr).SetTextValue("garbage");
+    EXPECT_FALSE(URunOnce::Run("damaged")) << "a damaged value counts as done";
+    EXPECT_TRUE(URunOnce::Run(nullptr)) << "the unnamed action, once";
+    EXPECT_FALSE(URunOnce::Run(""));
 }

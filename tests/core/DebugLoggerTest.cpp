@@ -35,7 +35,7 @@ protected:
 
 } // namespace
 
-TEST_F(DebugLoggerTest, OffUnlessTheSwitchIsExactlyOne)
+TEST_F(DebugLoggerTest, OffUnlessSwitchedOnNumbersItsEntriesAndANewRunOverwritesFromOne)
 {
     CDebugLogger::Log("before any logger");
     for (const char* stored : {static_cast<const char*>(nullptr), "0", "2", "garbage", "1x"}) {
@@ -47,10 +47,7 @@ TEST_F(DebugLoggerTest, OffUnlessTheSwitchIsExactlyOne)
         logger.reset();
         EXPECT_FALSE(UFileUtils::FileExist(log.Path().c_str())) << "switch value " << (stored ? stored : "absent");
     }
-}
 
-TEST_F(DebugLoggerTest, NumberedEntriesOnePerLineEndedByEndLog)
-{
     SetSwitch("1");
     auto logger = std::make_unique<CDebugLogger>();
     CDebugLogger::Log("  padded  ");
@@ -60,24 +57,19 @@ TEST_F(DebugLoggerTest, NumberedEntriesOnePerLineEndedByEndLog)
     logger.reset();
     CDebugLogger::Log("after the logger is gone");
     EXPECT_EQ(Entries(10), "  padded  |first|second|third|after||blank||End Log|<none>");
-}
 
-TEST_F(DebugLoggerTest, ANewRunOverwritesFromOneAndKeepsTheRestOfTheFile)
-{
+    // A new run overwrites from 1 and keeps the rest of the file.
     WriteWholeFile(log.Path(), "[Other]\r\nkept=yes\r\nthis line means nothing\r\n"
                                "[Debug]\r\n1=old one\r\n2=old two\r\n3=old three\r\n4=old four\r\n");
     SetSwitch("1");
-    auto logger = std::make_unique<CDebugLogger>();
+    auto run = std::make_unique<CDebugLogger>();
     CDebugLogger::Log("new one");
-    logger.reset();
+    run.reset();
     EXPECT_EQ(Entries(4), "new one|End Log|old three|old four");
     const std::string file = ReadWholeFile(log.Path());
     EXPECT_NE(file.find("kept=yes"), std::string::npos);
     EXPECT_NE(file.find("this line means nothing"), std::string::npos);
-}
 
-TEST_F(DebugLoggerTest, TheFirstLoggerServesAndASecondDoesNotOverwriteIt)
-{
     SetSwitch("1");
     auto first = std::make_unique<CDebugLogger>();
     auto second = std::make_unique<CDebugLogger>();
@@ -92,3 +84,4 @@ TEST_F(DebugLoggerTest, TheFirstLoggerServesAndASecondDoesNotOverwriteIt)
     CDebugLogger::Log("next run");
     EXPECT_EQ(Entries(1), "next run");
 }
+

@@ -55,7 +55,7 @@ const long kStopNow = CScheduleClock::kStopNow;
 
 } // namespace
 
-TEST_F(ScheduleClock, StartDueWithinTwentyFiveSecondsFiresInsideTheSetterBeforeTheChange)
+TEST_F(ScheduleClock, StartDueSoonFiresInsideTheSetterOnlyChangesAreBroadcastAndAFortyDayStopArmsAgain)
 {
     for (LONGLONG ahead : {10, -3600, 24}) {
         recorder.codes.clear();
@@ -69,46 +69,8 @@ TEST_F(ScheduleClock, StartDueWithinTwentyFiveSecondsFiresInsideTheSetterBeforeT
     clock.SetStartTime(kNoon + CTimeSpan(25), true);
     EXPECT_EQ(recorder.codes, (std::vector<long>{kChanged})) << "25 seconds ahead waits";
     EXPECT_EQ(clock.GetStartTimer().GetPeriod(), 25000u);
-}
 
-TEST_F(ScheduleClock, EachScheduleArmsItsOwnTimerAndFiresOnceOnItsTick)
-{
-    clock.SetStartTime(kNoon + CTimeSpan(100), true);
-    clock.SetStopTime(kNoon + CTimeSpan(50), true);
-    EXPECT_TRUE(clock.StartTimerOn());
-    EXPECT_EQ(clock.GetStartTimer().GetPeriod(), 100000u);
-    EXPECT_EQ(clock.GetStopTimer().GetPeriod(), 50000u);
-
-    CDrivenClock::sNow = kNoon + CTimeSpan(50);
-    clock.GetStopTimer().OnTimer();
-    EXPECT_EQ(recorder.codes, (std::vector<long>{kChanged, kChanged, kStopNow}));
-    EXPECT_FALSE(clock.StopTimerOn());
-    EXPECT_FALSE(clock.GetStopTimer().IsActive()) << "a schedule fires once";
-    EXPECT_EQ(clock.GetStartTimer().GetPeriod(), 100000u) << "the stop's tick leaves the start alone";
-}
-
-TEST_F(ScheduleClock, FortyDayStopArmsTheLongestPeriodAndArmsAgainOnItsTick)
-{
-    const CTime stop = kNoon + CTimeSpan(40 * kDay);
-    clock.SetStopTime(stop, true);
-    ASSERT_TRUE(clock.GetStopTimer().IsActive());
-    EXPECT_EQ(clock.GetStopTimer().GetPeriod(), 2147483647u);
-
-    CDrivenClock::sNow = kNoon + CTimeSpan(2147484);
-    clock.GetStopTimer().OnTimer();
-    EXPECT_EQ(recorder.codes, (std::vector<long>{kChanged})) << "the capped tick is not the stop";
-    EXPECT_TRUE(clock.StopTimerOn());
-    ASSERT_TRUE(clock.GetStopTimer().IsActive());
-    EXPECT_EQ(clock.GetStopTimer().GetPeriod(), static_cast<unsigned long>((40 * kDay - 2147484) * 1000));
-
-    CDrivenClock::sNow = stop;
-    clock.GetStopTimer().OnTimer();
-    EXPECT_EQ(recorder.codes, (std::vector<long>{kChanged, kStopNow}));
-    EXPECT_FALSE(clock.StopTimerOn());
-}
-
-TEST_F(ScheduleClock, OnlyChangesAreBroadcast)
-{
+    recorder.codes.clear();
     const CTime start = kNoon + CTimeSpan(100);
     clock.SetStartTime(start, true);
     clock.SetStartTime(start, true);
@@ -124,9 +86,28 @@ TEST_F(ScheduleClock, OnlyChangesAreBroadcast)
     EXPECT_EQ(recorder.codes.size(), 3u) << "a new time is a change even while off";
     clock.SetStopTime(start, false);
     EXPECT_EQ(recorder.codes.size(), 3u);
+
+    // A stop forty days ahead arms the longest period and arms again on its tick.
+    recorder.codes.clear();
+    const CTime farStop = kNoon + CTimeSpan(40 * kDay);
+    clock.SetStopTime(farStop, true);
+    ASSERT_TRUE(clock.GetStopTimer().IsActive());
+    EXPECT_EQ(clock.GetStopTimer().GetPeriod(), 2147483647u);
+
+    CDrivenClock::sNow = kNoon + CTimeSpan(2147484);
+    clock.GetStopTimer().OnTimer();
+    EXPECT_EQ(recorder.codes, (std::vector<long>{kChanged})) << "the capped tick is not the stop";
+    EXPECT_TRUE(clock.StopTimerOn());
+    ASSERT_TRUE(clock.GetStopTimer().IsActive());
+    EXPECT_EQ(clock.GetStopTimer().GetPeriod(), static_cast<unsigned long>((40 * kDay - 2147484) * 1000));
+
+    CDrivenClock::sNow = farStop;
+    clock.GetStopTimer().OnTimer();
+    EXPECT_EQ(recorder.codes, (std::vector<long>{kChanged, kStopNow}));
+    EXPECT_FALSE(clock.StopTimerOn());
 }
 
-TEST_F(ScheduleClock, TextShowsThePendingStartBeforeThePendingStop)
+TEST_F(ScheduleClock, TextShowsThePendingStartFirstAndEachScheduleArmsItsOwnTimer)
 {
     const CTime start = kNoon + CTimeSpan(kDay);
     const CTime stop = kNoon + CTimeSpan(2 * kDay);
@@ -140,4 +121,19 @@ TEST_F(ScheduleClock, TextShowsThePendingStartBeforeThePendingStop)
     EXPECT_EQ(clock.GetText(), CString("Stop recording at: ") + stop.Format("%c"));
     clock.SetStopTime(stop, false);
     EXPECT_EQ(clock.GetText(), "");
+
+    // Each schedule arms its own timer and fires once on its tick.
+    recorder.codes.clear();
+    clock.SetStartTime(kNoon + CTimeSpan(100), true);
+    clock.SetStopTime(kNoon + CTimeSpan(50), true);
+    EXPECT_TRUE(clock.StartTimerOn());
+    EXPECT_EQ(clock.GetStartTimer().GetPeriod(), 100000u);
+    EXPECT_EQ(clock.GetStopTimer().GetPeriod(), 50000u);
+
+    CDrivenClock::sNow = kNoon + CTimeSpan(50);
+    clock.GetStopTimer().OnTimer();
+    EXPECT_EQ(recorder.codes, (std::vector<long>{kChanged, kChanged, kStopNow}));
+    EXPECT_FALSE(clock.StopTimerOn());
+    EXPECT_FALSE(clock.GetStopTimer().IsActive()) << "a schedule fires once";
+    EXPECT_EQ(clock.GetStartTimer().GetPeriod(), 100000u) << "the stop's tick leaves the start alone";
 }

@@ -63,7 +63,7 @@ int Record(void* a, void* b)
 
 } // namespace
 
-TEST(Timer, IdsFollowTheLargestActiveIdAndOneDispatcherLivesWhileATimerIsActive)
+TEST(TimerAndDelayedFunction, IdsFollowTheLargestActiveIdTimersTickTheirOwnListenersAndDelayedCallsComeOnce)
 {
     ASSERT_EQ(DispatcherWindow(), nullptr);
     EXPECT_EQ(CTimer::GetFreeTimerId(), 200u);
@@ -91,10 +91,8 @@ TEST(Timer, IdsFollowTheLargestActiveIdAndOneDispatcherLivesWhileATimerIsActive)
         EXPECT_NE(DispatcherWindow(), nullptr) << "the next activation creates a new one";
     }
     EXPECT_EQ(DispatcherWindow(), nullptr) << "destroying the last active timer closes it";
-}
 
-TEST(Timer, EachTimerTicksItsOwnListenersWhichGetNoNestedTicks)
-{
+    // Each timer ticks its own listeners, which get no nested ticks.
     CTimer timer, other, slow;
     CTickCounter counter, otherCounter, slowCounter;
     int depth = 0;
@@ -130,32 +128,29 @@ TEST(Timer, EachTimerTicksItsOwnListenersWhichGetNoNestedTicks)
     const int ticks = counter.ticks;
     PumpMessagesFor(100);
     EXPECT_EQ(counter.ticks, ticks) << "a stopped timer does not tick";
-}
 
-TEST(Timer, ListenerMayDestroyTheTimerDuringItsTick)
-{
-    // The timer lives in storage the test can inspect after destroying it: the tick must not
-    // write to it once a listener has destroyed the timer.
+    // A listener may destroy the timer during its tick. The timer lives in storage the test
+    // can inspect afterwards: the tick must not write to it once the timer is destroyed.
+    other.Deactivate();
+    slow.Deactivate();
     alignas(CTimer) unsigned char storage[sizeof(CTimer)];
-    auto* timer = new (storage) CTimer;
-    CTickCounter counter;
-    counter.duringTick = [&] {
-        timer->~CTimer();
+    auto* doomed = new (storage) CTimer;
+    CTickCounter destroyer;
+    destroyer.duringTick = [&] {
+        doomed->~CTimer();
         std::memset(storage, 0xA5, sizeof storage);
     };
-    timer->AddListener(&counter);
-    ASSERT_TRUE(timer->Activate(10));
+    doomed->AddListener(&destroyer);
+    ASSERT_TRUE(doomed->Activate(10));
 
-    ASSERT_TRUE(PumpMessagesUntil([&] { return counter.ticks == 1; }));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return destroyer.ticks == 1; }));
     PumpMessagesFor(50);
-    EXPECT_EQ(counter.ticks, 1);
+    EXPECT_EQ(destroyer.ticks, 1);
     for (unsigned char byte : storage)
         ASSERT_EQ(byte, 0xA5);
     EXPECT_EQ(DispatcherWindow(), nullptr);
-}
 
-TEST(DelayedFunction, RunCallsOnceFromTheMessageLoopAndCleansUp)
-{
+    // A delayed function runs once from the message loop, and SetFunction stops a pending call.
     Call call;
     int marker = 0;
     CDelayedFunction::Run(Record, &call, &marker);
@@ -168,11 +163,8 @@ TEST(DelayedFunction, RunCallsOnceFromTheMessageLoopAndCleansUp)
     EXPECT_TRUE(PumpMessagesUntil([&] { return destroyed; })) << "without a function it still deletes itself";
     EXPECT_EQ(call.count, 1);
     EXPECT_EQ(DispatcherWindow(), nullptr) << "both gave back their timers";
-}
 
-TEST(DelayedFunction, SetFunctionStopsAPendingCallAndItFiresOncePerActivation)
-{
-    bool destroyed = false;
+    destroyed = false;
     Call first, second;
     {
         CWatchedDelayedFunction delayed(false, &destroyed);
@@ -187,3 +179,4 @@ TEST(DelayedFunction, SetFunctionStopsAPendingCallAndItFiresOncePerActivation)
     }
     EXPECT_EQ(first.count, 0);
 }
+

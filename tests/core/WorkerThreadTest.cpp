@@ -81,7 +81,7 @@ HWND DispatcherWindow()
 
 } // namespace
 
-TEST(WorkerThread, ListenersHearStartBeforeEndOnTheUserInterfaceThread)
+TEST(WorkerThread, ListenersHearStartBeforeEndOnTheUserInterfaceThreadAndASilentJobFinishesOnItsOwn)
 {
     CProbeJob job;
     job.SetAutoDelete(false);
@@ -106,23 +106,21 @@ TEST(WorkerThread, ListenersHearStartBeforeEndOnTheUserInterfaceThread)
     EXPECT_EQ(recorder.lastExtra, nullptr);
     EXPECT_EQ(job.updateThread.load(), ::GetCurrentThreadId());
     EXPECT_EQ(job.finishThread.load(), ::GetCurrentThreadId());
+
+    // A silent job finishes on its own thread.
+    CProbeJob silent;
+    silent.SetAutoDelete(false);
+    CRecorder deaf;
+    silent.AddListener(&deaf);
+    silent.StopBroadcasting();
+    ASSERT_TRUE(silent.Execute(0));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return silent.finishThread.load() != 0; }));
+    EXPECT_NE(silent.finishThread.load(), ::GetCurrentThreadId());
+    EXPECT_TRUE(deaf.codes.empty());
+    ASSERT_TRUE(PumpMessagesUntil([&] { return !silent.IsRunning(); }));
 }
 
-TEST(WorkerThread, SilentJobFinishesOnItsOwnThread)
-{
-    CProbeJob job;
-    job.SetAutoDelete(false);
-    CRecorder recorder;
-    job.AddListener(&recorder);
-    job.StopBroadcasting();
-    ASSERT_TRUE(job.Execute(0));
-    ASSERT_TRUE(PumpMessagesUntil([&] { return job.finishThread.load() != 0; }));
-    EXPECT_NE(job.finishThread.load(), ::GetCurrentThreadId());
-    EXPECT_TRUE(recorder.codes.empty());
-    ASSERT_TRUE(PumpMessagesUntil([&] { return !job.IsRunning(); }));
-}
-
-TEST(WorkerThread, CancelIsCooperativeAndClearedByExecute)
+TEST(WorkerThread, CancelIsCooperativeAKeptJobRunsAgainAndAnAutoDeletingOneGoes)
 {
     CProbeJob job;
     job.SetAutoDelete(false);
@@ -144,15 +142,13 @@ TEST(WorkerThread, CancelIsCooperativeAndClearedByExecute)
     ASSERT_TRUE(job.Execute(5));
     ASSERT_TRUE(PumpMessagesUntil([&] { return recorder.Heard(CWorkerThread::kThreadFinished); }));
     EXPECT_EQ(job.executedWith, 5);
-}
 
-TEST(WorkerThread, AutoDeletingJobIsGoneAfterItsEndNotice)
-{
+    // An auto-deleting job is gone after its end notice.
+    recorder.codes.clear();
     bool destroyed = false;
-    auto* job = new CProbeJob(&destroyed);
-    CRecorder recorder;
-    job->AddListener(&recorder);
-    ASSERT_TRUE(job->Execute(0));
+    auto* doomed = new CProbeJob(&destroyed);
+    doomed->AddListener(&recorder);
+    ASSERT_TRUE(doomed->Execute(0));
     ASSERT_TRUE(PumpMessagesUntil([&] { return destroyed; }));
     EXPECT_TRUE(recorder.Heard(CWorkerThread::kThreadFinished)) << "destroyed after its end notice";
 }
@@ -181,7 +177,7 @@ LONG CALLBACK CountAccessViolation(EXCEPTION_POINTERS* exception)
     return EXCEPTION_CONTINUE_SEARCH;
 }
 
-TEST(WorkerThread, KeptJobMayBeDeletedByTheListenerThatHearsItsEnd)
+TEST(WorkerThread, KeptJobMayBeDeletedByItsListenerAndTheDispatcherLivesFromTheFirstWorkerToTheLast)
 {
     // A listener that deletes the job it hears finish, as owners of kept jobs do.
     class CDeleter : public CListener {
@@ -202,10 +198,8 @@ TEST(WorkerThread, KeptJobMayBeDeletedByTheListenerThatHearsItsEnd)
     ::RemoveVectoredExceptionHandler(watch);
     ::operator delete(CPoisonedJob::sMemory);
     EXPECT_EQ(sAccessViolations.load(), 0) << "the job touched itself after its owner deleted it";
-}
 
-TEST(WorkerThread, DispatcherLivesFromTheFirstWorkerObjectToTheLast)
-{
+    // The dispatcher lives from the first worker object to the last.
     ASSERT_EQ(DispatcherWindow(), nullptr);
     HWND first;
     {
@@ -224,3 +218,4 @@ TEST(WorkerThread, DispatcherLivesFromTheFirstWorkerObjectToTheLast)
     CProbeJob again;
     EXPECT_NE(DispatcherWindow(), nullptr);
 }
+

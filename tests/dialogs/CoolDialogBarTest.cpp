@@ -95,7 +95,7 @@ protected:
 
 } // namespace
 
-TEST_F(CoolDialogBarTest, EachSideFramesTheDialogWithGripperAndEdge)
+TEST_F(CoolDialogBarTest, EachSideFramesTheDialogAndTheEdgeResizesWithinLimits)
 {
     struct Case {
         UINT side;
@@ -155,10 +155,8 @@ TEST_F(CoolDialogBarTest, EachSideFramesTheDialogWithGripperAndEdge)
     CCoolDialogBar orphan;
     EXPECT_FALSE(orphan.Create(frame, &missing, "none", IDD_MISSING));
     EXPECT_EQ(orphan.m_hWnd, nullptr);
-}
 
-TEST_F(CoolDialogBarTest, TheEdgeResizesWithinLimitsAndALostCaptureKeepsTheSize)
-{
+    // The edge resizes within limits, and a lost capture keeps the size.
     const int width = BarRect().Width();
     DragEdge(50, 7);
     EXPECT_FALSE(bar.IsTracking());
@@ -169,7 +167,6 @@ TEST_F(CoolDialogBarTest, TheEdgeResizesWithinLimitsAndALostCaptureKeepsTheSize)
     EXPECT_EQ(BarRect().Width(), 32) << "never narrower than the minimum";
 
     DragEdge(5000, 0);
-    CRect client;
     frame->GetClientRect(&client);
     EXPECT_EQ(BarRect().Width(), client.Width()) << "never wider than its frame";
 

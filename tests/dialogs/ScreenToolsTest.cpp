@@ -94,7 +94,7 @@ protected:
 
 } // namespace
 
-TEST_F(DesktopDialogTest, SelectsTheDraggedAreaNormalisedAndWithinTheScreen)
+TEST_F(DesktopDialogTest, SelectsTheDraggedAreaNormalisedAndWithinTheScreenOrElseTheWholeScreen)
 {
     Run({ { WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10) },
           { WM_MOUSEMOVE, MK_LBUTTON, At(5, 5) },
@@ -119,10 +119,8 @@ TEST_F(DesktopDialogTest, SelectsTheDraggedAreaNormalisedAndWithinTheScreen)
                     { WM_LBUTTONUP, 0, At(20, 30) } }),
               (Selection{ IDOK, 10, 10, 10, 20 }));
     EXPECT_EQ(CountGdiObjects(), before) << "screenshots, bands and their device contexts are given back";
-}
 
-TEST_F(DesktopDialogTest, AnEndWithoutARectangleKeepsTheWholeScreen)
-{
+    // An end without a rectangle keeps the whole screen.
     EXPECT_EQ(Run({ { WM_LBUTTONUP, 0, At(100, 100) } }), Screen(IDOK)) << "released without a press";
     EXPECT_EQ(Run({ { WM_LBUTTONDOWN, MK_LBUTTON, At(50, 50) }, { WM_LBUTTONUP, 0, At(50, 50) } }), Screen(IDOK))
         << "a click without a drag";
@@ -219,7 +217,7 @@ protected:
 
 } // namespace
 
-TEST_F(WindowPickerTest, PicksTheWindowUnderThePointerWhenReleased)
+TEST_F(WindowPickerTest, PicksTheWindowUnderThePointerWhenReleasedAndPaintsARaisedFrame)
 {
     ASSERT_NE(picker.GetIcon(), nullptr);
     ASSERT_NE(picker.GetCursor(), nullptr);
@@ -241,6 +239,21 @@ TEST_F(WindowPickerTest, PicksTheWindowUnderThePointerWhenReleased)
     EXPECT_FALSE(picker.IsOutlining());
     EXPECT_EQ(::GetCapture(), nullptr);
     EXPECT_EQ(::GetCursor(), cursor);
+
+    const COLORREF background = RGB(0, 128, 0);
+    CMemoryCanvas canvas(50, 50, background);
+    picker.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.DC().m_hDC), PRF_CLIENT);
+    EXPECT_EQ(canvas.Pixel(0, 0), CWindowPicker::kLightEdge);
+    EXPECT_EQ(canvas.Pixel(0, 48), CWindowPicker::kLightEdge);
+    EXPECT_EQ(canvas.Pixel(48, 0), CWindowPicker::kLightEdge);
+    EXPECT_EQ(canvas.Pixel(49, 49), CWindowPicker::kDarkEdge);
+    EXPECT_EQ(canvas.Pixel(49, 1), CWindowPicker::kDarkEdge);
+    EXPECT_EQ(canvas.Pixel(1, 49), CWindowPicker::kDarkEdge);
+    // The icon's 32 x 32 pixels start at (9, 9): its middle is the target's red dot, its
+    // corners are transparent.
+    EXPECT_EQ(canvas.Pixel(25, 25), RGB(200, 30, 30));
+    EXPECT_EQ(canvas.Pixel(9, 9), background);
+    EXPECT_EQ(canvas.Pixel(8, 25), background);
 }
 
 TEST_F(WindowPickerTest, PicksAMaximisedWindowWithoutOutliningIt)
@@ -287,24 +300,6 @@ TEST_F(WindowPickerTest, ALostCaptureEndsTrackingWithoutAPick)
     for (int picker = 0; picker < 5; ++picker)
         CWindowPicker another;
     EXPECT_EQ(CountGdiObjects(), before);
-}
-
-TEST_F(WindowPickerTest, PaintsARaisedFrameWithTheIconInTheMiddle)
-{
-    const COLORREF background = RGB(0, 128, 0);
-    CMemoryCanvas canvas(50, 50, background);
-    picker.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.DC().m_hDC), PRF_CLIENT);
-    EXPECT_EQ(canvas.Pixel(0, 0), CWindowPicker::kLightEdge);
-    EXPECT_EQ(canvas.Pixel(0, 48), CWindowPicker::kLightEdge);
-    EXPECT_EQ(canvas.Pixel(48, 0), CWindowPicker::kLightEdge);
-    EXPECT_EQ(canvas.Pixel(49, 49), CWindowPicker::kDarkEdge);
-    EXPECT_EQ(canvas.Pixel(49, 1), CWindowPicker::kDarkEdge);
-    EXPECT_EQ(canvas.Pixel(1, 49), CWindowPicker::kDarkEdge);
-    // The icon's 32 x 32 pixels start at (9, 9): its middle is the target's red dot, its
-    // corners are transparent.
-    EXPECT_EQ(canvas.Pixel(25, 25), RGB(200, 30, 30));
-    EXPECT_EQ(canvas.Pixel(9, 9), background);
-    EXPECT_EQ(canvas.Pixel(8, 25), background);
 }
 
 TEST(BitmapCapture, MakesABitmapOfAFrameOrNoneForAFrameItCannotRead)

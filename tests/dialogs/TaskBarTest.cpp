@@ -51,18 +51,7 @@ protected:
     std::optional<StandInTray> tray{std::in_place};
 };
 
-TEST_F(TaskBarTest, TheTraySettingLivesInTheUsersSettingsFile)
-{
-    EXPECT_FALSE(CTaskBarDialog::GetMinimizeToSystemTray()) << "off by default";
-    CTaskBarDialog::SetMinimizeToSystemTray(true);
-    EXPECT_EQ(::GetPrivateProfileIntA("Window", "Tray", -1, settings.Path().c_str()), 1);
-    CTaskBarDialog::SetMinimizeToSystemTray(false);
-    EXPECT_EQ(::GetPrivateProfileIntA("Window", "Tray", -1, settings.Path().c_str()), 0);
-    ::WritePrivateProfileStringA("Window", "Tray", "5", settings.Path().c_str());
-    EXPECT_TRUE(CTaskBarDialog::GetMinimizeToSystemTray()) << "any number but 0 is on";
-}
-
-TEST_F(TaskBarTest, TheRotatorsIconIsAddedOnceUpdatedAndTakenAwayWithItsWindow)
+TEST_F(TaskBarTest, TheRotatorsIconIsAddedUpdatedAndTakenAwayAndMenuCommandsEndAtTheHook)
 {
     HWND owner = nullptr;
     {
@@ -106,10 +95,42 @@ TEST_F(TaskBarTest, TheRotatorsIconIsAddedOnceUpdatedAndTakenAwayWithItsWindow)
         dialog.DestroyWindow();
     }
     EXPECT_EQ(tray->Operations(), (Operations{{NIM_DELETE, owner}})) << "a window that goes takes its icon along";
+
+    // The icon's menu commands end at the hook.
+    CMenuRecording<CTaskBarDialog> dialog(IDD_ERROR, nullptr);
+    Open(dialog);
+    CPopupMenu& menu = dialog.GetTaskBarIcon().GetPopupMenu();
+    menu.AddItem("Show", 0x8301);
+    // An item whose id is the dialog's Cancel must not end the dialog.
+    menu.AddItem("Hide", IDCANCEL);
+    {
+        MenuPicker picker;
+        TrayClick(dialog, 100, WM_RBUTTONUP);
+        EXPECT_TRUE(PumpMessagesUntil([&] { return !dialog.handled.empty(); }));
+        EXPECT_TRUE(picker.Picked());
+    }
+    EXPECT_EQ(dialog.handled, std::vector<int>{IDCANCEL});
+    EXPECT_TRUE(dialog.IsWindowVisible()) << "the dialog's own Cancel did not run";
+
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(dialog.m_hWnd));
+    EXPECT_EQ(dialog.handled.size(), 1u) << "a button's command is not the menu's";
+    TrayClick(dialog, 101, WM_RBUTTONUP);
+    EXPECT_EQ(dialog.handled.size(), 1u);
+    dialog.DestroyWindow();
 }
 
-TEST_F(TaskBarTest, EachWindowHidesWhenMinimisedByItsOwnRule)
+TEST_F(TaskBarTest, EachWindowHidesWhenMinimisedByItsOwnRuleAndTheTraySettingLivesInTheUsersFile)
 {
+    // The application-wide setting lives in the user's settings file.
+    EXPECT_FALSE(CTaskBarDialog::GetMinimizeToSystemTray()) << "off by default";
+    CTaskBarDialog::SetMinimizeToSystemTray(true);
+    EXPECT_EQ(::GetPrivateProfileIntA("Window", "Tray", -1, settings.Path().c_str()), 1);
+    CTaskBarDialog::SetMinimizeToSystemTray(false);
+    EXPECT_EQ(::GetPrivateProfileIntA("Window", "Tray", -1, settings.Path().c_str()), 0);
+    ::WritePrivateProfileStringA("Window", "Tray", "5", settings.Path().c_str());
+    EXPECT_TRUE(CTaskBarDialog::GetMinimizeToSystemTray()) << "any number but 0 is on";
+    CTaskBarDialog::SetMinimizeToSystemTray(false);
+
     CTaskBarDialog dialog(IDD_ERROR, nullptr);
     CTaskBarDialog2 dialog2(IDD_ERROR, nullptr);
     Open(dialog);
@@ -149,30 +170,6 @@ TEST_F(TaskBarTest, EachWindowHidesWhenMinimisedByItsOwnRule)
         << "the first dialog of the family answers the icon change as CListener does";
     dialog.DestroyWindow();
     dialog2.DestroyWindow();
-}
-
-TEST_F(TaskBarTest, MenuCommandsEndAtTheHook)
-{
-    CMenuRecording<CTaskBarDialog> dialog(IDD_ERROR, nullptr);
-    Open(dialog);
-    CPopupMenu& menu = dialog.GetTaskBarIcon().GetPopupMenu();
-    menu.AddItem("Show", 0x8301);
-    // An item whose id is the dialog's Cancel must not end the dialog.
-    menu.AddItem("Hide", IDCANCEL);
-    {
-        MenuPicker picker;
-        TrayClick(dialog, 100, WM_RBUTTONUP);
-        EXPECT_TRUE(PumpMessagesUntil([&] { return !dialog.handled.empty(); }));
-        EXPECT_TRUE(picker.Picked());
-    }
-    EXPECT_EQ(dialog.handled, std::vector<int>{IDCANCEL});
-    EXPECT_TRUE(dialog.IsWindowVisible()) << "the dialog's own Cancel did not run";
-
-    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(dialog.m_hWnd));
-    EXPECT_EQ(dialog.handled.size(), 1u) << "a button's command is not the menu's";
-    TrayClick(dialog, 101, WM_RBUTTONUP);
-    EXPECT_EQ(dialog.handled.size(), 1u);
-    dialog.DestroyWindow();
 }
 
 } // namespace

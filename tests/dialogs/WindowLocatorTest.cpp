@@ -32,7 +32,7 @@ protected:
 
 } // namespace
 
-TEST_F(WindowLocatorTest, MovesEachEdgeByItsShareOfTheParentsGrowth)
+TEST_F(WindowLocatorTest, MovesEachEdgeByItsShareOfTheParentsGrowthAndDefaultsFollowPartOfIt)
 {
     EXPECT_EQ(locator.GetReference(), CRect(0, 0, 101, 101));
     // Grown from 101 to 300 with a factor of 100: (300 x 100 >> 8) - (101 x 100 >> 8) is
@@ -47,10 +47,7 @@ TEST_F(WindowLocatorTest, MovesEachEdgeByItsShareOfTheParentsGrowth)
     // Moves start from the reference each time, and shrinking moves back.
     parent.MoveWindow(0, 0, 101, 101, FALSE);
     EXPECT_EQ(MovedWith(100, 100, 100, 100), CRect(10, 20, 200, 220));
-}
 
-TEST_F(WindowLocatorTest, DefaultsFollowPartOfTheGrowthToTheRightAndBottom)
-{
     parent.MoveWindow(0, 0, 101, 101, FALSE);
     CWindowLocator defaults;
     defaults.SetWindow(&child);
@@ -68,3 +65,4 @@ TEST_F(WindowLocatorTest, DefaultsFollowPartOfTheGrowthToTheRightAndBottom)
     later.SetWindow(nullptr);
     EXPECT_TRUE(later.GetReference().IsRectEmpty());
 }
+

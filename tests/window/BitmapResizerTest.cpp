@@ -62,7 +62,7 @@ TEST_F(BitmapResizerTest, ReadsEachFormatAndScalesItToTheTarget)
     }
 }
 
-TEST_F(BitmapResizerTest, FollowsTheTargetSizeWithoutReadingTheFileAgain)
+TEST_F(BitmapResizerTest, FollowsTheTargetSizeWithoutReadingTheFileAgainAndKeepsItForAFileThatIsNoPicture)
 {
     const std::string path = Picture(IDR_PICTURE_HALVES_PNG, "halves.png");
     EXPECT_TRUE(resizer.SetFilePath(path.c_str()));
@@ -85,10 +85,8 @@ TEST_F(BitmapResizerTest, FollowsTheTargetSizeWithoutReadingTheFileAgain)
     resizer.SetSize(4, 4);
     ASSERT_TRUE(resizer.SetFilePath(Picture(IDR_PICTURE_CLEAR_PNG, "clear.png").c_str()));
     EXPECT_EQ(Pixel(2, 2), kWhite);
-}
 
-TEST_F(BitmapResizerTest, AFileThatIsNoPictureKeepsTheEarlierOne)
-{
+    // A file that is no picture keeps the earlier one.
     const std::string picture = Picture(IDR_PICTURE_HALVES_GIF, "halves.gif");
     resizer.SetSize(16, 8);
     ASSERT_TRUE(resizer.SetFilePath(picture.c_str()));
@@ -106,3 +104,4 @@ TEST_F(BitmapResizerTest, AFileThatIsNoPictureKeepsTheEarlierOne)
     EXPECT_FALSE(resizer.SetFilePath(nullptr));
     EXPECT_EQ(resizer.GetFilePath(), picture);
 }
+

@@ -14,7 +14,7 @@ bool EndsWith(const std::string& text, const std::string& end)
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-TEST(DirectoryUtilsTest, EstablishPathCreatesEveryMissingFolderButNotTheFileAndRemovalKeepsFiles)
+TEST(DirectoryUtilsTest, EstablishPathMakesEveryMissingFolderRemovalKeepsFilesAndFreeSpaceIsMeasuredNearest)
 {
     ScratchFolder scratch;
     std::string folder = scratch.Path();
@@ -45,11 +45,8 @@ TEST(DirectoryUtilsTest, EstablishPathCreatesEveryMissingFolderButNotTheFileAndR
     ASSERT_TRUE(UFileUtils::DeleteFileA((keep + "\\precious.txt").c_str()));
     EXPECT_TRUE(UDirectoryUtils::RemoveFolder(keep.c_str()));
     EXPECT_FALSE(UDirectoryUtils::Exist(keep.c_str()));
-}
 
-TEST(DirectoryUtilsTest, FreeSpaceIsMeasuredAtTheNearestExistingFolder)
-{
-    ScratchFolder scratch;
+    // Free space is measured at the nearest existing folder.
     const __int64 free = UDirectoryUtils::GetFreeDiskSpace(scratch.Path().c_str());
     EXPECT_GT(free, 0);
     const __int64 notYet = UDirectoryUtils::GetFreeDiskSpace(scratch.File("not\\yet\\there").c_str());

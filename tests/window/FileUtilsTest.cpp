@@ -35,7 +35,7 @@ TEST(FileUtilsTest, PathPartsFollowTheLastSeparator)
     EXPECT_EQ(UFileUtils::GetPathOnly(nullptr), "");
 }
 
-TEST(FileUtilsTest, SizesBeyondFourGiBAreWhole)
+TEST(FileUtilsTest, SizesBeyondFourGiBAreWholeDeleteConcernsFilesOnlyAndTimesComeInWin32Order)
 {
     ScratchFolder scratch;
     const std::string path = scratch.File("big.bin");
@@ -52,52 +52,46 @@ TEST(FileUtilsTest, SizesBeyondFourGiBAreWhole)
     EXPECT_EQ(static_cast<unsigned long>(UFileUtils::GetFileSize(path.c_str())), 3u) << "the low 32 bits";
     EXPECT_EQ(UFileUtils::GetFileSize(scratch.File("missing.bin").c_str()), 0);
     EXPECT_EQ(UFileUtils::GetFileSize(scratch.Path().c_str()), 0) << "a folder has no file size";
-}
 
-TEST(FileUtilsTest, ExistAndDeleteConcernFilesOnly)
-{
-    ScratchFolder scratch;
-    const std::string path = scratch.File("locked.txt");
-    ASSERT_TRUE(WriteWholeFile(path, "data"));
-    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    // Exist and delete concern files only.
+    const std::string locked = scratch.File("locked.txt");
+    ASSERT_TRUE(WriteWholeFile(locked, "data"));
+    ASSERT_TRUE(SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY));
     CreateDirectoryA(scratch.File("folder").c_str(), nullptr);
 
-    EXPECT_TRUE(UFileUtils::FileExist(path.c_str()));
+    EXPECT_TRUE(UFileUtils::FileExist(locked.c_str()));
     EXPECT_FALSE(UFileUtils::FileExist(scratch.File("folder").c_str()));
     EXPECT_FALSE(UFileUtils::FileExist(scratch.File("missing").c_str()));
     EXPECT_FALSE(UFileUtils::FileExist(nullptr));
     EXPECT_FALSE(UFileUtils::FileExist(""));
 
-    EXPECT_TRUE(UFileUtils::DeleteFileA(path.c_str())) << "read-only is no reason to keep it";
-    EXPECT_FALSE(UFileUtils::FileExist(path.c_str()));
-    EXPECT_FALSE(UFileUtils::DeleteFileA(path.c_str()));
+    EXPECT_TRUE(UFileUtils::DeleteFileA(locked.c_str())) << "read-only is no reason to keep it";
+    EXPECT_FALSE(UFileUtils::FileExist(locked.c_str()));
+    EXPECT_FALSE(UFileUtils::DeleteFileA(locked.c_str()));
     EXPECT_FALSE(UFileUtils::DeleteFileA(scratch.File("folder").c_str()));
     EXPECT_NE(GetFileAttributesA(scratch.File("folder").c_str()), INVALID_FILE_ATTRIBUTES);
-}
 
-TEST(FileUtilsTest, FileTimesComeInWin32Order)
-{
-    ScratchFolder scratch;
-    const std::string path = scratch.File("clip.avi");
-    ASSERT_TRUE(WriteWholeFile(path, "x"));
+    // File times come in Win32 order.
+    const std::string clip = scratch.File("clip.avi");
+    ASSERT_TRUE(WriteWholeFile(clip, "x"));
     SYSTEMTIME system = {2009, 3, 0, 14, 15, 9, 26, 0};
     FILETIME written;
     SystemTimeToFileTime(&system, &written);
     // Wine cannot change a creation time on Linux file systems, so the creation time is
     // compared with what the file's handle reports rather than with a time set here.
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0,
-                              nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    HANDLE opened = CreateFileA(clip.c_str(), GENERIC_READ | FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0,
+                                nullptr);
+    ASSERT_NE(opened, INVALID_HANDLE_VALUE);
     FILETIME created = {};
-    const bool set = SetFileTime(file, nullptr, nullptr, &written) && GetFileTime(file, &created, nullptr, nullptr);
-    CloseHandle(file);
+    const bool set = SetFileTime(opened, nullptr, nullptr, &written) && GetFileTime(opened, &created, nullptr, nullptr);
+    CloseHandle(opened);
     ASSERT_TRUE(set);
 
     FILETIME creation = {};
     FILETIME lastWrite = {};
-    ASSERT_TRUE(UFileUtils::GetFileTime(path.c_str(), &creation));
+    ASSERT_TRUE(UFileUtils::GetFileTime(clip.c_str(), &creation));
     EXPECT_EQ(CompareFileTime(&creation, &created), 0);
-    ASSERT_TRUE(UFileUtils::GetFileTime(path.c_str(), nullptr, nullptr, &lastWrite));
+    ASSERT_TRUE(UFileUtils::GetFileTime(clip.c_str(), nullptr, nullptr, &lastWrite));
     EXPECT_EQ(CompareFileTime(&lastWrite, &written), 0);
 
     FILETIME untouched = {1, 2};

@@ -34,7 +34,7 @@ protected:
     ScratchFolder mScratch;
 };
 
-TEST_F(MultiFileTest, ReadsAndSeeksRunAcrossPartBoundaries)
+TEST_F(MultiFileTest, ReadsAndSeeksRunAcrossPartBoundariesAndOpenFailsWhole)
 {
     CMultiFile stream;
     AddParts(stream);
@@ -60,45 +60,28 @@ TEST_F(MultiFileTest, ReadsAndSeeksRunAcrossPartBoundaries)
     EXPECT_EQ(stream.Seek(-11, CMultiFile::kEnd), -1);
     EXPECT_EQ(stream.Seek(1, 7), -1) << "no such origin";
     EXPECT_EQ(stream.GetPosition(), 10) << "failed seeks do not move";
+
+    // Open fails whole and leaves nothing open.
+    stream.Close();
+    CMultiFile broken;
+    EXPECT_FALSE(broken.Open(CMultiFile::kOpenRead)) << "no part";
+    EXPECT_FALSE(broken.AddFile(nullptr));
+    EXPECT_FALSE(broken.AddFile(""));
+
+    AddParts(broken);
+    EXPECT_FALSE(broken.Open(1)) << "reading is all it does";
+    ASSERT_TRUE(broken.AddFile(mScratch.File("missing.vob").c_str()));
+    EXPECT_FALSE(broken.Open(CMultiFile::kOpenRead));
+    EXPECT_FALSE(broken.IsOpen());
+    EXPECT_EQ(broken.Read(nullptr, 0), 0u);
+    EXPECT_TRUE(UFileUtils::DeleteFileA(broken.GetFilePath(0).c_str())) << "no handle left on the first part";
+
+    broken.RemoveAll();
+    EXPECT_EQ(broken.GetFileCount(), 0);
+    EXPECT_EQ(broken.GetLength(), 0);
 }
 
-TEST_F(MultiFileTest, OpenFailsWholeAndLeavesNothingOpen)
-{
-    CMultiFile stream;
-    EXPECT_FALSE(stream.Open(CMultiFile::kOpenRead)) << "no part";
-    EXPECT_FALSE(stream.AddFile(nullptr));
-    EXPECT_FALSE(stream.AddFile(""));
-
-    AddParts(stream);
-    EXPECT_FALSE(stream.Open(1)) << "reading is all it does";
-    ASSERT_TRUE(stream.AddFile(mScratch.File("missing.vob").c_str()));
-    EXPECT_FALSE(stream.Open(CMultiFile::kOpenRead));
-    EXPECT_FALSE(stream.IsOpen());
-    EXPECT_EQ(stream.Read(nullptr, 0), 0u);
-    EXPECT_TRUE(UFileUtils::DeleteFileA(stream.GetFilePath(0).c_str())) << "no handle left on the first part";
-
-    stream.RemoveAll();
-    EXPECT_EQ(stream.GetFileCount(), 0);
-    EXPECT_EQ(stream.GetLength(), 0);
-}
-
-TEST_F(MultiFileTest, APartThatShrankEndsTheReadThere)
-{
-    CMultiFile stream;
-    AddParts(stream);
-    ASSERT_TRUE(stream.Open(CMultiFile::kOpenRead));
-    // Another program truncates the first part while the stream is open.
-    HANDLE file = CreateFileA(stream.GetFilePath(0).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, TRUNCATE_EXISTING, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    CloseHandle(file);
-
-    EXPECT_EQ(ReadText(stream, 10), "") << "the later parts' bytes never take the lost ones' place";
-    EXPECT_EQ(stream.Seek(3, CMultiFile::kBegin), 3);
-    EXPECT_EQ(ReadText(stream, 10), "defghij");
-}
-
-TEST_F(MultiFileTest, CopiesHaveTheSamePartsAndAreClosed)
+TEST_F(MultiFileTest, CopiesAreClosedAndAPartThatShrankEndsTheReadThere)
 {
     CMultiFile stream;
     AddParts(stream);
@@ -110,6 +93,16 @@ TEST_F(MultiFileTest, CopiesHaveTheSamePartsAndAreClosed)
     ASSERT_TRUE(copy.Open(CMultiFile::kOpenRead));
     EXPECT_EQ(ReadText(copy, 10), "abcdefghij");
     EXPECT_EQ(ReadText(stream, 10), "fghij") << "the original reads on undisturbed";
+
+    // Another program truncates the first part while the stream is open.
+    HANDLE file = CreateFileA(stream.GetFilePath(0).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, TRUNCATE_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+    stream.Seek(0, CMultiFile::kBegin);
+    EXPECT_EQ(ReadText(stream, 10), "") << "the later parts' bytes never take the lost ones' place";
+    EXPECT_EQ(stream.Seek(3, CMultiFile::kBegin), 3);
+    EXPECT_EQ(ReadText(stream, 10), "defghij");
 }
 
 TEST_F(MultiFileTest, PositionsBeyondFourGiBReachTheRightBytes)

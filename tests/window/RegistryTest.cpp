@@ -1,7 +1,5 @@
 #include "Registry.h"
 
-#include "FileUtils.h"
-
 #include "ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +45,7 @@ protected:
     const std::string mCompany = "tnwwndut test company " + std::to_string(GetCurrentProcessId());
 };
 
-TEST_F(RegistryTest, NumbersAndTextsRoundTripUnderTheApplicationKeyOfEitherStore)
+TEST_F(RegistryTest, NumbersAndTextsRoundTripUnderTheApplicationKeyOfEitherStoreAndOtherTextsGiveTheDefault)
 {
     CRegistry number = Value("Crash Guard", "Running");
     EXPECT_FALSE(number.HasValue());
@@ -87,10 +85,8 @@ TEST_F(RegistryTest, NumbersAndTextsRoundTripUnderTheApplicationKeyOfEitherStore
     EXPECT_FALSE(Value("Run Once", "Setup").HasValue());
     EXPECT_TRUE(machine.RemoveValue());
     EXPECT_FALSE(machine.HasValue());
-}
 
-TEST_F(RegistryTest, TextsThatAreNoNumberGiveTheDefault)
-{
+    // Texts that are no number give the default.
     const std::string key = AppKey() + "\\Numbers";
     const struct {
         const char* stored;
@@ -111,7 +107,7 @@ TEST_F(RegistryTest, TextsThatAreNoNumberGiveTheDefault)
     EXPECT_EQ(binary.GetTextValue(nullptr), nullptr);
 }
 
-TEST_F(RegistryTest, ClassWideDefaultsNameTheStoreUntilAValueChoosesItsOwn)
+TEST_F(RegistryTest, ClassWideDefaultsNameTheStoreAndIniTextsReadBackAsWrittenWithoutAddingLines)
 {
     EXPECT_EQ(CRegistry::GetDefaultCompany(), "Tarnwell");
     EXPECT_EQ(CRegistry::GetDefaultApplication(), "test_window");
@@ -136,9 +132,38 @@ TEST_F(RegistryTest, ClassWideDefaultsNameTheStoreUntilAValueChoosesItsOwn)
     CRegistry::SetDefaultApplication("a\\b:c");
     EXPECT_EQ(CRegistry::GetDefaultApplication(), "a_b_c") << "a name never divides a key or a path";
     CRegistry::SetDefaultApplication(nullptr);
+
+    // Ini texts read back as written and cannot add lines.
+    ScratchFolder scratch;
+    const std::string path = scratch.File("log.ini");
+    char previous[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    ASSERT_TRUE(SetCurrentDirectoryA(scratch.Path().c_str()));
+    CIniProfile profile("log.ini");
+    SetCurrentDirectoryA(previous);
+    EXPECT_EQ(profile.GetIniFile(), path) << "a relative path is taken from the current folder";
+    CRegistry entry("Debug", "1", &profile);
+
+    for (const char* text : {"  padded  ", "\"quoted\"", "a=b;c [x]", "\"", "%s %d"}) {
+        ASSERT_TRUE(entry.SetTextValue(text));
+        EXPECT_STREQ(entry.GetTextValue(nullptr), text) << '"' << text << '"';
+    }
+    ASSERT_TRUE(entry.SetTextValue(""));
+    EXPECT_STREQ(entry.GetTextValue("default"), "") << "an empty value is not a missing one";
+
+    ASSERT_TRUE(entry.SetTextValue("one\r\n[Evil]\nkey=value"));
+    EXPECT_STREQ(entry.GetTextValue(nullptr), "one  [Evil] key=value");
+    char names[256];
+    EXPECT_EQ(GetPrivateProfileSectionNamesA(names, sizeof names, path.c_str()), 6u) << "only [Debug]: " << names;
+    EXPECT_STREQ(names, "Debug");
+
+    std::string longText(5000, 'x');
+    longText += "end";
+    ASSERT_TRUE(entry.SetTextValue(longText.c_str()));
+    EXPECT_EQ(std::string(entry.GetTextValue(nullptr)), longText);
 }
 
-TEST_F(RegistryTest, IniValuesAreDecimalTextAndNeverTouchTheRegistry)
+TEST_F(RegistryTest, IniValuesAreDecimalTextNeverTouchTheRegistryAndABindingMakesItsFolder)
 {
     ScratchFolder scratch;
     const std::string path = scratch.File("settings.ini");
@@ -165,43 +190,14 @@ TEST_F(RegistryTest, IniValuesAreDecimalTextAndNeverTouchTheRegistry)
     EXPECT_TRUE(left.RemoveValue());
     EXPECT_FALSE(left.HasValue());
     EXPECT_EQ(left.GetTextValue(nullptr), nullptr);
-}
 
-TEST_F(RegistryTest, IniTextsReadBackAsWrittenAndCannotAddLines)
-{
-    ScratchFolder scratch;
-    const std::string path = scratch.File("log.ini");
-    CIniProfile profile(path.c_str());
-    CRegistry entry("Debug", "1", &profile);
-
-    for (const char* text : {"  padded  ", "\"quoted\"", "a=b;c [x]", "\"", "%s %d"}) {
-        ASSERT_TRUE(entry.SetTextValue(text));
-        EXPECT_STREQ(entry.GetTextValue(nullptr), text) << '"' << text << '"';
-    }
-    ASSERT_TRUE(entry.SetTextValue(""));
-    EXPECT_STREQ(entry.GetTextValue("default"), "") << "an empty value is not a missing one";
-
-    ASSERT_TRUE(entry.SetTextValue("one\r\n[Evil]\nkey=value"));
-    EXPECT_STREQ(entry.GetTextValue(nullptr), "one  [Evil] key=value");
-    char names[256];
-    EXPECT_EQ(GetPrivateProfileSectionNamesA(names, sizeof names, path.c_str()), 6u) << "only [Debug]: " << names;
-    EXPECT_STREQ(names, "Debug");
-
-    std::string longText(5000, 'x');
-    longText += "end";
-    ASSERT_TRUE(entry.SetTextValue(longText.c_str()));
-    EXPECT_EQ(std::string(entry.GetTextValue(nullptr)), longText);
-}
-
-TEST_F(RegistryTest, IniFileBindingCreatesItsFolderAndCanBeLeft)
-{
-    ScratchFolder scratch;
-    const std::string path = scratch.File("Tarnwell\\App\\window.ini");
+    // An ini file binding makes its folders and can be left.
+    const std::string nested = scratch.File("Tarnwell\\App\\window.ini");
     CRegistry top("Window", "Top", nullptr);
     top.SetApplication(mApplication.c_str());
-    top.SetIniFile(path.c_str());
+    top.SetIniFile(nested.c_str());
     ASSERT_TRUE(top.SetValue(120)) << "the first write makes the missing folders";
-    EXPECT_EQ(GetPrivateProfileIntA("Window", "Top", 0, path.c_str()), 120u);
+    EXPECT_EQ(GetPrivateProfileIntA("Window", "Top", 0, nested.c_str()), 120u);
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, AppKey()));
 
     top.SetIniFile(nullptr);
@@ -213,20 +209,6 @@ TEST_F(RegistryTest, IniFileBindingCreatesItsFolderAndCanBeLeft)
     CRegistry nowhere("Window", "Top", &unnamed);
     EXPECT_FALSE(nowhere.SetValue(1)) << "a profile without a file is not the registry";
     EXPECT_EQ(nowhere.GetValue(4), 4u);
-}
-
-TEST_F(RegistryTest, RelativeIniPathsAreTakenFromTheCurrentFolder)
-{
-    ScratchFolder scratch;
-    char previous[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, previous);
-    ASSERT_TRUE(SetCurrentDirectoryA(scratch.Path().c_str()));
-    CIniProfile profile("relative.ini");
-    SetCurrentDirectoryA(previous);
-
-    EXPECT_EQ(profile.GetIniFile(), scratch.File("relative.ini"));
-    EXPECT_TRUE(CRegistry("Link", "Home", &profile).SetTextValue("http://127.0.0.1/"));
-    EXPECT_TRUE(UFileUtils::FileExist(scratch.File("relative.ini").c_str()));
 }
 
 } // namespace

@@ -33,7 +33,7 @@ void WaitPassed(CWindowsProgressAction& action, double seconds, bool detail = fa
     }));
 }
 
-TEST(WindowsProgressActionTest, ClocksRunFromStartProgressAndEstimateTheRestAtTheSamePace)
+TEST(WindowsProgressActionTest, ClocksRunFromStartProgressEstimateTheRestAndTheDetailClockRestartsEachStep)
 {
     for (double progress : {0.0, -0.5, 1.0, 1.5, std::nan("")})
         EXPECT_EQ(CWindowsProgressAction::EstimateRemaining(10.0, progress), 0.0) << progress;
@@ -58,40 +58,38 @@ TEST(WindowsProgressActionTest, ClocksRunFromStartProgressAndEstimateTheRestAtTh
 
     action.StartProgress();
     EXPECT_LT(action.GetPassedTime(), before) << "a new run starts the clock again";
-}
 
-TEST(WindowsProgressActionTest, DetailClockRestartsWhenTheNextStepBegins)
-{
-    CSteppedAction action;
-    action.StartProgress();
-    action.mDetailProgress = 0.9;
-    WaitPassed(action, 0.05, true);
+    // The detail clock restarts when the next step begins.
+    CSteppedAction stepped;
+    stepped.StartProgress();
+    stepped.mDetailProgress = 0.9;
+    WaitPassed(stepped, 0.05, true);
 
-    action.mDetailProgress = 0.1;
-    const double step = action.GetDetailPassedTime();
+    stepped.mDetailProgress = 0.1;
+    const double step = stepped.GetDetailPassedTime();
     EXPECT_LT(step, 0.05) << "the progress went back: a new step";
-    EXPECT_GE(action.GetPassedTime(), 0.05) << "the job's clock runs on";
+    EXPECT_GE(stepped.GetPassedTime(), 0.05) << "the job's clock runs on";
 
-    action.mDetailProgress = 0.2;
-    WaitPassed(action, 0.03, true);
-    action.mDetailProgress = 0.5;
-    const double before = action.GetDetailPassedTime();
-    const double estimate = action.GetDetailEstimateTime();
-    EXPECT_GE(estimate, before) << "at half way as much again is left";
-    EXPECT_LT(estimate, action.GetPassedTime());
+    stepped.mDetailProgress = 0.2;
+    WaitPassed(stepped, 0.03, true);
+    stepped.mDetailProgress = 0.5;
+    const double stepBefore = stepped.GetDetailPassedTime();
+    const double stepEstimate = stepped.GetDetailEstimateTime();
+    EXPECT_GE(stepEstimate, stepBefore) << "at half way as much again is left";
+    EXPECT_LT(stepEstimate, stepped.GetPassedTime());
 
-    action.StartDetailProgress();
-    EXPECT_LT(action.GetDetailPassedTime(), before);
+    stepped.StartDetailProgress();
+    EXPECT_LT(stepped.GetDetailPassedTime(), stepBefore);
 
     // A child action is the detail step.
     CChildAction child;
-    action.mChild = &child;
-    action.mDetailProgress = 0.0;
+    stepped.mChild = &child;
+    stepped.mDetailProgress = 0.0;
     child.mProgress = 0.8;
-    WaitPassed(action, 0.05, true);
-    EXPECT_GT(action.GetDetailEstimateTime(), 0.0) << "from the child's 0.8, not the own 0";
+    WaitPassed(stepped, 0.05, true);
+    EXPECT_GT(stepped.GetDetailEstimateTime(), 0.0) << "from the child's 0.8, not the own 0";
     child.mProgress = 0.05;
-    EXPECT_LT(action.GetDetailPassedTime(), 0.05) << "the child went back: a new step";
+    EXPECT_LT(stepped.GetDetailPassedTime(), 0.05) << "the child went back: a new step";
 }
 
 } // namespace
