@@ -131,12 +131,10 @@ TEST_F(PersistStorageFront, DefaultSaveWritesTheSettingsFileLineByLine)
     EXPECT_EQ(loaded.mTitle, "My Converter");
     EXPECT_FALSE(loaded.mEnabled) << "absent, so false";
     EXPECT_EQ(loaded.mWindow.mLeft, 10);
-}
 
-TEST_F(PersistStorageFront, LoadsWithoutADocumentLeaveTheObjectAloneButADirectLoadReadsAnyFile)
-{
-    DataFile file;
+    // Loads without a document leave the object alone, but a direct load reads any file.
     CAppSettings object = CAppSettings::Example();
+    ::DeleteFileA(file.UserPath().c_str());
     EXPECT_FALSE(UPersistStorage::DefaultLoad(object, "Settings", file.Name()));
     EXPECT_FALSE(UPersistStorage::SystemLoad(object, "Settings", file.Name()));
     ASSERT_TRUE(WriteWholeFile(file.UserPath(), "Count=4\r\n"));
@@ -158,7 +156,7 @@ TEST_F(PersistStorageFront, LoadsWithoutADocumentLeaveTheObjectAloneButADirectLo
     EXPECT_EQ(object.mTitle, "My Converter") << "a missing text stays";
 }
 
-TEST_F(PersistStorageFront, SystemFilesLieInTheAllUsersFolderUnlessTheUserHasACopy)
+TEST_F(PersistStorageFront, SystemFilesLieInTheAllUsersFolderUnlessTheUserHasACopyAndSavesTellWhatWasWritten)
 {
     DataFile file;
     CAppSettings saved = CAppSettings::Example();
@@ -175,23 +173,19 @@ TEST_F(PersistStorageFront, SystemFilesLieInTheAllUsersFolderUnlessTheUserHasACo
     UPersistStorage::DefaultSave(saved, "Shared Settings", file.Name());
     EXPECT_TRUE(UPersistStorage::SystemLoad(loaded, "Shared Settings", file.Name()));
     EXPECT_EQ(loaded.mTitle, "Mine") << "the per-user copy wins";
-}
 
-TEST_F(PersistStorageFront, SavesReportTrueButTellWhetherTheFileWasWritten)
-{
-    // A file where the settings file's folder would have to be, in both folders.
-    DataFile blocker;
-    ASSERT_TRUE(WriteWholeFile(blocker.UserPath(), "in the way"));
-    ASSERT_TRUE(WriteWholeFile(blocker.CommonPath(), "in the way"));
-    const std::string blocked = std::string(blocker.Name()) + "\\Data.xml";
-    CAppSettings settings = CAppSettings::Example();
-    bool written = true;
-    EXPECT_TRUE(UPersistStorage::DefaultSave(settings, "Settings", blocked.c_str(), written));
+    // Saves report true but tell whether the file was written: a file stands where the
+    // folder of the settings file would have to be, in both folders.
+    ASSERT_TRUE(WriteWholeFile(file.UserPath(), "in the way"));
+    ASSERT_TRUE(WriteWholeFile(file.CommonPath(), "in the way"));
+    const std::string blocked = std::string(file.Name()) + "\\Data.xml";
+    written = true;
+    EXPECT_TRUE(UPersistStorage::DefaultSave(saved, "Settings", blocked.c_str(), written));
     EXPECT_FALSE(written);
     written = true;
-    EXPECT_TRUE(UPersistStorage::SystemSave(settings, "Settings", blocked.c_str(), written));
+    EXPECT_TRUE(UPersistStorage::SystemSave(saved, "Settings", blocked.c_str(), written));
     EXPECT_FALSE(written);
-    EXPECT_EQ(ReadWholeFile(blocker.UserPath()), "in the way");
+    EXPECT_EQ(ReadWholeFile(file.UserPath()), "in the way");
 }
 
 TEST_F(PersistStorageFront, DefaultLoadsSkipTheSettingsAfterACrashedRun)
