@@ -62,10 +62,10 @@ protected:
     }
 
     // Runs the download of url to the target and waits (bounded) for its end.
-    CHttpDownloadThread::EResult Download(CHttpDownloadThread& thread, const std::string& url)
+    CHttpDownloadThread::EResult Download(CHttpDownloadThread& thread, const std::string& url, std::string to = "")
     {
         thread.SetUrl(url.c_str());
-        thread.SetOutPath(target.c_str());
+        thread.SetOutPath((to.empty() ? target : to).c_str());
         EXPECT_TRUE(thread.Execute(0));
         EXPECT_TRUE(PumpMessagesUntil([&] { return !thread.IsRunning(); }, 30000));
         return thread.GetResult();
@@ -84,8 +84,7 @@ TEST_F(HttpDownloadThreadTest, EveryReplyIsSavedWholeInBlocks)
 {
     CWatchedDownload thread;
     ASSERT_EQ(Download(thread, sServer->Url("/bytes/20000")), CHttpDownloadThread::kComplete);
-    EXPECT_TRUE(thread.IsOk());
-    EXPECT_FALSE(thread.HasConnectionError());
+    EXPECT_TRUE(thread.IsOk() && !thread.HasConnectionError());
     EXPECT_EQ(ReadWholeFile(target), Pattern(20000));
     EXPECT_EQ(thread.blocks, (std::vector<UINT>{ 8192, 8192, 3616 }));
     EXPECT_EQ(thread.GetProgress(), 0.0) << "the counts are reset at the end";
@@ -102,9 +101,8 @@ TEST_F(HttpDownloadThreadTest, EveryReplyIsSavedWholeInBlocks)
 
     ASSERT_TRUE(WriteWholeFile(sRoot->File("setup.exe"), "MZ installer"));
     CHttpDownloadThread file;
-    file.SetUrl(sServer->Url("/files/setup.exe").c_str());
-    EXPECT_STREQ(file.GetText(), "Downloading setup.exe...");
     EXPECT_EQ(Download(file, sServer->Url("/files/setup.exe")), CHttpDownloadThread::kComplete);
+    EXPECT_STREQ(file.GetText(), "Downloading setup.exe...");
     EXPECT_EQ(ReadWholeFile(target), "MZ installer");
 }
 
@@ -133,21 +131,16 @@ TEST_F(HttpDownloadThreadTest, FailuresLeaveTheOlderFileAsItWas)
         EXPECT_EQ(thread.HasConnectionError(), failure.result == CHttpDownloadThread::kConnectionError) << failure.url;
         EXPECT_EQ(ReadWholeFile(target), "the version that works") << failure.url;
         EXPECT_FALSE(UFileUtils::FileExist((target + CHttpDownloadThread::kPartSuffix).c_str())) << failure.url;
+        if (failure.url == sServer->Url("/status/404")) {
+            EXPECT_EQ(thread.GetStatusCode(), 404u);
+        }
     }
-
-    CHttpDownloadThread notFound;
-    Download(notFound, sServer->Url("/status/404"));
-    EXPECT_EQ(notFound.GetStatusCode(), 404u);
 
     // A folder that cannot be made: a file stands where it would go.
     CHttpDownloadThread blocked;
-    blocked.SetUrl(sServer->Url("/bytes/100").c_str());
-    blocked.SetOutPath((target + "\\inside.exe").c_str());
-    ASSERT_TRUE(blocked.Execute(0));
-    ASSERT_TRUE(PumpMessagesUntil([&] { return !blocked.IsRunning(); }, 30000));
-    EXPECT_EQ(blocked.GetResult(), CHttpDownloadThread::kLocalFileError);
-    EXPECT_FALSE(blocked.IsOk());
-    EXPECT_FALSE(blocked.HasConnectionError());
+    EXPECT_EQ(Download(blocked, sServer->Url("/bytes/100"), target + "\\inside.exe"),
+              CHttpDownloadThread::kLocalFileError);
+    EXPECT_FALSE(blocked.IsOk() || blocked.HasConnectionError());
     EXPECT_EQ(ReadWholeFile(target), "the version that works");
 }
 
@@ -174,8 +167,7 @@ TEST_F(HttpDownloadThreadTest, CancelStopsBeforeTheNextBlock)
     thread.Cancel();
     ASSERT_TRUE(PumpMessagesUntil([&] { return !thread.IsRunning(); }, 5000));
     EXPECT_EQ(thread.GetResult(), CHttpDownloadThread::kCanceled);
-    EXPECT_FALSE(thread.IsOk());
-    EXPECT_FALSE(thread.HasConnectionError());
+    EXPECT_FALSE(thread.IsOk() || thread.HasConnectionError());
     EXPECT_LE(thread.blocksAfterCancel.load(), 1);
     EXPECT_EQ(ReadWholeFile(target), "the version that works");
     EXPECT_FALSE(UFileUtils::FileExist((target + CHttpDownloadThread::kPartSuffix).c_str()));
