@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -121,7 +122,6 @@ TEST(CopyFileSyncer, CopiesIntoTheMediaFolderOfAPlayerThatIsThere)
 TEST(DeviceController, PassesDeviceInterfaceEventsOnOneByOneInOrder)
 {
     CDeviceController controller;
-    EXPECT_EQ(CDeviceController::sController, &controller);
     CDeviceDispatcher* dispatcher = controller.GetDispatcher();
     ASSERT_NE(dispatcher, nullptr);
     const HWND window = dispatcher->GetSafeHwnd();
@@ -150,12 +150,9 @@ TEST(DeviceController, PassesDeviceInterfaceEventsOnOneByOneInOrder)
     PumpMessagesFor(600);
     ASSERT_EQ(recorder.heard.size(), 3u);
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(recorder.heard[i].code, CDeviceController::kDeviceChanged);
-        EXPECT_EQ(recorder.heard[i].event, events[i]);
-        EXPECT_EQ(recorder.heard[i].name, names[i]);
-        if (i > 0) {
-            EXPECT_GE(recorder.heard[i].tick - recorder.heard[i - 1].tick, 490u);
-        }
+        EXPECT_EQ(std::make_tuple(recorder.heard[i].code, recorder.heard[i].event, recorder.heard[i].name),
+                  std::make_tuple(CDeviceController::kDeviceChanged, events[i], std::string(names[i])));
+        EXPECT_TRUE(i == 0 || recorder.heard[i].tick - recorder.heard[i - 1].tick >= 490u) << i;
     }
 
     controller.Stop();

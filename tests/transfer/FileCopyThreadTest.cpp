@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace {
 
 const size_t kChunk = CFileCopyJob::kChunkSize;
@@ -15,10 +17,13 @@ bool RunToEnd(CFileCopyThread& thread, CRunRecorder& recorder, unsigned timeoutM
     return thread.Execute(0) && PumpMessagesUntil([&] { return recorder.finished > before; }, timeoutMs);
 }
 
-struct SSample {
-    std::string text;
-    double progress;
-};
+// The thread's text and progress as the copy sees them while it writes.
+std::string Sample(CFileCopyThread& thread)
+{
+    char progress[16];
+    std::snprintf(progress, sizeof progress, " %.3f", thread.GetProgress());
+    return thread.GetText() + std::string(progress);
+}
 
 } // namespace
 
@@ -30,39 +35,33 @@ TEST(FileCopyThread, CopiesInOrderWithTextAndByteWeightedProgressPastFailedJobs)
     CFileCopyThread thread;
     CRunRecorder recorder(thread);
     EXPECT_EQ(thread.GetProgress(), 0.0) << "no jobs";
-    std::vector<SSample> samples;
+    std::vector<std::string> samples;
     for (int i = 0; i < 3; ++i) {
         const std::string source = folder.File(names[i]);
         ASSERT_TRUE(WriteWholeFile(source, sizes[i]));
         auto* job = new CTestCopyJob;
         job->SetFromFilePath(source.c_str());
         job->SetToFilePath(folder.File("out\\" + std::string(names[i])).c_str());
-        job->makeFile = [&] {
-            return new CWatchedFile([&](UINT) { samples.push_back({ thread.GetText(), thread.GetProgress() }); });
-        };
+        job->makeFile = [&] { return new CWatchedFile([&](UINT) { samples.push_back(Sample(thread)); }); };
         thread.AddJob(job);
         // A job that fails does not stop the run.
         if (i == 0)
             thread.AddJob(folder.File("missing.avi").c_str(), folder.File("out\\missing.avi").c_str(),
                           kFileReplaceReplace);
     }
-    EXPECT_EQ(thread.GetProgress(), 0.0) << "before the run";
-    EXPECT_STREQ(thread.GetText(), "");
+    EXPECT_EQ(Sample(thread), " 0.000") << "before the run";
 
     ASSERT_TRUE(RunToEnd(thread, recorder));
 
-    ASSERT_EQ(samples.size(), 3u);
-    EXPECT_EQ(samples[0].text, "Copying first.avi...");
-    EXPECT_DOUBLE_EQ(samples[0].progress, 0.0);
-    EXPECT_DOUBLE_EQ(samples[1].progress, 1.0 / 3);
-    EXPECT_EQ(samples[2].text, "Copying last.avi...");
-    EXPECT_DOUBLE_EQ(samples[2].progress, 2.0 / 3) << "the empty and the failed job count as passed";
-    EXPECT_EQ(thread.GetProgress(), 1.0);
-    EXPECT_STREQ(thread.GetText(), "");
+    // The empty and the failed job count as passed.
+    EXPECT_EQ(samples, (std::vector<std::string>{ "Copying first.avi... 0.000", "Copying first.avi... 0.333",
+                                                  "Copying last.avi... 0.667" }));
+    EXPECT_EQ(Sample(thread), " 1.000");
     ASSERT_EQ(thread.GetJobCount(), 4) << "the jobs stay for another run until Reset";
-    EXPECT_TRUE(thread.GetJob(1)->HadError());
-    for (int i : { 0, 2, 3 })
-        EXPECT_FALSE(thread.GetJob(i)->HadError()) << i;
+    std::vector<bool> errors;
+    for (int i = 0; i < 4; ++i)
+        errors.push_back(thread.GetJob(i)->HadError());
+    EXPECT_EQ(errors, (std::vector<bool>{ false, true, false, false }));
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(ReadWholeFile(folder.File("out\\" + std::string(names[i]))) == sizes[i]) << i;
 

@@ -80,8 +80,7 @@ TEST(WmFileUpload, SendsAFileBeyondFourGibibytesWhole)
     ScratchFolder local;
     const std::string clip = local.File("long.mpg");
     const __int64 size = 4LL * 1024 * 1024 * 1024 + 10;
-    ASSERT_TRUE(MakeSparseFile(clip, size));
-    ASSERT_TRUE(WriteAt(clip, size - 10, "last bytes"));
+    ASSERT_TRUE(MakeSparseFile(clip, size, size - 10, "last bytes"));
     CWmFileUpload upload;
     upload.SetCopyFromFile(clip.c_str());
     upload.SetCopyToDirectory("\\");
