@@ -59,7 +59,7 @@ public:
 
 } // namespace
 
-TEST(DeviceFinder, TakesOnlyAMountedDriveWithEveryFolder)
+TEST(DeviceFinder, TheFinderAndTheCopySyncerTakeOnlyAMountedPlayerWithEveryFolder)
 {
     ScratchFolder player;
     MakeFolders(player, { "Media\\Video", "Media\\Music" });
@@ -82,13 +82,9 @@ TEST(DeviceFinder, TakesOnlyAMountedDriveWithEveryFolder)
     EXPECT_FALSE(anyDrive.CheckDrive('P'));
     const char found = anyDrive.FindDrive('E');
     EXPECT_TRUE(found && CStandInPlayerDrive::IsMounted(found)) << found;
-}
 
-TEST(CopyFileSyncer, CopiesIntoTheMediaFolderOfAPlayerThatIsThere)
-{
-    ScratchFolder player;
+    // The copy syncer copies into the media folder of a player that is there.
     ScratchFolder local;
-    MakeFolders(player, { "Media\\Video", "Media\\Music" });
     const std::string clip = local.File("clip.avi");
     ASSERT_TRUE(WriteWholeFile(clip, "a finished clip"));
     CStandInPlayerDrive drive('P', player.Path());
