@@ -32,37 +32,6 @@ void WriteWho(CXmlWriter& writer, const char* who)
 
 } // namespace
 
-TEST(XmlReader, FindsValuesByNameWhateverTheRootIsCalled)
-{
-    CXmlReader reader;
-    reader.Parse((kDeclarationLine + "<Preferences>\r\n<Count>3</Count>\r\n<Main_Window>\r\n<Left>10</Left>\r\n"
-                                      "</Main_Window>\r\n<Name>abc</Name>\r\n<Unasked>x</Unasked>\r\n</Preferences>\r\n")
-                     .c_str());
-    ASSERT_TRUE(reader.HasData());
-    EXPECT_EQ(reader.ReadValue("Count"), "") << "nothing before the first enter";
-    reader.EnterNode("Settings");
-    EXPECT_EQ(reader.GetCurrentNode(), reader.GetTopNode());
-    EXPECT_EQ(reader.ReadValue("Name"), "abc");
-    EXPECT_EQ(reader.ReadValue("Count"), "3");
-    EXPECT_EQ(reader.ReadValue("Title"), "") << "missing";
-    reader.EnterNode("Main Window");
-    EXPECT_EQ(reader.ReadValue("Left"), "10");
-    reader.LeaveNode();
-    reader.EnterNode("Missing Object");
-    EXPECT_EQ(reader.ReadValue("Left"), "");
-    CXmlNode* standIn = reader.GetCurrentNode();
-    EXPECT_EQ(standIn->GetKey(), "Missing_Object") << "an empty element stands in";
-    reader.LeaveNode();
-    reader.EnterNode("Missing Object");
-    EXPECT_EQ(reader.GetCurrentNode(), standIn) << "found, not made twice";
-    reader.LeaveNode();
-    EXPECT_EQ(reader.ReadValue("Name"), "abc");
-    reader.LeaveNode();
-    EXPECT_EQ(reader.GetCurrentNode(), nullptr);
-    reader.EnterNode("Again");
-    EXPECT_EQ(reader.ReadValue("Name"), "abc") << "the same element may be entered again";
-}
-
 TEST(XmlReader, ReadsADocumentWrittenByAnotherTool)
 {
     // Indented, LF line ends, a comment, an empty element in both forms, duplicated and
