@@ -1,6 +1,5 @@
-#include "LocalServer.h"
 #include "MessagePump.h"
-#include "ScratchFolder.h"
+#include "ServedFolder.h"
 
 #include "StandInVideoSource.h"
 #include "tnwmfcut.h"
@@ -64,20 +63,8 @@ public:
     }
 };
 
-class FtpUploaderTest : public ::testing::Test {
+class FtpUploaderTest : public ServedFolder<CLocalServer::kFtp> {
 protected:
-    static void SetUpTestSuite()
-    {
-        sRoot = new ScratchFolder;
-        sServer = new CLocalServer(CLocalServer::kFtp, sRoot->Path());
-        ASSERT_TRUE(sServer->Start());
-    }
-    static void TearDownTestSuite()
-    {
-        delete sServer;
-        delete sRoot;
-    }
-
     void SetUp() override { ASSERT_TRUE(sServer->Start()); }
 
     static void LogIn(CFtpUploader& uploader, const char* path)
@@ -99,13 +86,7 @@ protected:
     }
 
     static std::string Stored(const char* path) { return ReadWholeFile(sRoot->File(path)); }
-
-    static ScratchFolder* sRoot;
-    static CLocalServer* sServer;
 };
-
-ScratchFolder* FtpUploaderTest::sRoot = nullptr;
-CLocalServer* FtpUploaderTest::sServer = nullptr;
 
 TEST_F(FtpUploaderTest, UploadsCreateMissingFoldersAndKeepTheLogin)
 {

@@ -1,6 +1,5 @@
-#include "LocalServer.h"
 #include "MessagePump.h"
-#include "ScratchFolder.h"
+#include "ServedFolder.h"
 
 #include "tnwmfcut.h"
 
@@ -47,20 +46,8 @@ private:
     std::atomic<bool> canceled{ false };
 };
 
-class HttpDownloadThreadTest : public ::testing::Test {
+class HttpDownloadThreadTest : public ServedFolder<CLocalServer::kHttp> {
 protected:
-    static void SetUpTestSuite()
-    {
-        sRoot = new ScratchFolder;
-        sServer = new CLocalServer(CLocalServer::kHttp, sRoot->Path());
-        ASSERT_TRUE(sServer->Start());
-    }
-    static void TearDownTestSuite()
-    {
-        delete sServer;
-        delete sRoot;
-    }
-
     // Runs the download of url to the target and waits (bounded) for its end.
     CHttpDownloadThread::EResult Download(CHttpDownloadThread& thread, const std::string& url, std::string to = "")
     {
@@ -71,14 +58,10 @@ protected:
         return thread.GetResult();
     }
 
-    static ScratchFolder* sRoot;
-    static CLocalServer* sServer;
     ScratchFolder local;
     std::string target = local.File("updates\\setup.exe");
 };
 
-ScratchFolder* HttpDownloadThreadTest::sRoot = nullptr;
-CLocalServer* HttpDownloadThreadTest::sServer = nullptr;
 
 TEST_F(HttpDownloadThreadTest, EveryReplyIsSavedWholeInBlocks)
 {
