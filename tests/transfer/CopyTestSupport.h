@@ -9,6 +9,9 @@
 #include <thread>
 #include <vector>
 
+const size_t kChunk = CFileCopyJob::kChunkSize;
+const __int64 kFourGiB = 4LL * 1024 * 1024 * 1024;
+
 // Bytes that differ from position to position and from seed to seed, so that a chunk
 // copied to the wrong place or twice shows.
 std::string PatternBytes(size_t count, unsigned seed);

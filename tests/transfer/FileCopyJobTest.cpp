@@ -3,13 +3,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-const size_t kChunk = CFileCopyJob::kChunkSize;
-const __int64 kFourGiB = 4LL * 1024 * 1024 * 1024;
-
-} // namespace
-
 TEST(FileCopyJob, CopiesInChunksOfTwoMebibytes)
 {
     ScratchFolder folder;

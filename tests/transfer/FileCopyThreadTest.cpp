@@ -8,8 +8,6 @@
 
 namespace {
 
-const size_t kChunk = CFileCopyJob::kChunkSize;
-
 // Runs the thread and dispatches messages until it has finished.
 bool RunToEnd(CFileCopyThread& thread, CRunRecorder& recorder, unsigned timeoutMs = 10000)
 {

@@ -4,12 +4,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-const size_t kChunk = CFileCopyJob::kChunkSize;
-
-} // namespace
-
 TEST(FileRevolvingCopier, FilesHandedOverInARowArriveWholeAndInOrder)
 {
     ScratchFolder folder;

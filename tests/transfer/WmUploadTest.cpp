@@ -77,7 +77,7 @@ TEST(WmFileUpload, CopiesWholeFilesOfAnySizeAndReplacesAnOlderCopyOnlyWithACompl
     rapi.Forget();
     rapi.Fail("");
     const std::string big = local.File("long.mpg");
-    const __int64 size = 4LL * 1024 * 1024 * 1024 + 10;
+    const __int64 size = kFourGiB + 10;
     ASSERT_TRUE(MakeSparseFile(big, size, size - 10, "last bytes"));
     upload.SetCopyFromFile(big.c_str());
     upload.SetCopyToDirectory("\\");
