@@ -1,7 +1,9 @@
+#include "util/WindowUpdate.h"
 #include "util/WindowsUtils.h"
 
 #include "PreservedFile.h"
 #include "ScratchFolder.h"
+#include "TestApp.h"
 
 #include "DirectoryUtils.h"
 
@@ -125,6 +127,24 @@ TEST_F(WindowsUtilsTest, TextIsSetOnlyWhenItChangesAndNullWindowsAreSafe)
     UWindowsUtils::StoreLocation(nullptr);
     UWindowsUtils::PlaceWindow(&unmade, true);
     EXPECT_EQ(UWindowsUtils::GetWindowNumber(&unmade), 0);
+}
+
+TEST_F(WindowsUtilsTest, StWindowUpdateFreezesTheWindowOrTheMainWindowAndOnlyItsGuardThawsIt)
+{
+    EXPECT_EQ(StWindowUpdate().GetLockedWindow(), nullptr) << "no main window";
+    TestApp().m_pMainWnd = &parent;
+    {
+        StWindowUpdate outer;
+        EXPECT_EQ(outer.GetLockedWindow(), &parent);
+        {
+            StWindowUpdate inner(&other);
+            EXPECT_EQ(inner.GetLockedWindow(), nullptr) << "Windows freezes one window at a time";
+        }
+        EXPECT_FALSE(::LockWindowUpdate(other.m_hWnd)) << "the first window is still frozen";
+    }
+    TestApp().m_pMainWnd = nullptr;
+    EXPECT_TRUE(::LockWindowUpdate(other.m_hWnd)) << "and thawed with its guard";
+    ::LockWindowUpdate(nullptr);
 }
 
 namespace {
