@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
+#include <cstring>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -43,6 +47,27 @@ protected:
 
     ScratchFolder scratch;
 };
+
+
+// What the shell hands a window when files are dropped on it: a DROPFILES header and the
+// names, each ended by a zero byte, the list by one more.
+HDROP MakeDrop(const std::vector<std::string>& names)
+{
+    size_t bytes = sizeof(DROPFILES) + 1;
+    for (const std::string& name : names)
+        bytes += name.size() + 1;
+    HGLOBAL memory = ::GlobalAlloc(GHND, bytes);
+    auto* drop = static_cast<DROPFILES*>(::GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = FALSE;
+    char* next = reinterpret_cast<char*>(drop + 1);
+    for (const std::string& name : names) {
+        std::memcpy(next, name.c_str(), name.size() + 1);
+        next += name.size() + 1;
+    }
+    ::GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
 
 } // namespace
 
@@ -119,4 +144,29 @@ TEST_F(MediaTree, PhysicalRemoveDeletesTheTreeButNotWhatItCannot)
     CFilePath file(scratch.File("media\\a.mp4").c_str());
     file.PhysicalRemove();
     EXPECT_FALSE(UFileUtils::FileExist(scratch.File("media\\a.mp4").c_str()));
+}
+
+TEST_F(MediaTree, ADropFileListHoldsTheFilesAndWholeFoldersDropped)
+{
+    // A name longer than the 255 bytes an older buffer held (no need for it to exist).
+    const std::string longName = scratch.File(std::string(250, 'n') + ".mp4");
+    HDROP drop = MakeDrop({ scratch.File("media\\a.mp4"), scratch.File("media\\album.mp4"), longName });
+    CDropFileList list(drop);
+    ::GlobalFree(drop);
+
+    ASSERT_EQ(list.GetPathCount(), 3);
+    EXPECT_EQ(list.GetPath(0)->GetFilePath(), scratch.File("media\\a.mp4").c_str());
+    EXPECT_FALSE(list.GetPath(0)->IsDir());
+    auto* album = static_cast<CDirectoryPath*>(list.GetPath(1));
+    ASSERT_TRUE(album->IsDir());
+    EXPECT_EQ(Read(*album), (std::map<std::string, bool>{ { scratch.File("media\\album.mp4\\track.txt"), false } }))
+        << "a dropped folder is read whole";
+    EXPECT_EQ(album->GetFilePath(), scratch.File("media\\album.mp4\\").c_str());
+    EXPECT_EQ(list.GetPath(2)->GetFilePath(), longName.c_str()) << "long names arrive whole";
+    EXPECT_EQ(list.GetPath(3), nullptr);
+
+    list.LetLoose(album);
+    EXPECT_EQ(list.GetPathCount(), 2);
+    delete album;
+    EXPECT_EQ(CDropFileList(nullptr).GetPathCount(), 0);
 }
