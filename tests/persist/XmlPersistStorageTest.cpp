@@ -171,21 +171,17 @@ TEST(XmlPersistReader, LoadsTextsAndBytesWithinTheirBuffers)
 
     unsigned char bytes[5] = { 0xEE, 0xEE, 0xEE, 0xEE, 0xEE };
     reader.Load("bytes", bytes, 2);
-    EXPECT_EQ(bytes[1], 0x02);
-    EXPECT_EQ(bytes[2], 0xEE) << "exactly 2 bytes";
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(bytes), 5), "\x01\x02\xEE\xEE\xEE") << "exactly 2 bytes";
     reader.Load("bytes", bytes, 5);
-    EXPECT_EQ(bytes[2], 0xFF);
-    EXPECT_EQ(bytes[3], 0xEE);
     reader.Load("missing", bytes, 5);
-    EXPECT_EQ(bytes[0], 0x01);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(bytes), 5), "\x01\x02\xFF\xEE\xEE") << "the 3 held, nothing missing";
 
     CHandle handle;
+    const auto held = [&] { return std::string(reinterpret_cast<const char*>(handle.GetBuffer()), handle.GetSize()); };
     reader.Load("bytes", handle);
-    ASSERT_EQ(handle.GetSize(), 3u);
-    EXPECT_EQ(handle.GetBuffer()[2], 0xFF);
+    EXPECT_EQ(held(), "\x01\x02\xFF");
     reader.Load("odd", handle);
-    ASSERT_EQ(handle.GetSize(), 1u) << "an odd last digit is ignored";
-    EXPECT_EQ(handle.GetBuffer()[0], 0x0A);
+    EXPECT_EQ(held(), "\x0A") << "an odd last digit is ignored";
     reader.Load("missing", handle);
     EXPECT_EQ(handle.GetSize(), 0u);
 
