@@ -59,7 +59,7 @@ END_MESSAGE_MAP()
 
 } // namespace
 
-TEST_F(WindowsUtilsTest, OverlapAndReplaceWorkInTheParentsClientArea)
+TEST_F(WindowsUtilsTest, OverlapReplaceAlignAndMoveWorkInTheParentsClientArea)
 {
     CRect screen;
     parent.GetWindowRect(&screen);
@@ -68,8 +68,7 @@ TEST_F(WindowsUtilsTest, OverlapAndReplaceWorkInTheParentsClientArea)
     window.ShowWindow(SW_HIDE);
     UWindowsUtils::ReplaceWindowCentered(&window, &other);
     EXPECT_EQ(InParent(window), CRect(120, 10, 220, 50)) << "centred, keeping the smaller width";
-    EXPECT_TRUE(window.GetStyle() & WS_VISIBLE);
-    EXPECT_FALSE(other.GetStyle() & WS_VISIBLE);
+    EXPECT_TRUE((window.GetStyle() & WS_VISIBLE) && !(other.GetStyle() & WS_VISIBLE));
     UWindowsUtils::ReplaceWindow(&other, nullptr);
     EXPECT_FALSE(other.GetStyle() & WS_VISIBLE) << "nothing happens without the other window";
 
@@ -79,10 +78,8 @@ TEST_F(WindowsUtilsTest, OverlapAndReplaceWorkInTheParentsClientArea)
     ASSERT_TRUE(nested.Create("nested", WS_VISIBLE, CRect(10, 10, 30, 20), &inner, 4));
     UWindowsUtils::Overlap(&nested, &other, false);
     EXPECT_EQ(InParent(nested), CRect(-30, -50, 270, -10)) << "over `other`, in `inner`'s coordinates";
-}
 
-TEST_F(WindowsUtilsTest, AlignsOneEdgeKeepingTheSizeAndMovesVertically)
-{
+    // Aligning one edge keeps the size.
     window.MoveWindow(0, 100, 100, 50);
     const struct {
         EAlignWindow align;
