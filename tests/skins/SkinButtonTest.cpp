@@ -33,6 +33,10 @@ class CParent : public CWnd {};
 
 TEST(SkinObjectTest, CutsTheFirstFramesKeyPixelsAndKeepsTheBitmapForDrawing)
 {
+    const int sizes[][2] = { { 8, 1 }, { 15, 2 }, { 16, 2 }, { 24, 3 }, { 32, 4 }, { 1, 0 }, { 4, 0 }, { 0, 0 } };
+    for (const auto& size : sizes)
+        EXPECT_EQ(CSkinObject::GetPixelSize(size[0]), size[1]) << size[0];
+
     CSkinObject skin;
     skin.SetFrameCount(0); // counts as one frame, never a division by zero
     skin.SetBitmapId(IDB_SKIN_BUTTON);
