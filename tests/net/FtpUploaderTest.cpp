@@ -125,6 +125,7 @@ TEST_F(FtpUploaderTest, LineBreaksNeverReachTheServerAndFailedUploadsReconnectAt
     // Refused: the uploads below go to the login and the path given first.
     EXPECT_FALSE(uploader.SetPath("cam/live.jpg\r\nDELE important.doc") || uploader.SetUserName("tester\nPASS x") ||
                  uploader.SetPassword("secret\r") || uploader.SetServer("127.0.0.1\n"));
+    ASSERT_TRUE(Upload(uploader, "picture")) << uploader.GetStatus();
     uploader.SetPassword("wrong");
     for (int cycle = 0; cycle < 2; ++cycle) {
         EXPECT_FALSE(Upload(uploader, "picture"));
