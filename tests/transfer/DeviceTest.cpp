@@ -118,6 +118,7 @@ TEST(DeviceFinder, TheFinderAndTheCopySyncerTakeOnlyAMountedPlayerWithEveryFolde
 TEST(DeviceController, PassesDeviceInterfaceEventsOnOneByOneInOrder)
 {
     CDeviceController controller;
+    EXPECT_EQ(CDeviceController::sController, &controller);
     CDeviceDispatcher* dispatcher = controller.GetDispatcher();
     ASSERT_NE(dispatcher, nullptr);
     const HWND window = dispatcher->GetSafeHwnd();
