@@ -75,7 +75,8 @@ TEST(NamedObject, TypeCodesAreRegisteredWhenTheLibraryLoadsAndClonesAreEqual)
     }
     EXPECT_TRUE(CNamedValue::Initialize()) << "registering again changes nothing";
     CNamedData data;
-    EXPECT_TRUE(data.IsInstanceOf('name') && data.IsInstanceOf(CPersistObject::kPersistObjectType));
+    EXPECT_TRUE(data.IsInstanceOf('namd') && data.IsInstanceOf('name') &&
+                data.IsInstanceOf(CPersistObject::kPersistObjectType));
     EXPECT_FALSE(data.IsInstanceOf('namo'));
 
     data.SetName("Thumbnail");
