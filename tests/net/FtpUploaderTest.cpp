@@ -1,6 +1,5 @@
-#include "LocalServer.h"
 #include "MessagePump.h"
-#include "ScratchFolder.h"
+#include "ServedFolder.h"
 
 #include "StandInVideoSource.h"
 #include "tnwmfcut.h"
@@ -64,20 +63,8 @@ public:
     }
 };
 
-class FtpUploaderTest : public ::testing::Test {
+class FtpUploaderTest : public ServedFolder<CLocalServer::kFtp> {
 protected:
-    static void SetUpTestSuite()
-    {
-        sRoot = new ScratchFolder;
-        sServer = new CLocalServer(CLocalServer::kFtp, sRoot->Path());
-        ASSERT_TRUE(sServer->Start());
-    }
-    static void TearDownTestSuite()
-    {
-        delete sServer;
-        delete sRoot;
-    }
-
     void SetUp() override { ASSERT_TRUE(sServer->Start()); }
 
     static void LogIn(CFtpUploader& uploader, const char* path)
@@ -99,13 +86,7 @@ protected:
     }
 
     static std::string Stored(const char* path) { return ReadWholeFile(sRoot->File(path)); }
-
-    static ScratchFolder* sRoot;
-    static CLocalServer* sServer;
 };
-
-ScratchFolder* FtpUploaderTest::sRoot = nullptr;
-CLocalServer* FtpUploaderTest::sServer = nullptr;
 
 TEST_F(FtpUploaderTest, UploadsCreateMissingFoldersAndKeepTheLogin)
 {
@@ -137,25 +118,14 @@ TEST_F(FtpUploaderTest, UploadsCreateMissingFoldersAndKeepTheLogin)
     EXPECT_EQ(flat.GetStatus(), "Disconnected from the FTP server.");
 }
 
-TEST_F(FtpUploaderTest, LineBreaksNeverReachTheServer)
+TEST_F(FtpUploaderTest, LineBreaksNeverReachTheServerAndFailedUploadsReconnectAtTheNextCycle)
 {
     CFtpUploader uploader;
     LogIn(uploader, "cam/live.jpg");
-    EXPECT_FALSE(uploader.SetPath("cam/live.jpg\r\nDELE important.doc"));
-    EXPECT_FALSE(uploader.SetUserName("tester\nPASS x"));
-    EXPECT_FALSE(uploader.SetPassword("secret\r"));
-    EXPECT_FALSE(uploader.SetServer("127.0.0.1\n"));
-    EXPECT_EQ(uploader.GetPath(), "cam/live.jpg");
-    EXPECT_EQ(uploader.GetUserName(), CLocalServer::kUser);
-    EXPECT_EQ(uploader.GetPassword(), CLocalServer::kPassword);
-    EXPECT_EQ(uploader.GetServer(), "127.0.0.1");
-    EXPECT_TRUE(Upload(uploader, "picture")) << uploader.GetStatus();
-}
-
-TEST_F(FtpUploaderTest, FailedUploadsReconnectAtTheNextCycle)
-{
-    CFtpUploader uploader;
-    LogIn(uploader, "cam/live.jpg");
+    // Refused: the uploads below go to the login and the path given first.
+    EXPECT_FALSE(uploader.SetPath("cam/live.jpg\r\nDELE important.doc") || uploader.SetUserName("tester\nPASS x") ||
+                 uploader.SetPassword("secret\r") || uploader.SetServer("127.0.0.1\n"));
+    ASSERT_TRUE(Upload(uploader, "picture")) << uploader.GetStatus();
     uploader.SetPassword("wrong");
     for (int cycle = 0; cycle < 2; ++cycle) {
         EXPECT_FALSE(Upload(uploader, "picture"));

@@ -7,11 +7,9 @@
 
 namespace {
 
+// Tests write the file as an installer would, the links file kept as it was.
 class WebAddressesTest : public ::testing::Test {
 protected:
-    // Tests write the file as an installer would; the folder is what the installer makes.
-    void MakeFolder() { ASSERT_TRUE(UDirectoryUtils::EstablishPath(links.Path().c_str())); }
-
     std::string ReadLink(const char* tag)
     {
         char text[512] = {};
@@ -22,37 +20,30 @@ protected:
     PreservedFile links{static_cast<const char*>(UWebAddresses::GetLinksFile())};
 };
 
-TEST_F(WebAddressesTest, KnownTagsGiveTheirAddressUnchangedFromTheSharedFile)
+TEST_F(WebAddressesTest, TagsGiveTheirAddressUnchangedAndUnknownOnesTheHomePageWrittenBack)
 {
     EXPECT_EQ(links.Path(), UDirectoryUtils::GetCommonAppDataDirectory() + "links.ini");
-    MakeFolder();
-    ASSERT_TRUE(WriteWholeFile(links.Path(), "[Link]\r\nDirectX=http://127.0.0.1:8/dx?get=1\r\n"
-                                             "DivX Codec=not even an address\r\n"));
-    EXPECT_EQ(UWebAddresses::GetDxDownloadAddress(), "http://127.0.0.1:8/dx?get=1");
-    EXPECT_EQ(UWebAddresses::GetDivxDownloadAddress(), "not even an address");
-}
-
-TEST_F(WebAddressesTest, UnknownTagsFallBackToTheHomePageAndAreWrittenBack)
-{
     // No "links.ini" yet: the first lookup creates it.
     EXPECT_EQ(UWebAddresses::GetAddressByTag("Voices"), UWebAddresses::kHomePage);
     EXPECT_EQ(ReadLink("Voices"), UWebAddresses::kHomePage);
-
     EXPECT_EQ(UWebAddresses::GetQuickTimeDownloadAddress(), UWebAddresses::kHomePage);
-    EXPECT_EQ(ReadLink("QuickTime"), UWebAddresses::kHomePage);
-    EXPECT_EQ(ReadLink("Voices"), UWebAddresses::kHomePage) << "earlier tags stay";
-
-    ::WritePrivateProfileStringA("Link", "ASPI", "", links.Path().c_str());
-    EXPECT_EQ(UWebAddresses::GetAspiDownloadAddress(), UWebAddresses::kHomePage) << "an empty address is none";
-    EXPECT_EQ(ReadLink("ASPI"), UWebAddresses::kHomePage);
-
+    EXPECT_EQ(ReadLink("QuickTime") + ReadLink("Voices"), std::string(UWebAddresses::kHomePage) + UWebAddresses::kHomePage)
+        << "earlier tags stay";
     EXPECT_EQ(UWebAddresses::GetAddressByTag(""), UWebAddresses::kHomePage);
     EXPECT_EQ(UWebAddresses::GetAddressByTag(nullptr), UWebAddresses::kHomePage);
+
+    ::WritePrivateProfileStringA("Link", "DirectX", "http://127.0.0.1:8/dx?get=1", links.Path().c_str());
+    ::WritePrivateProfileStringA("Link", "DivX Codec", "not even an address", links.Path().c_str());
+    ::WritePrivateProfileStringA("Link", "ASPI", "", links.Path().c_str());
+    EXPECT_EQ(UWebAddresses::GetDxDownloadAddress(), "http://127.0.0.1:8/dx?get=1");
+    EXPECT_EQ(UWebAddresses::GetDivxDownloadAddress(), "not even an address");
+    EXPECT_EQ(UWebAddresses::GetAspiDownloadAddress(), UWebAddresses::kHomePage) << "an empty address is none";
+    EXPECT_EQ(ReadLink("ASPI"), UWebAddresses::kHomePage);
 }
 
 TEST_F(WebAddressesTest, ApplicationPagesGoByShortName)
 {
-    MakeFolder();
+    ASSERT_TRUE(UDirectoryUtils::EstablishPath(links.Path().c_str()));
     ::WritePrivateProfileStringA("Link", "AudioRecorder", "http://127.0.0.1:8/recorder", links.Path().c_str());
     EXPECT_EQ(UWebAddresses::GetApplicationAddress(4), "http://127.0.0.1:8/recorder");
 

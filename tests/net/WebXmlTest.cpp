@@ -1,5 +1,4 @@
-#include "LocalServer.h"
-#include "ScratchFolder.h"
+#include "ServedFolder.h"
 
 #include "tnwmfcut.h"
 
@@ -32,20 +31,13 @@ const char kRefusal[] =
     "<message>The key is not valid.</message>\r\n"
     "</Answer>\r\n";
 
-class WebXmlTest : public ::testing::Test {
+class WebXmlTest : public ServedFolder<CLocalServer::kHttp> {
 protected:
     static void SetUpTestSuite()
     {
-        sRoot = new ScratchFolder;
+        ServedFolder::SetUpTestSuite();
         ASSERT_TRUE(WriteWholeFile(sRoot->File("Packages.xml"), kPackagesAnswer));
         ASSERT_TRUE(WriteWholeFile(sRoot->File("Refusal.xml"), kRefusal));
-        sServer = new CLocalServer(CLocalServer::kHttp, sRoot->Path());
-        ASSERT_TRUE(sServer->Start());
-    }
-    static void TearDownTestSuite()
-    {
-        delete sServer;
-        delete sRoot;
     }
 
     // What the server saw of the last request: request line, content type, body.
@@ -60,13 +52,7 @@ protected:
     }
 
     static std::string Site() { return sServer->Url(""); }
-
-    static ScratchFolder* sRoot;
-    static CLocalServer* sServer;
 };
-
-ScratchFolder* WebXmlTest::sRoot = nullptr;
-CLocalServer* WebXmlTest::sServer = nullptr;
 
 TEST_F(WebXmlTest, ParametersAreEncodedAndPostedAsTheyWereGiven)
 {

@@ -1,6 +1,7 @@
 #include "AllValues.h"
 
 #include <cstdio>
+#include <functional>
 #include <sstream>
 
 void CAllValues::Clear()
@@ -73,19 +74,15 @@ namespace {
 
 // Long texts and blocks are described by their length and a hash, so that a failed
 // comparison stays readable.
-std::string Digest(const unsigned char* bytes, size_t count)
+std::string Digest(const std::string& bytes)
 {
-    if (count <= 40)
-        return std::string(reinterpret_cast<const char*>(bytes), count);
-    unsigned long hash = 2166136261u;
-    for (size_t i = 0; i < count; ++i)
-        hash = ((hash ^ bytes[i]) * 16777619u) & 0xFFFFFFFF;
-    return std::to_string(count) + " bytes, hash " + std::to_string(hash);
+    return bytes.size() <= 40 ? bytes
+                              : std::to_string(bytes.size()) + " bytes, hash " + std::to_string(std::hash<std::string>()(bytes));
 }
 
 std::string Digest(const CString& text)
 {
-    return Digest(reinterpret_cast<const unsigned char*>(static_cast<const char*>(text)), text.GetLength());
+    return Digest(std::string(text, text.GetLength()));
 }
 
 } // namespace
@@ -98,7 +95,7 @@ std::string CAllValues::Describe() const
     CNamedValue& entry = const_cast<CNamedValue&>(mEntry);
     text << mFlag << " " << int(mSigned8) << " " << int(mUnsigned8) << " " << mSigned16 << " " << mUnsigned16
          << " " << mSigned32 << " " << mUnsigned32 << " " << mSigned64 << " " << real << " [" << Digest(mTitle)
-         << "] [" << Digest(mFolder) << "] block [" << Digest(mBlock.data(), mBlock.size()) << "] entry ["
+         << "] [" << Digest(mFolder) << "] block [" << Digest(std::string(mBlock.begin(), mBlock.end())) << "] entry ["
          << Digest(entry.GetName()) << "] [" << Digest(entry.GetValue()) << "]";
     return text.str();
 }

@@ -42,14 +42,11 @@ TEST(NamedObject, SetNameStoresTellsAndRunsTheHookOnlyForAChange)
     CNamedObject object;
     CNoticeRecorder recorder;
     object.AddListener(&recorder);
-    EXPECT_EQ(object.GetName(), "");
-    EXPECT_FALSE(object.SetName(""));
-    EXPECT_FALSE(object.SetName(nullptr));
+    EXPECT_FALSE(object.SetName("") || object.SetName(nullptr));
     EXPECT_TRUE(recorder.notices.empty());
     EXPECT_TRUE(object.SetName("Clip"));
     EXPECT_TRUE(object.SetName("clip")) << "case matters";
     EXPECT_FALSE(object.SetName("clip"));
-    EXPECT_EQ(object.GetName(), "clip");
     EXPECT_EQ(recorder.notices, (std::vector<long>{'namf', 'namf'}));
     object.RemoveListener(&recorder);
 
@@ -71,7 +68,6 @@ TEST(NamedObject, SetNameStoresTellsAndRunsTheHookOnlyForAChange)
 
 TEST(NamedObject, TypeCodesAreRegisteredWhenTheLibraryLoadsAndClonesAreEqual)
 {
-    EXPECT_EQ(CNamedObject::kNamedObjectType, 0x6E616D65);
     for (long type : { 'name', 'namo', 'namd' }) {
         std::unique_ptr<CPersistObject> created(CMetaClass::CreateObject(type));
         ASSERT_NE(created, nullptr) << type;
@@ -79,10 +75,9 @@ TEST(NamedObject, TypeCodesAreRegisteredWhenTheLibraryLoadsAndClonesAreEqual)
     }
     EXPECT_TRUE(CNamedValue::Initialize()) << "registering again changes nothing";
     CNamedData data;
-    EXPECT_TRUE(data.IsInstanceOf('namd'));
-    EXPECT_TRUE(data.IsInstanceOf('name'));
+    EXPECT_TRUE(data.IsInstanceOf('namd') && data.IsInstanceOf('name') &&
+                data.IsInstanceOf(CPersistObject::kPersistObjectType));
     EXPECT_FALSE(data.IsInstanceOf('namo'));
-    EXPECT_TRUE(data.IsInstanceOf(CPersistObject::kPersistObjectType));
 
     data.SetName("Thumbnail");
     data.GetData().Append("0123456789", 10);
@@ -143,6 +138,6 @@ TEST(NamedObject, SavesAndLoadsUnderItsTags)
     CNamedData loadedData;
     loadedData.Load("Data Entry", fileReader);
     EXPECT_EQ(loadedData.GetName(), "Blob");
-    ASSERT_EQ(loadedData.GetData().GetSize(), 2u);
-    EXPECT_EQ(loadedData.GetData().GetBuffer()[1], 0x02);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(loadedData.GetData().GetBuffer()), loadedData.GetData().GetSize()),
+              "\x01\x02");
 }

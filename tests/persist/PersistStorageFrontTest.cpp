@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 namespace {
@@ -87,16 +88,20 @@ private:
 const int kFileNameBox = 0x47C;
 const int kFileTypesBox = 0x470;
 
-// Types path into the file dialog and presses button, noting the dialog's first filter.
-CDialogDriver AnswerFileDialog(const char* title, const std::string& path, int button, std::string& filter)
+// Runs the prompt while a person types path into the file dialog and presses button,
+// noting the dialog's first filter: the prompt's result, 1 or 0, or -1 when no dialog came.
+int Answered(const char* title, const std::string& path, int button, std::string& filter,
+             const std::function<bool()>& prompt)
 {
-    return CDialogDriver(title, [path, button, &filter](HWND dialog) {
+    CDialogDriver driver(title, [path, button, &filter](HWND dialog) {
         char text[256] = {};
         ::SendDlgItemMessageA(dialog, kFileTypesBox, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(text));
         filter = text;
         CDialogDriver::Type(dialog, kFileNameBox, path.c_str());
         CDialogDriver::Press(dialog, button);
     }, 15000);
+    const bool result = prompt();
+    return driver.Acted() ? result : -1;
 }
 
 // Every test keeps the crash guard's mark and its files in a settings store of its own.
@@ -131,12 +136,10 @@ TEST_F(PersistStorageFront, DefaultSaveWritesTheSettingsFileLineByLine)
     EXPECT_EQ(loaded.mTitle, "My Converter");
     EXPECT_FALSE(loaded.mEnabled) << "absent, so false";
     EXPECT_EQ(loaded.mWindow.mLeft, 10);
-}
 
-TEST_F(PersistStorageFront, LoadsWithoutADocumentLeaveTheObjectAloneButADirectLoadReadsAnyFile)
-{
-    DataFile file;
+    // Loads without a document leave the object alone, but a direct load reads any file.
     CAppSettings object = CAppSettings::Example();
+    ::DeleteFileA(file.UserPath().c_str());
     EXPECT_FALSE(UPersistStorage::DefaultLoad(object, "Settings", file.Name()));
     EXPECT_FALSE(UPersistStorage::SystemLoad(object, "Settings", file.Name()));
     ASSERT_TRUE(WriteWholeFile(file.UserPath(), "Count=4\r\n"));
@@ -158,7 +161,7 @@ TEST_F(PersistStorageFront, LoadsWithoutADocumentLeaveTheObjectAloneButADirectLo
     EXPECT_EQ(object.mTitle, "My Converter") << "a missing text stays";
 }
 
-TEST_F(PersistStorageFront, SystemFilesLieInTheAllUsersFolderUnlessTheUserHasACopy)
+TEST_F(PersistStorageFront, SystemFilesLieInTheAllUsersFolderUnlessTheUserHasACopyAndSavesTellWhatWasWritten)
 {
     DataFile file;
     CAppSettings saved = CAppSettings::Example();
@@ -175,23 +178,19 @@ TEST_F(PersistStorageFront, SystemFilesLieInTheAllUsersFolderUnlessTheUserHasACo
     UPersistStorage::DefaultSave(saved, "Shared Settings", file.Name());
     EXPECT_TRUE(UPersistStorage::SystemLoad(loaded, "Shared Settings", file.Name()));
     EXPECT_EQ(loaded.mTitle, "Mine") << "the per-user copy wins";
-}
 
-TEST_F(PersistStorageFront, SavesReportTrueButTellWhetherTheFileWasWritten)
-{
-    // A file where the settings file's folder would have to be, in both folders.
-    DataFile blocker;
-    ASSERT_TRUE(WriteWholeFile(blocker.UserPath(), "in the way"));
-    ASSERT_TRUE(WriteWholeFile(blocker.CommonPath(), "in the way"));
-    const std::string blocked = std::string(blocker.Name()) + "\\Data.xml";
-    CAppSettings settings = CAppSettings::Example();
-    bool written = true;
-    EXPECT_TRUE(UPersistStorage::DefaultSave(settings, "Settings", blocked.c_str(), written));
+    // Saves report true but tell whether the file was written: a file stands where the
+    // folder of the settings file would have to be, in both folders.
+    ASSERT_TRUE(WriteWholeFile(file.UserPath(), "in the way"));
+    ASSERT_TRUE(WriteWholeFile(file.CommonPath(), "in the way"));
+    const std::string blocked = std::string(file.Name()) + "\\Data.xml";
+    written = true;
+    EXPECT_TRUE(UPersistStorage::DefaultSave(saved, "Settings", blocked.c_str(), written));
     EXPECT_FALSE(written);
     written = true;
-    EXPECT_TRUE(UPersistStorage::SystemSave(settings, "Settings", blocked.c_str(), written));
+    EXPECT_TRUE(UPersistStorage::SystemSave(saved, "Settings", blocked.c_str(), written));
     EXPECT_FALSE(written);
-    EXPECT_EQ(ReadWholeFile(blocker.UserPath()), "in the way");
+    EXPECT_EQ(ReadWholeFile(file.UserPath()), "in the way");
 }
 
 TEST_F(PersistStorageFront, DefaultLoadsSkipTheSettingsAfterACrashedRun)
@@ -239,34 +238,21 @@ TEST_F(PersistStorageFront, PromptedSaveAndLoadUseTheFileTheUserPicksAndACancelT
     CAppSettings saved = CAppSettings::Example();
     std::string filter;
     bool written = true;
-    {
-        CDialogDriver cancel = AnswerFileDialog("Save File", folder.File("never.xml"), IDCANCEL, filter);
-        EXPECT_FALSE(UPersistStorage::PromptSave(saved, "xml", "Data", written));
-        EXPECT_TRUE(cancel.Acted());
-    }
+    const auto save = [&] { return UPersistStorage::PromptSave(saved, "xml", "Data", written); };
+    EXPECT_EQ(Answered("Save File", folder.File("never.xml"), IDCANCEL, filter, save), 0);
     EXPECT_FALSE(written);
     EXPECT_FALSE(UFileUtils::FileExist(folder.File("never.xml").c_str()));
-    {
-        CDialogDriver save = AnswerFileDialog("Save File", path, IDOK, filter);
-        EXPECT_TRUE(UPersistStorage::PromptSave(saved, "xml", "Data", written));
-        EXPECT_TRUE(save.Acted());
-    }
+    EXPECT_EQ(Answered("Save File", path, IDOK, filter, save), 1);
     EXPECT_EQ(filter, "Data(*.xml)");
     EXPECT_TRUE(written);
     EXPECT_EQ(ReadWholeFile(path).find(kDeclarationLine + "<Settings>\r\n<Count>3</Count>"), 0u);
 
     CAppSettings loaded;
-    {
-        CDialogDriver cancel = AnswerFileDialog("Open File", path, IDCANCEL, filter);
-        EXPECT_FALSE(UPersistStorage::PromptLoad(loaded, "xml", "Data"));
-        EXPECT_TRUE(cancel.Acted());
-    }
+    const auto load = [&] { return UPersistStorage::PromptLoad(loaded, "xml", "Data"); };
+    EXPECT_EQ(Answered("Open File", path, IDCANCEL, filter, load), 0);
     EXPECT_EQ(loaded.mCount, 0);
-    {
-        CDialogDriver open = AnswerFileDialog("Open File", path, IDOK, filter);
-        EXPECT_TRUE(UPersistStorage::PromptLoad(loaded, "xml", "Data"));
-        EXPECT_TRUE(open.Acted());
-    }
+    filter.clear();
+    EXPECT_EQ(Answered("Open File", path, IDOK, filter, load), 1);
     EXPECT_EQ(filter, "Data(*.xml)");
     EXPECT_EQ(loaded.mTitle, "My Converter");
     EXPECT_EQ(loaded.mWindow.mLeft, 10);

@@ -26,6 +26,14 @@ VARIANT Int(int number)
     return value;
 }
 
+// A double or a date, which is a double too.
+VARIANT Real(VARTYPE type, double number)
+{
+    VARIANT value = Variant(type);
+    V_R8(&value) = number;
+    return value;
+}
+
 // A media library as its Automation object shows it: a title, a track count, a switch, a
 // volume, a date, the playlist it holds, and an Add method.
 class PropertyCommandTest : public ::testing::Test {
@@ -38,12 +46,8 @@ protected:
         VARIANT shuffle = Variant(VT_BOOL);
         V_BOOL(&shuffle) = VARIANT_TRUE;
         library->AddProperty(L"Shuffle", shuffle);
-        VARIANT volume = Variant(VT_R8);
-        V_R8(&volume) = 0.75;
-        library->AddProperty(L"Volume", volume);
-        VARIANT added = Variant(VT_DATE);
-        V_DATE(&added) = 45000.5;
-        library->AddProperty(L"Added", added);
+        library->AddProperty(L"Volume", Real(VT_R8, 0.75));
+        library->AddProperty(L"Added", Real(VT_DATE, 45000.5));
         playlist = new StandInAutomation;
         VARIANT held = Variant(VT_DISPATCH);
         V_DISPATCH(&held) = playlist;
@@ -84,14 +88,11 @@ TEST_F(PropertyCommandTest, ReadsWritesAndCallsByNameWithPlainTypes)
     EXPECT_EQ(library->namesLocale, 0x400u);
     EXPECT_EQ(library->invokeLocale, 0x800u);
     EXPECT_EQ(library->invokeFlags, DISPATCH_PROPERTYGET);
-    EXPECT_EQ(command.getIntProp(L"Tracks", tracks), S_OK);
-    EXPECT_EQ(tracks, 12);
-    EXPECT_EQ(command.getBoolProp(L"Shuffle", shuffle), S_OK);
-    EXPECT_TRUE(shuffle);
-    EXPECT_EQ(command.getDoubleProp(L"Volume", volume), S_OK);
-    EXPECT_EQ(volume, 0.75);
-    EXPECT_EQ(command.getDateProp(L"Added", added), S_OK);
-    EXPECT_EQ(added, 45000.5);
+    EXPECT_EQ(command.getIntProp(L"Tracks", tracks) | command.getBoolProp(L"Shuffle", shuffle) |
+                  command.getDoubleProp(L"Volume", volume) | command.getDateProp(L"Added", added),
+              S_OK);
+    EXPECT_TRUE(tracks == 12 && shuffle && volume == 0.75 && added == 45000.5)
+        << tracks << " " << shuffle << " " << volume << " " << added;
 
     // Another type answers S_FALSE and leaves the output alone; failures pass through.
     tracks = -1;
@@ -115,12 +116,11 @@ TEST_F(PropertyCommandTest, ReadsWritesAndCallsByNameWithPlainTypes)
     EXPECT_EQ(library->invokeFlags, DISPATCH_PROPERTYPUT);
     EXPECT_EQ(command.setBoolProp(L"Shuffle", false), S_OK);
     EXPECT_EQ(V_BOOL(&library->Property(L"Shuffle")), VARIANT_FALSE);
-    EXPECT_EQ(command.setIntProp(L"Tracks", 13), S_OK);
-    EXPECT_EQ(V_I4(&library->Property(L"Tracks")), 13);
-    EXPECT_EQ(command.setDoubleProp(L"Volume", 0.5), S_OK);
-    EXPECT_EQ(V_R8(&library->Property(L"Volume")), 0.5);
-    EXPECT_EQ(command.setDateProp(L"Added", 1.25), S_OK);
-    EXPECT_EQ(V_VT(&library->Property(L"Added")), VT_DATE);
+    EXPECT_EQ(command.setIntProp(L"Tracks", 13) | command.setDoubleProp(L"Volume", 0.5) |
+                  command.setDateProp(L"Added", 1.25),
+              S_OK);
+    EXPECT_TRUE(V_I4(&library->Property(L"Tracks")) == 13 && V_R8(&library->Property(L"Volume")) == 0.5 &&
+                V_VT(&library->Property(L"Added")) == VT_DATE && V_DATE(&library->Property(L"Added")) == 1.25);
     EXPECT_EQ(command.setStrProp(L"Title", nullptr), S_OK);
     EXPECT_EQ(library->TextProperty(L"Title"), L"");
     const std::string longTitle(5000, 'a');

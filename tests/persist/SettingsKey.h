@@ -1,22 +1,26 @@
 #pragma once
+#include "ScratchSettings.h"
+
+#include <windows.h>
+
 #include <string>
 
-// A key of its own under the test application's settings store, removed with everything
-// in it at the end.
-class SettingsKey {
+// A key for a storage in a settings store of its own, removed with the store at the end.
+class SettingsKey : public ScratchSettings {
 public:
-    SettingsKey();
-    ~SettingsKey();
-    SettingsKey(const SettingsKey&) = delete;
-    SettingsKey& operator=(const SettingsKey&) = delete;
-
     // The key as CRegistry and the storages take it.
     const std::string& Name() const { return mName; }
     // Its path below HKEY_CURRENT_USER.
-    std::string Path() const;
-    // Whether the key exists in the registry.
-    bool Exists() const;
+    std::string Path() const { return KeyPath() + "\\" + mName; }
+    bool Exists() const
+    {
+        HKEY key;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, Path().c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+            return false;
+        RegCloseKey(key);
+        return true;
+    }
 
 private:
-    std::string mName;
+    std::string mName = "Storage";
 };

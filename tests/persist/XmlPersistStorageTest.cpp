@@ -1,10 +1,10 @@
-#include "tnwmfcut.h"
-
 #include "ScratchFolder.h"
+
+#include "tnwmfcut.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -12,9 +12,25 @@ namespace {
 
 const std::string kDeclarationLine = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n";
 
+// A settings document holding one element per name and text.
+std::string Document(std::initializer_list<std::pair<const char*, const char*>> elements)
+{
+    std::string text = kDeclarationLine + "<Settings>\r\n";
+    for (const auto& element : elements)
+        text += std::string("<") + element.first + ">" + element.second + "</" + element.first + ">\r\n";
+    return text + "</Settings>\r\n";
+}
+
 std::string Line(const std::string& key, const std::string& value)
 {
     return "<" + key + ">" + value + "</" + key + ">\r\n";
+}
+
+template <class T>
+T Loaded(CXmlPersistReader& reader, const char* name, T value = T())
+{
+    reader.Load(name, value);
+    return value;
 }
 
 } // namespace
@@ -88,4 +104,151 @@ TEST(XmlPersistStorage, WritesEveryValueTypeInItsTextForm)
                                        Line("ushort", "65535") +
                                        Line("value", "3") +
                                        "</Value_Types>\r\n");
+}
+
+TEST(XmlPersistReader, DecodesEveryValueTypeFromItsText)
+{
+    CXmlPersistReader reader(Document({ { "char", "-5" }, { "uchar", "300" }, { "short", "-300" },
+                                        { "ushort", "65535" }, { "long", "-7" }, { "ulong", "-1" },
+                                        { "ulong_wide", "4294967295" }, { "int64", "0100000000000000" },
+                                        { "int64_minus", "feffffffffffffff" }, { "int64_15", "010000000000000" },
+                                        { "int64_17", "01000000000000000" }, { "double", "1.500000" },
+                                        { "double_tiny", "0.000000" }, { "float", "0.25" }, { "not_a_number", "abc" },
+                                        { "leading_digits", " 42abc" } })
+                                 .c_str());
+    ASSERT_TRUE(reader.HasData());
+    reader.EnterObject("Settings");
+    EXPECT_EQ(Loaded<char>(reader, "char"), -5);
+    EXPECT_EQ(Loaded<unsigned char>(reader, "uchar"), 300 % 256) << "narrowed to 8 bits";
+    EXPECT_EQ(Loaded<short>(reader, "short"), -300);
+    EXPECT_EQ(Loaded<unsigned short>(reader, "ushort"), 65535);
+    EXPECT_EQ(Loaded<long>(reader, "long"), -7);
+    long pointed = 0;
+    reader.Load("long", &pointed);
+    reader.Load("long", static_cast<long*>(nullptr));
+    EXPECT_EQ(pointed, -7);
+    EXPECT_EQ(Loaded<unsigned long>(reader, "ulong"), 4294967295ul);
+    EXPECT_EQ(Loaded<unsigned long>(reader, "ulong wide"), 4294967295ul) << "as other tools write it";
+    EXPECT_EQ(Loaded<__int64>(reader, "int64"), 1);
+    EXPECT_EQ(Loaded<__int64>(reader, "int64_minus"), -2) << "either case of hexadecimal digits";
+    EXPECT_EQ(Loaded<__int64>(reader, "int64_15", 7), 0);
+    EXPECT_EQ(Loaded<__int64>(reader, "int64_17", 7), 0);
+    EXPECT_EQ(Loaded<double>(reader, "double"), 1.5);
+    EXPECT_EQ(Loaded<double>(reader, "double tiny", 7), 0.0);
+    EXPECT_EQ(Loaded<float>(reader, "float"), 0.25f);
+    EXPECT_EQ(Loaded<double>(reader, "not a number", 7), 0.0);
+    EXPECT_EQ(Loaded<long>(reader, "leading digits"), 42) << "as atoi reads it";
+
+    CXmlPersistReader bools(Document({ { "a", "YES" }, { "b", "True" }, { "c", "2" }, { "d", "1" }, { "e", "No" },
+                                       { "f", "FALSE" }, { "g", "0" }, { "h", "abc" }, { "i", "-1" },
+                                       { "j", "4294967296" } })
+                                .c_str());
+    bools.EnterObject("Settings");
+    for (const char* name : { "a", "b", "c", "d", "i", "j" })
+        EXPECT_TRUE(Loaded<bool>(bools, name, false)) << name;
+    for (const char* name : { "e", "f", "g", "h", "missing" })
+        EXPECT_FALSE(Loaded<bool>(bools, name, true)) << name;
+}
+
+TEST(XmlPersistReader, LoadsTextsAndBytesWithinTheirBuffers)
+{
+    CXmlPersistReader reader(Document({ { "text", "abcdef" }, { "bytes", "0102FF" }, { "odd", "0A0" },
+                                        { "escaped", "x&#60;y" } })
+                                 .c_str());
+    reader.EnterObject("Settings");
+
+    char sized[8];
+    std::memset(sized, '#', sizeof sized);
+    reader.Load("text", sized, 4);
+    EXPECT_EQ(std::string(sized, 5), std::string("abc\0#", 5));
+    reader.Load("text", sized, 7);
+    EXPECT_STREQ(sized, "abcdef");
+    std::memset(sized, '#', sizeof sized);
+    reader.Load("text", sized, 0);
+    reader.Load("missing", sized, 8);
+    reader.Load("missing", sized);
+    EXPECT_EQ(std::string(sized, 8), "########") << "untouched";
+
+    unsigned char bytes[5] = { 0xEE, 0xEE, 0xEE, 0xEE, 0xEE };
+    reader.Load("bytes", bytes, 2);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(bytes), 5), "\x01\x02\xEE\xEE\xEE") << "exactly 2 bytes";
+    reader.Load("bytes", bytes, 5);
+    reader.Load("missing", bytes, 5);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(bytes), 5), "\x01\x02\xFF\xEE\xEE") << "the 3 held, nothing missing";
+
+    CHandle handle;
+    const auto held = [&] { return std::string(reinterpret_cast<const char*>(handle.GetBuffer()), handle.GetSize()); };
+    reader.Load("bytes", handle);
+    EXPECT_EQ(held(), "\x01\x02\xFF");
+    reader.Load("odd", handle);
+    EXPECT_EQ(held(), "\x0A") << "an odd last digit is ignored";
+    reader.Load("missing", handle);
+    EXPECT_EQ(handle.GetSize(), 0u);
+
+    CString text;
+    EXPECT_TRUE(reader.LoadStringA("escaped", text));
+    EXPECT_EQ(text, "x<y");
+    EXPECT_FALSE(reader.LoadStringA("missing", text));
+    EXPECT_EQ(text, "x<y");
+    unsigned long number = 5;
+    EXPECT_FALSE(reader.LoadValue("missing", number));
+    EXPECT_EQ(number, 5u);
+    unsigned long length = 9;
+    reader.LoadStringLength("text", length);
+    EXPECT_EQ(length, 7u) << "room for the terminator";
+    reader.LoadStringLength("missing", length);
+    EXPECT_EQ(length, 0u);
+}
+
+TEST(XmlPersistReader, ATextLoadWithoutSizeStaysWithinTheLengthReportedBeforeIt)
+{
+    CXmlPersistReader reader(Document({ { "Short", "abc" }, { "Long", "abcdefghijklmnop" } }).c_str());
+    reader.EnterObject("Settings");
+    char buffer[32];
+
+    unsigned long length = 0;
+    std::memset(buffer, '#', sizeof buffer);
+    reader.LoadStringLength("Short", length);
+    ASSERT_EQ(length, 4u);
+    reader.Load("Long", buffer);
+    EXPECT_EQ(std::string(buffer, 6), std::string("abc\0##", 6)) << "cut to the length reported";
+
+    std::memset(buffer, '#', sizeof buffer);
+    reader.LoadStringLength("Missing", length);
+    ASSERT_EQ(length, 0u);
+    reader.Load("Long", buffer);
+    EXPECT_EQ(std::string(buffer, 4), "####") << "nothing fits in no room";
+
+    // The limit holds for the one load after the length; later loads take the whole text.
+    reader.Load("Long", buffer);
+    EXPECT_STREQ(buffer, "abcdefghijklmnop");
+    reader.LoadStringLength("Long", length);
+    std::memset(buffer, '#', sizeof buffer);
+    reader.Load("Long", buffer);
+    EXPECT_STREQ(buffer, "abcdefghijklmnop") << "the length reported holds the whole text";
+}
+
+TEST(XmlPersistReader, ReadsATreeItIsGivenOrAReaderItTakesOver)
+{
+    CXmlNode top;
+    top.SetKey("Answer");
+    top.AddValue("Count", "3");
+    {
+        CXmlPersistReader reader(&top);
+        EXPECT_TRUE(reader.HasData());
+        reader.EnterObject("whatever the name");
+        EXPECT_EQ(Loaded<long>(reader, "Count"), 3);
+        // Entering a missing object makes all of its values missing.
+        reader.EnterObject("Missing Object");
+        EXPECT_EQ(Loaded<long>(reader, "Count", 5), 0);
+        reader.LeaveObject();
+        EXPECT_EQ(Loaded<long>(reader, "Count"), 3);
+    }
+    EXPECT_EQ(top.FindChild("Count", false)->GetValue(), "3") << "the caller keeps the tree";
+
+    CXmlReader* taken = new CXmlReader;
+    taken->Parse(Document({ { "Count", "4" }, { "Count", "5" } }).c_str());
+    CXmlPersistReader reader(taken);
+    reader.EnterObject("Settings");
+    EXPECT_EQ(Loaded<long>(reader, "Count"), 4) << "of two equal elements, the first";
 }

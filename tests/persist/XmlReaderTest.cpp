@@ -19,37 +19,6 @@ std::string Written(CXmlNode& node)
 
 } // namespace
 
-TEST(XmlReader, FindsValuesByNameWhateverTheRootIsCalled)
-{
-    CXmlReader reader;
-    reader.Parse((kDeclarationLine + "<Preferences>\r\n<Count>3</Count>\r\n<Main_Window>\r\n<Left>10</Left>\r\n"
-                                      "</Main_Window>\r\n<Name>abc</Name>\r\n<Unasked>x</Unasked>\r\n</Preferences>\r\n")
-                     .c_str());
-    ASSERT_TRUE(reader.HasData());
-    EXPECT_EQ(reader.ReadValue("Count"), "") << "nothing before the first enter";
-    reader.EnterNode("Settings");
-    EXPECT_EQ(reader.GetCurrentNode(), reader.GetTopNode());
-    EXPECT_EQ(reader.ReadValue("Name"), "abc");
-    EXPECT_EQ(reader.ReadValue("Count"), "3");
-    EXPECT_EQ(reader.ReadValue("Title"), "") << "missing";
-    reader.EnterNode("Main Window");
-    EXPECT_EQ(reader.ReadValue("Left"), "10");
-    reader.LeaveNode();
-    reader.EnterNode("Missing Object");
-    EXPECT_EQ(reader.ReadValue("Left"), "");
-    CXmlNode* standIn = reader.GetCurrentNode();
-    EXPECT_EQ(standIn->GetKey(), "Missing_Object") << "an empty element stands in";
-    reader.LeaveNode();
-    reader.EnterNode("Missing Object");
-    EXPECT_EQ(reader.GetCurrentNode(), standIn) << "found, not made twice";
-    reader.LeaveNode();
-    EXPECT_EQ(reader.ReadValue("Name"), "abc");
-    reader.LeaveNode();
-    EXPECT_EQ(reader.GetCurrentNode(), nullptr);
-    reader.EnterNode("Again");
-    EXPECT_EQ(reader.ReadValue("Name"), "abc") << "the same element may be entered again";
-}
-
 TEST(XmlReader, ReadsADocumentWrittenByAnotherTool)
 {
     // Indented, LF line ends, a comment, an empty element in both forms, duplicated and
@@ -85,7 +54,7 @@ TEST(XmlReader, ReadsADocumentWrittenByAnotherTool)
     EXPECT_EQ(reader.ReadValue("Left"), "  7 ") << "every byte between the tags";
 }
 
-TEST(XmlReader, WantsTheDeclarationAtTheVeryFirstByte)
+TEST(XmlReader, WantsTheDeclarationAtTheVeryFirstByteAndKeepsWhatItReadOfACutDocument)
 {
     const std::string body = "<a><b>1</b></a>";
     const std::string refused[] = { " " + kDeclarationLine + body, "\xEF\xBB\xBF" + kDeclarationLine + body,
@@ -108,12 +77,9 @@ TEST(XmlReader, WantsTheDeclarationAtTheVeryFirstByte)
     reader.Parse(body.c_str());
     ASSERT_TRUE(reader.HasData());
     EXPECT_EQ(reader.GetTopNode()->GetKey(), "a");
-}
 
-TEST(XmlReader, KeepsWhatItReadOfACutDocument)
-{
+    // What was read of a cut document is kept.
     const std::string whole = kDeclarationLine + "<S>\r\n<A>1</A>\r\n<B>\r\n<C>2</C>\r\n<D>33</D>\r\n</B>\r\n</S>\r\n";
-    CXmlReader reader;
     reader.Parse(whole.substr(0, whole.find("<D>") + 4).c_str());
     ASSERT_TRUE(reader.HasData());
     reader.EnterNode("S");

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 // The test picture: four frames of 10 x 10, red, green, blue and grey; the key colour
@@ -46,23 +48,17 @@ TEST(SkinObjectTest, CutsTheFirstFramesKeyPixelsAndKeepsTheBitmapForDrawing)
     EXPECT_EQ(skin.GetMemoryDC(), nullptr);
     skin.SetBitmapId(IDB_SKIN_BUTTON);
     ASSERT_TRUE(skin.Load());
-    EXPECT_EQ(skin.GetWidth(), static_cast<unsigned long>(kFrame));
-    EXPECT_EQ(skin.GetHeight(), static_cast<unsigned long>(kFrame));
+    EXPECT_EQ(std::to_string(skin.GetWidth()) + " x " + std::to_string(skin.GetHeight()), "10 x 10");
 
     CRgn expected;
     ExpectedShape(expected);
     EXPECT_TRUE(skin.GetRegion().EqualRgn(&expected));
-    EXPECT_FALSE(skin.GetRegion().PtInRegion(2, 2));
-    EXPECT_TRUE(skin.GetRegion().PtInRegion(3, 2));
-    EXPECT_TRUE(skin.GetRegion().PtInRegion(19, 9)) << "only the first frame is cut";
 
     // Drawn through the shape at an offset: the key pixels leave the target untouched.
     CMemoryCanvas canvas(30, 30, kBackground);
     ASSERT_TRUE(skin.TransparentBitBlt(&canvas.DC(), 5, 5, kFrame, kFrame, skin.GetMemoryDC(), 0, 0));
-    EXPECT_EQ(canvas.Pixel(5 + 2, 5 + 2), kBackground);
-    EXPECT_EQ(canvas.Pixel(5 + 3, 5 + 2), kFrameColours[0]);
-    EXPECT_EQ(canvas.Pixel(5 + 9, 5 + 9), kBackground);
-    EXPECT_EQ(canvas.Pixel(5 + 9, 5 + 8), kFrameColours[0]);
+    EXPECT_TRUE(canvas.Pixel(5 + 2, 5 + 2) == kBackground && canvas.Pixel(5 + 9, 5 + 9) == kBackground);
+    EXPECT_TRUE(canvas.Pixel(5 + 3, 5 + 2) == kFrameColours[0] && canvas.Pixel(5 + 9, 5 + 8) == kFrameColours[0]);
     EXPECT_FALSE(skin.TransparentBitBlt(&canvas.DC(), 0, 0, 1, 1, nullptr, 0, 0));
 
     // A bitmap the caller owns is copied, so the caller may delete it at once.
@@ -118,8 +114,6 @@ TEST(SkinButtonTest, IsOwnerDrawnShapedByItsPictureAndDrawsTheFrameOfEachState)
     ASSERT_NE(button.GetWindowRgn(static_cast<HRGN>(windowShape.m_hObject)), ERROR);
     EXPECT_TRUE(windowShape.EqualRgn(&button.GetSkin().GetRegion()));
 
-    EXPECT_EQ(button.GetDrawIndex(true, false, true), CSkinButton::kFrameSelected);
-    EXPECT_EQ(button.GetDrawIndex(false, true, false), CSkinButton::kFrameNormal);
     const struct {
         UINT state;
         bool capture;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -14,6 +15,13 @@ std::string ReadIni(const std::string& file, const char* section, const char* ke
     char text[64] = {};
     ::GetPrivateProfileStringA(section, key, "", text, sizeof text, file.c_str());
     return text;
+}
+
+// Left, top, width and height, to compare a whole location at once.
+std::string Place(CSkinLocation& location)
+{
+    return std::to_string(location.GetLeft()) + " " + std::to_string(location.GetTop()) + " " +
+           std::to_string(location.GetWidth()) + " " + std::to_string(location.GetHeight());
 }
 
 // Counts the folder's broadcasts.
@@ -50,10 +58,7 @@ TEST(SkinLocationTest, ReadsAndWritesTheCurrentFoldersSkinIniWithItsOwnNumbersAs
         play.SetWidth(70);
         play.SetHeight(80);
         CSkinFolder::LoadAll();
-        EXPECT_EQ(play.GetLeft(), 5u);
-        EXPECT_EQ(play.GetTop(), 6u);
-        EXPECT_EQ(play.GetWidth(), 70u); // not a number in the file: the old value stays
-        EXPECT_EQ(play.GetHeight(), 80u);
+        EXPECT_EQ(Place(play), "5 6 70 80") << "not a number in the file: the old width stays";
 
         play.SetTop(7);
         CSkinFolder::SaveAll();
@@ -68,8 +73,7 @@ TEST(SkinLocationTest, ReadsAndWritesTheCurrentFoldersSkinIniWithItsOwnNumbersAs
         EXPECT_EQ(watcher.loads, 0);
         folder->SetFolder(second.Path().c_str());
         EXPECT_EQ(watcher.loads, 1);
-        EXPECT_EQ(play.GetLeft(), 50u);
-        EXPECT_EQ(play.GetTop(), 7u);
+        EXPECT_EQ(Place(play), "50 7 70 80");
         folder->RemoveListener(&watcher);
 
         // The first folder goes and a new one takes the role: the location follows it
@@ -97,25 +101,23 @@ TEST(SkinLocationTest, WindowLocationTakesTheWindowsPlaceAndMovesItOnlyToAPlaceT
     ASSERT_TRUE(child.Create(nullptr, "child", WS_CHILD, CRect(10, 20, 50, 45), &parent, 1));
 
     CSkinWindowLocation location("Child", &child);
-    EXPECT_EQ(location.GetLeft(), 10u);
-    EXPECT_EQ(location.GetTop(), 20u);
-    EXPECT_EQ(location.GetWidth(), 40u);
-    EXPECT_EQ(location.GetHeight(), 25u);
+    EXPECT_EQ(Place(location), "10 20 40 25");
 
     ASSERT_TRUE(WriteWholeFile(skin.File("skin.ini"), "[Child]\r\nLeft=100\r\nTop=30\r\nWidth=60\r\n"));
+    const auto placed = [&] {
+        CRect rect;
+        child.GetWindowRect(&rect);
+        parent.ScreenToClient(&rect);
+        return rect;
+    };
     EXPECT_TRUE(location.Load());
-    CRect placed;
-    child.GetWindowRect(&placed);
-    parent.ScreenToClient(&placed);
-    EXPECT_EQ(placed, CRect(100, 30, 160, 55));
+    EXPECT_EQ(placed(), CRect(100, 30, 160, 55));
 
     // A height that would be negative is refused whole.
     ASSERT_TRUE(WriteWholeFile(skin.File("skin.ini"), "[Child]\r\nLeft=1\r\nHeight=-5\r\n"));
     EXPECT_FALSE(location.Load());
-    EXPECT_EQ(location.GetLeft(), 100u);
-    child.GetWindowRect(&placed);
-    parent.ScreenToClient(&placed);
-    EXPECT_EQ(placed, CRect(100, 30, 160, 55));
+    EXPECT_EQ(Place(location), "100 30 60 25");
+    EXPECT_EQ(placed(), CRect(100, 30, 160, 55));
 
     CSkinWindowLocation unplaced("Nobody", nullptr);
     EXPECT_FALSE(unplaced.Load());

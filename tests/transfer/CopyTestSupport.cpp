@@ -40,46 +40,35 @@ std::string PatternBytes(size_t count, unsigned seed)
     return bytes;
 }
 
-bool MakeSparseFile(const std::string& path, __int64 size)
+bool MakeSparseFile(const std::string& path, __int64 size, __int64 offset, const std::string& bytes)
 {
     HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    LARGE_INTEGER end;
-    end.QuadPart = size;
-    const bool sized = ::SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && ::SetEndOfFile(file);
-    ::CloseHandle(file);
-    return sized;
-}
-
-bool WriteAt(const std::string& path, __int64 offset, const std::string& bytes)
-{
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    LARGE_INTEGER position;
+    LARGE_INTEGER position, end;
     position.QuadPart = offset;
+    end.QuadPart = size;
     DWORD written = 0;
-    const bool ok = ::SetFilePointerEx(file, position, nullptr, FILE_BEGIN) &&
-                    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                    written == bytes.size();
-    ::CloseHandle(file);
-    return ok;
+    const bool made = file != INVALID_HANDLE_VALUE && ::SetFilePointerEx(file, position, nullptr, FILE_BEGIN) &&
+                      ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                      written == bytes.size() && ::SetFilePointerEx(file, end, nullptr, FILE_BEGIN) &&
+                      ::SetEndOfFile(file);
+    if (file != INVALID_HANDLE_VALUE)
+        ::CloseHandle(file);
+    return made;
 }
 
 std::string ReadAt(const std::string& path, __int64 offset, unsigned long count)
 {
     HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::string();
     std::string bytes(count, '\0');
     LARGE_INTEGER position;
     position.QuadPart = offset;
     DWORD read = 0;
-    if (!::SetFilePointerEx(file, position, nullptr, FILE_BEGIN) || !::ReadFile(file, &bytes[0], count, &read, nullptr))
+    if (file == INVALID_HANDLE_VALUE || !::SetFilePointerEx(file, position, nullptr, FILE_BEGIN) ||
+        !::ReadFile(file, &bytes[0], count, &read, nullptr))
         read = 0;
-    ::CloseHandle(file);
+    if (file != INVALID_HANDLE_VALUE)
+        ::CloseHandle(file);
     bytes.resize(read);
     return bytes;
 }

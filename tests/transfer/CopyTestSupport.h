@@ -9,12 +9,14 @@
 #include <thread>
 #include <vector>
 
+const size_t kChunk = CFileCopyJob::kChunkSize;
+const __int64 kFourGiB = 4LL * 1024 * 1024 * 1024;
+
 // Bytes that differ from position to position and from seed to seed, so that a chunk
 // copied to the wrong place or twice shows.
 std::string PatternBytes(size_t count, unsigned seed);
-// A file of the given size that takes no room on disk, with bytes written at some offsets.
-bool MakeSparseFile(const std::string& path, __int64 size);
-bool WriteAt(const std::string& path, __int64 offset, const std::string& bytes);
+// A file of the given size that takes no room on disk, with bytes written at an offset.
+bool MakeSparseFile(const std::string& path, __int64 size, __int64 offset = 0, const std::string& bytes = "");
 std::string ReadAt(const std::string& path, __int64 offset, unsigned long count);
 // The names of the files in a folder (ending in a separator), sorted.
 std::vector<std::string> FileNames(const std::string& folder);

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -58,7 +59,7 @@ public:
 
 } // namespace
 
-TEST(DeviceFinder, TakesOnlyAMountedDriveWithEveryFolder)
+TEST(DeviceFinder, TheFinderAndTheCopySyncerTakeOnlyAMountedPlayerWithEveryFolder)
 {
     ScratchFolder player;
     MakeFolders(player, { "Media\\Video", "Media\\Music" });
@@ -81,13 +82,9 @@ TEST(DeviceFinder, TakesOnlyAMountedDriveWithEveryFolder)
     EXPECT_FALSE(anyDrive.CheckDrive('P'));
     const char found = anyDrive.FindDrive('E');
     EXPECT_TRUE(found && CStandInPlayerDrive::IsMounted(found)) << found;
-}
 
-TEST(CopyFileSyncer, CopiesIntoTheMediaFolderOfAPlayerThatIsThere)
-{
-    ScratchFolder player;
+    // The copy syncer copies into the media folder of a player that is there.
     ScratchFolder local;
-    MakeFolders(player, { "Media\\Video", "Media\\Music" });
     const std::string clip = local.File("clip.avi");
     ASSERT_TRUE(WriteWholeFile(clip, "a finished clip"));
     CStandInPlayerDrive drive('P', player.Path());
@@ -150,12 +147,9 @@ TEST(DeviceController, PassesDeviceInterfaceEventsOnOneByOneInOrder)
     PumpMessagesFor(600);
     ASSERT_EQ(recorder.heard.size(), 3u);
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(recorder.heard[i].code, CDeviceController::kDeviceChanged);
-        EXPECT_EQ(recorder.heard[i].event, events[i]);
-        EXPECT_EQ(recorder.heard[i].name, names[i]);
-        if (i > 0) {
-            EXPECT_GE(recorder.heard[i].tick - recorder.heard[i - 1].tick, 490u);
-        }
+        EXPECT_EQ(std::make_tuple(recorder.heard[i].code, recorder.heard[i].event, recorder.heard[i].name),
+                  std::make_tuple(CDeviceController::kDeviceChanged, events[i], std::string(names[i])));
+        EXPECT_TRUE(i == 0 || recorder.heard[i].tick - recorder.heard[i - 1].tick >= 490u) << i;
     }
 
     controller.Stop();

@@ -83,24 +83,19 @@ TEST(iTune, AddsToTheLibraryAndToUserPlaylistsAndGivesEveryReferenceBack)
         CiTuneContent content;
         ASSERT_EQ(content.GetPlayListCount(), 3);
         CString name = "unchanged";
-        EXPECT_TRUE(content.GetPlayList(0, name));
-        EXPECT_TRUE(name.IsEmpty()); // the library is no user playlist
-        EXPECT_TRUE(content.GetPlayList(2, name));
-        EXPECT_EQ(std::string(name), "Road Trip");
+        EXPECT_TRUE(content.GetPlayList(0, name) && name.IsEmpty()) << "the library is no user playlist";
+        EXPECT_TRUE(content.GetPlayList(2, name) && name == "Road Trip");
         EXPECT_EQ(content.GetPlayList(3), nullptr);
         std::unique_ptr<CiTunesPlayList> trip(content.GetPlayList("Road Trip"));
         ASSERT_NE(trip, nullptr);
         ASSERT_EQ(trip->GetTrackCount(), 1);
         double duration = -1;
-        CString album = "kept";
+        CString album = "kept", genre, artist;
         EXPECT_EQ(std::string(trip->GetTrack(0, duration, album)), song);
         EXPECT_EQ(duration, 0.0);
         EXPECT_TRUE(trip->GetTrack(1, duration, album).IsEmpty());
         ASSERT_EQ(content.GetTrackCount(), 3);
-        CString genre;
-        CString artist;
-        EXPECT_TRUE(content.GetTrack(0, name, genre, artist));
-        EXPECT_EQ(std::string(name), "clip");
+        EXPECT_TRUE(content.GetTrack(0, name, genre, artist) && name == "clip");
         EXPECT_FALSE(content.GetTrack(3, name, genre, artist));
     }
     EXPECT_EQ(itunes.LiveObjects(), 0);

@@ -35,7 +35,7 @@ std::string CreationTime(const std::string& path)
 
 } // namespace
 
-TEST(WmFileUpload, CopiesWholeFilesAndReplacesAnOlderCopyOnlyWithACompleteOne)
+TEST(WmFileUpload, CopiesWholeFilesOfAnySizeAndReplacesAnOlderCopyOnlyWithACompleteOne)
 {
     StStandInRapi rapi;
     ScratchFolder local;
@@ -72,18 +72,14 @@ TEST(WmFileUpload, CopiesWholeFilesAndReplacesAnOlderCopyOnlyWithACompleteOne)
     EXPECT_EQ(FileNames(rapi.DeviceFile(kVideos)), std::vector<std::string>{ "clip.avi" });
     EXPECT_EQ(TestApp().MessageBoxes(),
               std::vector<std::string>{ "Error. Unable to copy clip.avi to the Windows Mobile device." });
-}
 
-TEST(WmFileUpload, SendsAFileBeyondFourGibibytesWhole)
-{
-    StStandInRapi rapi;
-    ScratchFolder local;
-    const std::string clip = local.File("long.mpg");
-    const __int64 size = 4LL * 1024 * 1024 * 1024 + 10;
-    ASSERT_TRUE(MakeSparseFile(clip, size));
-    ASSERT_TRUE(WriteAt(clip, size - 10, "last bytes"));
-    CWmFileUpload upload;
-    upload.SetCopyFromFile(clip.c_str());
+    // A file beyond 4 GiB goes whole.
+    rapi.Forget();
+    rapi.Fail("");
+    const std::string big = local.File("long.mpg");
+    const __int64 size = kFourGiB + 10;
+    ASSERT_TRUE(MakeSparseFile(big, size, size - 10, "last bytes"));
+    upload.SetCopyFromFile(big.c_str());
     upload.SetCopyToDirectory("\\");
     EXPECT_TRUE(upload.Copy());
     EXPECT_EQ(UFileUtils::GetFileSize(rapi.DeviceFile("long.mpg").c_str()), size);

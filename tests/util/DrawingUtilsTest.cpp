@@ -24,13 +24,11 @@ TEST(DrawingUtils, SharedFontsAreMadeOnceWithTheDesktopsCharacterSetAndPointsTru
 
     // Points convert by truncation toward zero.
     const POINT truncated = UDrawingUtils::TranslatePoint(RealPoint{-1.7, 2.9});
-    EXPECT_EQ(truncated.x, -1);
-    EXPECT_EQ(truncated.y, 2);
-    RealPoint back = UDrawingUtils::TranslatePoint(truncated);
-    EXPECT_TRUE(UDrawingUtils::Equal(back, RealPoint{-1.0, 2.0}));
+    EXPECT_TRUE(truncated.x == -1 && truncated.y == 2) << truncated.x << ", " << truncated.y;
+    EXPECT_TRUE(UDrawingUtils::Equal(UDrawingUtils::TranslatePoint(truncated), RealPoint{-1.0, 2.0}));
 }
 
-TEST(DrawingUtils, RectanglesAreDrawnOnlyWhenTheyHaveAnArea)
+TEST(DrawingUtils, RectanglesAreDrawnOnlyWhenTheyHaveAnAreaAndBitmapsCentredOnThePoint)
 {
     CMemoryCanvas canvas(20, 20, kWhite);
     CDC* dc = &canvas.DC();
@@ -53,6 +51,26 @@ TEST(DrawingUtils, RectanglesAreDrawnOnlyWhenTheyHaveAnArea)
     EXPECT_EQ(canvas.Pixel(10, 10), kGreen) << "no brush paints nothing";
     EXPECT_EQ(canvas.Pixel(15, 15), kWhite) << "right and bottom edges stay outside";
     UDrawingUtils::FillRect(nullptr, &square, kRed);
+
+    // Bitmaps are centred on the point: 5 x 3, two columns left of it and one row above.
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(dc, 5, 3));
+    {
+        CDC memory;
+        memory.CreateCompatibleDC(dc);
+        CBitmap* previous = memory.SelectObject(&bitmap);
+        memory.FillSolidRect(0, 0, 5, 3, kRed);
+        memory.SelectObject(previous);
+    }
+    canvas.Fill(kWhite);
+    UDrawingUtils::DrawBitmap(dc, &bitmap, 10, 10);
+    EXPECT_TRUE(canvas.Pixel(8, 9) == kRed && canvas.Pixel(12, 11) == kRed);
+    EXPECT_TRUE(canvas.Pixel(7, 9) == kWhite && canvas.Pixel(8, 8) == kWhite && canvas.Pixel(13, 11) == kWhite &&
+                canvas.Pixel(12, 12) == kWhite);
+    CBitmap empty;
+    UDrawingUtils::DrawBitmap(dc, &empty, 15, 15);
+    UDrawingUtils::DrawBitmap(dc, nullptr, 15, 15);
+    EXPECT_EQ(canvas.Pixel(15, 15), kWhite);
 }
 
 namespace {
@@ -92,28 +110,4 @@ TEST(DrawingUtils, ArrowHeadsHaveTheSameShapeInEveryDirection)
 
     const ArrowCanvas none({ 30, 30 }, { 30, 30 }, 10);
     EXPECT_FALSE(none.Drawn(25, 25) || none.Drawn(20, 30)) << "a line of no length gets no head";
-}
-
-TEST(DrawingUtils, BitmapsAreCentredOnThePoint)
-{
-    CMemoryCanvas canvas(30, 30, kWhite);
-    CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&canvas.DC(), 5, 3));
-    {
-        CDC memory;
-        memory.CreateCompatibleDC(&canvas.DC());
-        CBitmap* previous = memory.SelectObject(&bitmap);
-        memory.FillSolidRect(0, 0, 5, 3, kRed);
-        memory.SelectObject(previous);
-    }
-    UDrawingUtils::DrawBitmap(&canvas.DC(), &bitmap, 10, 10);
-    // 5 x 3: two columns left of the centre and one row above it.
-    EXPECT_TRUE(canvas.Pixel(8, 9) == kRed && canvas.Pixel(12, 11) == kRed);
-    EXPECT_TRUE(canvas.Pixel(7, 9) == kWhite && canvas.Pixel(8, 8) == kWhite && canvas.Pixel(13, 11) == kWhite &&
-                canvas.Pixel(12, 12) == kWhite);
-
-    CBitmap empty;
-    UDrawingUtils::DrawBitmap(&canvas.DC(), &empty, 20, 20);
-    UDrawingUtils::DrawBitmap(&canvas.DC(), nullptr, 20, 20);
-    EXPECT_EQ(canvas.Pixel(20, 20), kWhite);
 }

@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
+#include <cstring>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -44,9 +48,30 @@ protected:
     ScratchFolder scratch;
 };
 
+
+// What the shell hands a window when files are dropped on it: a DROPFILES header and the
+// names, each ended by a zero byte, the list by one more.
+HDROP MakeDrop(const std::vector<std::string>& names)
+{
+    size_t bytes = sizeof(DROPFILES) + 1;
+    for (const std::string& name : names)
+        bytes += name.size() + 1;
+    HGLOBAL memory = ::GlobalAlloc(GHND, bytes);
+    auto* drop = static_cast<DROPFILES*>(::GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = FALSE;
+    char* next = reinterpret_cast<char*>(drop + 1);
+    for (const std::string& name : names) {
+        std::memcpy(next, name.c_str(), name.size() + 1);
+        next += name.size() + 1;
+    }
+    ::GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
 } // namespace
 
-TEST_F(MediaTree, PopulateReadsTheWholeTree)
+TEST_F(MediaTree, PopulateReadsTheWholeTreeOrWhatHasTheExtension)
 {
     CDirectoryPath media(scratch.File("media\\").c_str());
     media.Populate();
@@ -58,22 +83,16 @@ TEST_F(MediaTree, PopulateReadsTheWholeTree)
     };
     EXPECT_EQ(Read(media), expected);
     EXPECT_EQ(media.GetPathCount(), 5);
-    EXPECT_EQ(media.GetPath(5), nullptr);
-    EXPECT_EQ(media.GetPath(-1), nullptr);
+    EXPECT_TRUE(media.GetPath(5) == nullptr && media.GetPath(-1) == nullptr);
     EXPECT_FALSE(CPath::IsDir(scratch.File("missing").c_str()));
     EXPECT_FALSE(CPath::IsDir(nullptr));
-}
 
-TEST_F(MediaTree, PopulateByExtensionAndFoldersNamedWithoutSeparator)
-{
-    // Named without the closing separator: still the folder, not its sibling media2.
-    CDirectoryPath media(scratch.File("media").c_str());
-    media.Populate("mp4");
-    const std::string top = scratch.File("media\\");
-    const std::map<std::string, bool> expected = {
-        { top + "a.mp4", false }, { top + "album.mp4\\", true }, { top + "album.mp4\\track.txt", false },
-    };
-    EXPECT_EQ(Read(media), expected);
+    // By extension, and named without the closing separator: still the folder, not its
+    // sibling media2.
+    CDirectoryPath videos(scratch.File("media").c_str());
+    videos.Populate("mp4");
+    EXPECT_EQ(Read(videos), (std::map<std::string, bool>{ { top + "a.mp4", false }, { top + "album.mp4\\", true },
+                                                           { top + "album.mp4\\track.txt", false } }));
 
     CDirectoryPath missing(scratch.File("missing\\").c_str());
     missing.Populate();
@@ -125,4 +144,29 @@ TEST_F(MediaTree, PhysicalRemoveDeletesTheTreeButNotWhatItCannot)
     CFilePath file(scratch.File("media\\a.mp4").c_str());
     file.PhysicalRemove();
     EXPECT_FALSE(UFileUtils::FileExist(scratch.File("media\\a.mp4").c_str()));
+}
+
+TEST_F(MediaTree, ADropFileListHoldsTheFilesAndWholeFoldersDropped)
+{
+    // A name longer than the 255 bytes an older buffer held (no need for it to exist).
+    const std::string longName = scratch.File(std::string(250, 'n') + ".mp4");
+    HDROP drop = MakeDrop({ scratch.File("media\\a.mp4"), scratch.File("media\\album.mp4"), longName });
+    CDropFileList list(drop);
+    ::GlobalFree(drop);
+
+    ASSERT_EQ(list.GetPathCount(), 3);
+    EXPECT_EQ(list.GetPath(0)->GetFilePath(), scratch.File("media\\a.mp4").c_str());
+    EXPECT_FALSE(list.GetPath(0)->IsDir());
+    auto* album = static_cast<CDirectoryPath*>(list.GetPath(1));
+    ASSERT_TRUE(album->IsDir());
+    EXPECT_EQ(Read(*album), (std::map<std::string, bool>{ { scratch.File("media\\album.mp4\\track.txt"), false } }))
+        << "a dropped folder is read whole";
+    EXPECT_EQ(album->GetFilePath(), scratch.File("media\\album.mp4\\").c_str());
+    EXPECT_EQ(list.GetPath(2)->GetFilePath(), longName.c_str()) << "long names arrive whole";
+    EXPECT_EQ(list.GetPath(3), nullptr);
+
+    list.LetLoose(album);
+    EXPECT_EQ(list.GetPathCount(), 2);
+    delete album;
+    EXPECT_EQ(CDropFileList(nullptr).GetPathCount(), 0);
 }

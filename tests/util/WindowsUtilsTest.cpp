@@ -1,7 +1,9 @@
+#include "util/WindowUpdate.h"
 #include "util/WindowsUtils.h"
 
 #include "PreservedFile.h"
 #include "ScratchFolder.h"
+#include "TestApp.h"
 
 #include "DirectoryUtils.h"
 
@@ -57,7 +59,7 @@ END_MESSAGE_MAP()
 
 } // namespace
 
-TEST_F(WindowsUtilsTest, OverlapAndReplaceWorkInTheParentsClientArea)
+TEST_F(WindowsUtilsTest, OverlapReplaceAlignAndMoveWorkInTheParentsClientArea)
 {
     CRect screen;
     parent.GetWindowRect(&screen);
@@ -66,8 +68,7 @@ TEST_F(WindowsUtilsTest, OverlapAndReplaceWorkInTheParentsClientArea)
     window.ShowWindow(SW_HIDE);
     UWindowsUtils::ReplaceWindowCentered(&window, &other);
     EXPECT_EQ(InParent(window), CRect(120, 10, 220, 50)) << "centred, keeping the smaller width";
-    EXPECT_TRUE(window.GetStyle() & WS_VISIBLE);
-    EXPECT_FALSE(other.GetStyle() & WS_VISIBLE);
+    EXPECT_TRUE((window.GetStyle() & WS_VISIBLE) && !(other.GetStyle() & WS_VISIBLE));
     UWindowsUtils::ReplaceWindow(&other, nullptr);
     EXPECT_FALSE(other.GetStyle() & WS_VISIBLE) << "nothing happens without the other window";
 
@@ -77,10 +78,8 @@ TEST_F(WindowsUtilsTest, OverlapAndReplaceWorkInTheParentsClientArea)
     ASSERT_TRUE(nested.Create("nested", WS_VISIBLE, CRect(10, 10, 30, 20), &inner, 4));
     UWindowsUtils::Overlap(&nested, &other, false);
     EXPECT_EQ(InParent(nested), CRect(-30, -50, 270, -10)) << "over `other`, in `inner`'s coordinates";
-}
 
-TEST_F(WindowsUtilsTest, AlignsOneEdgeKeepingTheSizeAndMovesVertically)
-{
+    // Aligning one edge keeps the size.
     window.MoveWindow(0, 100, 100, 50);
     const struct {
         EAlignWindow align;
@@ -127,6 +126,24 @@ TEST_F(WindowsUtilsTest, TextIsSetOnlyWhenItChangesAndNullWindowsAreSafe)
     EXPECT_EQ(UWindowsUtils::GetWindowNumber(&unmade), 0);
 }
 
+TEST_F(WindowsUtilsTest, StWindowUpdateFreezesTheWindowOrTheMainWindowAndOnlyItsGuardThawsIt)
+{
+    EXPECT_EQ(StWindowUpdate().GetLockedWindow(), nullptr) << "no main window";
+    TestApp().m_pMainWnd = &parent;
+    {
+        StWindowUpdate outer;
+        EXPECT_EQ(outer.GetLockedWindow(), &parent);
+        {
+            StWindowUpdate inner(&other);
+            EXPECT_EQ(inner.GetLockedWindow(), nullptr) << "Windows freezes one window at a time";
+        }
+        EXPECT_FALSE(::LockWindowUpdate(other.m_hWnd)) << "the first window is still frozen";
+    }
+    TestApp().m_pMainWnd = nullptr;
+    EXPECT_TRUE(::LockWindowUpdate(other.m_hWnd)) << "and thawed with its guard";
+    ::LockWindowUpdate(nullptr);
+}
+
 namespace {
 
 // Top-level windows and the window position record, which the test puts back as it was.
@@ -149,7 +166,7 @@ protected:
 
 } // namespace
 
-TEST_F(WindowRecordTest, PlacesWindowsWhereTheLastOneWasStored)
+TEST_F(WindowRecordTest, PlacesWindowsWhereTheLastNormalOneWasStored)
 {
     CWnd stored, placed, moved;
     Create(stored, -40, 30, 300, 200);
@@ -168,22 +185,18 @@ TEST_F(WindowRecordTest, PlacesWindowsWhereTheLastOneWasStored)
     EXPECT_EQ(Rect(placed), CRect(-40, 30, 260, 230)) << "left of the screen is kept";
     UWindowsUtils::PlaceWindow(&moved, false);
     EXPECT_EQ(Rect(moved), CRect(-40, 30, 160, 150)) << "its own size is kept";
-}
 
-TEST_F(WindowRecordTest, OnlyNormalWindowsAreStoredAndTheTopLeftCornerIsNothingStored)
-{
-    CWnd atOrigin, stored, minimized, other;
+    // Only normal windows are stored, and a stored top-left corner is nothing stored.
+    CWnd atOrigin, minimized, other;
     Create(atOrigin, 0, 0, 300, 200);
-    Create(stored, 10, 20, 300, 200);
     Create(minimized, 50, 60, 200, 120);
     Create(other, 70, 80, 200, 120);
     UWindowsUtils::StoreLocation(&atOrigin);
     UWindowsUtils::PlaceWindow(&other, true);
-    EXPECT_EQ(Rect(other), CRect(70, 80, 270, 200)) << "a stored top-left corner counts as nothing stored";
-
+    EXPECT_EQ(Rect(other), CRect(70, 80, 270, 200));
     UWindowsUtils::StoreLocation(&stored);
     minimized.ShowWindow(SW_MINIMIZE);
     UWindowsUtils::StoreLocation(&minimized);
     UWindowsUtils::PlaceWindow(&other, true);
-    EXPECT_EQ(Rect(other), CRect(10, 20, 310, 220)) << "the minimised window stored nothing";
+    EXPECT_EQ(Rect(other), CRect(-40, 30, 260, 230)) << "the minimised window stored nothing";
 }
