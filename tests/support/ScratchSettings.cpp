@@ -14,10 +14,13 @@ ScratchSettings::ScratchSettings() : mPreviousApplication(CRegistry::GetDefaultA
 
 ScratchSettings::~ScratchSettings()
 {
-    const std::string company = "Software\\" + CRegistry::GetDefaultCompany();
-    RegDeleteTreeA(HKEY_CURRENT_USER, (company + "\\" + mApplication).c_str());
+    RegDeleteTreeA(HKEY_CURRENT_USER, KeyPath().c_str());
     // Fails, as it should, while other applications keep settings under the company.
-    RegDeleteKeyA(HKEY_CURRENT_USER, company.c_str());
+    RegDeleteKeyA(HKEY_CURRENT_USER, ("Software\\" + CRegistry::GetDefaultCompany()).c_str());
     CRegistry::SetDefaultApplication(mPreviousApplication.c_str());
 }
 
+std::string ScratchSettings::KeyPath() const
+{
+    return "Software\\" + CRegistry::GetDefaultCompany() + "\\" + mApplication;
+}

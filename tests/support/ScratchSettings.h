@@ -12,6 +12,9 @@ public:
     ScratchSettings(const ScratchSettings&) = delete;
     ScratchSettings& operator=(const ScratchSettings&) = delete;
 
+    // HKEY_CURRENT_USER's path of the application key: Software\<company>\<application>.
+    std::string KeyPath() const;
+
 private:
     std::string mApplication;
     std::string mPreviousApplication;
