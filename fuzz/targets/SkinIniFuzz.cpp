@@ -35,8 +35,13 @@ std::vector<std::string> SectionNames(const std::string& file)
         const size_t open = line.find('[');
         const size_t close = line.find(']');
         if (open != std::string::npos && close != std::string::npos && close > open + 1) {
+            // Names are compared as the profile functions compare them: trimmed, without
+            // regard to case. Two locations of one section would overwrite each other.
             std::string name = line.substr(open + 1, close - open - 1);
-            bool known = name.front() == ' ' || name.back() == ' ';
+            const size_t first = name.find_first_not_of(" \t\r\v\f");
+            const size_t last = name.find_last_not_of(" \t\r\v\f");
+            name = first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
+            bool known = name.empty();
             for (const std::string& other : names)
                 known = known || strcasecmp(other.c_str(), name.c_str()) == 0;
             if (!known)
