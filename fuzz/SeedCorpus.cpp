@@ -1,13 +1,19 @@
 // Writes the seed corpus of every fuzz target: the formats the library itself writes,
-// made by the library where it writes them (settings documents by the XML persist
-// storage, byte images by the plain persist storage, hexadecimal texts by the converter),
+// made by the library where it writes them (settings documents and web answers by the
+// XML persist storage, byte images by the plain persist storage, ini files by the settings
+// values, skin.ini by the skin locations, hexadecimal texts by the converter),
 // and the examples its command lines, addresses and settings hold.
 //
 //   make_seeds <folder>      writes <folder>/<target>/seed-<n>
 #include "shim/MemoryFiles.h"
 
+#include "net/DownloadList.h"
+#include "persist/NamedObject.h"
 #include "persist/XmlPersistStorage.h"
+#include "skins/SkinFolder.h"
+#include "skins/SkinLocation.h"
 #include "tnwbscut.h"
+#include "tnwwndut.h"
 
 #include <cmath>
 #include <cstdio>
@@ -92,6 +98,82 @@ std::string XmlDocument(bool withValues)
     return content;
 }
 
+// A web service's answer as the library writes one: the object under "data", then the
+// message and the result.
+std::string WebAnswer(CPersistObject* object, const char* message, long result)
+{
+    UMemoryFiles::Clear();
+    const char* path = "C:\\seeds\\Answer.xml";
+    {
+        CXmlPersistStorage storage("answer", path);
+        storage.EnterObject("answer");
+        if (object)
+            object->Save("data", storage);
+        storage.Save("message", message);
+        storage.Save("result", result);
+        storage.LeaveObject();
+    }
+    std::string content;
+    UMemoryFiles::Get(path, content);
+    return content;
+}
+
+CDownloadPackage* Package(const char* name, bool necessary, const char* description)
+{
+    auto* package = new CDownloadPackage;
+    package->SetName(name);
+    package->SetNecessary(necessary);
+    package->SetSelected(!necessary);
+    package->SetDescription(description);
+    package->SetPage("https://www.tarnwell.com/codecs/?id=4&lang=en");
+    package->SetFilePath("C:\\Downloads\\pack.exe");
+    return package;
+}
+
+// A text as FuzzedDataProvider::ConsumeRandomLengthString gives it back: backslashes
+// doubled, and a backslash and another byte to end it.
+std::string Consumed(const std::string& text)
+{
+    std::string escaped;
+    for (char c : text)
+        escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    return escaped + "\\;";
+}
+
+// An ini file as the library writes it, through the settings values.
+std::string IniFile()
+{
+    UMemoryFiles::Clear();
+    const char* path = "C:\\seeds\\fuzz.ini";
+    CIniProfile profile(path);
+    profile.WriteText("Main", "Title", "Holiday \"cut\"");
+    profile.WriteText("Main", "Padded", "  both ends  ");
+    profile.WriteText("Window 1", "Lines", "one\r\ntwo");
+    CRegistry("Window 1", "Left", &profile).SetValue(4294967291UL);
+    CRegistry("Settings", "Count", &profile).SetValue(12);
+    std::string content;
+    UMemoryFiles::Get(path, content);
+    return content;
+}
+
+// A skin.ini as the skin locations save it.
+std::string SkinIni()
+{
+    UMemoryFiles::Clear();
+    CSkinFolder folder("C:\\seeds\\Skin\\");
+    CSkinLocation main("Main Window");
+    main.SetLeft(10);
+    main.SetTop(20);
+    main.SetWidth(640);
+    main.SetHeight(480);
+    CSkinLocation timeline("Timeline");
+    timeline.SetWidth(4294967295UL);
+    CSkinFolder::SaveAll();
+    std::string content;
+    UMemoryFiles::Get("C:\\seeds\\Skin\\skin.ini", content);
+    return content;
+}
+
 std::string PersistImage(bool withValues)
 {
     CPersistStorage storage;
@@ -154,6 +236,37 @@ int main(int argc, char** argv)
         ok &= seeds.Write("buffers", Script(i));
         ok &= seeds.Write("xml_tree", Script(i));
     }
+
+    // Package lists and other objects as web services answer with them.
+    CDownloadList packages;
+    packages.AddDownload(Package("Codec Pack", true, "Plays <everything> & more"));
+    packages.AddDownload(Package("Runtime", false, ""));
+    packages.AddDownload(Package("Extra \"filters\"", false, "Optional\r\nsecond line"));
+    const std::string packageAnswer = WebAnswer(&packages, "Found 3", 1);
+    ok &= seeds.Write("download_list", packageAnswer);
+    ok &= seeds.Write("web_answer", packageAnswer);
+    CDownloadList none;
+    ok &= seeds.Write("download_list", WebAnswer(&none, "Nothing new", 1));
+    CPersistList objects;
+    auto* named = new CNamedObject;
+    named->SetName("Clip");
+    objects.Add(named);
+    objects.Add(packages.Clone());
+    ok &= seeds.Write("web_answer", WebAnswer(&objects, "Mixed", 2));
+    ok &= seeds.Write("web_answer", WebAnswer(nullptr, "Unknown user &amp; key", 0));
+    ok &= seeds.Write("web_answer", answer);
+
+    // Form parameters: site, path, then names and values; the kinds (text or number) and
+    // the numbers come from the end of the input.
+    for (const char* form : { "http://127.0.0.1\\;/service.php\\;user\\;someone@example.com\\;key\\;A1 B2\\;\x02\x02",
+                              "https://127.0.0.1:8443\\;/a b?c\\;title\\;a=1&b=2+3\\;n\\;\x05\x00\x00\x00\x01\x02" })
+        ok &= seeds.Write("web_form", form);
+
+    const std::string ini = IniFile();
+    for (int i = 0; i < 3; ++i)
+        ok &= seeds.Write("ini_profile", Consumed(ini) + Script(i));
+    ok &= seeds.Write("skin_ini", SkinIni());
+    ok &= seeds.Write("skin_ini", "[Main Window]\r\nLeft = -5\r\nTop=\"7\"\r\nWidth=12abc\r\n[Timeline]\nHeight=99999999999\n");
 
     for (const char* value : { "Holiday <cut> & more", "&#60;b&#62;", "&#38;#60;", "plain text" })
         ok &= seeds.Write("xml_value_text", value);

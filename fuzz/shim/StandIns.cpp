@@ -3,6 +3,8 @@
 #include "MemoryFiles.h"
 
 #include "afxmodule.h"
+#include "net/WebPost.h"
+#include "persist/PersistFiles.h"
 #include "persist/WholeFile.h"
 #include "persist/XmlNodeHeap.h"
 #include "tnwwndut.h"
@@ -112,4 +114,25 @@ void* UXmlNodeHeap::Allocate(size_t size)
 void UXmlNodeHeap::Free(void* block, size_t)
 {
     ::operator delete(block);
+}
+
+// The native build has no network: every post ends as one to a server that cannot be
+// reached, and web answers are read through CWebXml::ReadAnswer.
+bool UWebPost::Post(const char*, const CString&, DWORD, CString&)
+{
+    return false;
+}
+
+const char* const UPersistStorage::kSettingsName = "Settings";
+
+// Only the registry path of a settings value names the executable, and the native build
+// has no registry.
+std::string UApplicationUtils::GetExecutablePath()
+{
+    return "C:\\Program Files\\Tarnwell\\Fuzz.exe";
+}
+
+std::string UFileUtils::GetFileNameWithoutExtension(const char*)
+{
+    return "Fuzz";
 }

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -227,4 +228,72 @@ void SysFreeString(BSTR text)
 int LoadStringW(HINSTANCE, UINT, LPWSTR, int)
 {
     return 0;
+}
+
+DWORD GetFullPathNameA(LPCSTR path, DWORD size, LPSTR full, LPSTR* filePart)
+{
+    if (filePart)
+        *filePart = nullptr;
+    const size_t length = path ? std::strlen(path) : 0;
+    if (length == 0)
+        return 0;
+    if (!full || size <= length)
+        return static_cast<DWORD>(length + 1);
+    std::memcpy(full, path, length + 1);
+    return static_cast<DWORD>(length);
+}
+
+LONG RegOpenKeyExA(HKEY, LPCSTR, DWORD, REGSAM, PHKEY result)
+{
+    if (result)
+        *result = nullptr;
+    return ERROR_FILE_NOT_FOUND;
+}
+
+LONG RegCreateKeyExA(HKEY, LPCSTR, DWORD, LPSTR, DWORD, REGSAM, void*, PHKEY result, LPDWORD)
+{
+    if (result)
+        *result = nullptr;
+    return ERROR_ACCESS_DENIED;
+}
+
+LONG RegQueryValueExA(HKEY, LPCSTR, LPDWORD, LPDWORD, LPBYTE, LPDWORD)
+{
+    return ERROR_FILE_NOT_FOUND;
+}
+
+LONG RegSetValueExA(HKEY, LPCSTR, DWORD, DWORD, const BYTE*, DWORD)
+{
+    return ERROR_ACCESS_DENIED;
+}
+
+LONG RegDeleteValueA(HKEY, LPCSTR)
+{
+    return ERROR_FILE_NOT_FOUND;
+}
+
+LONG RegCloseKey(HKEY)
+{
+    return ERROR_SUCCESS;
+}
+
+void InitializeCriticalSection(CRITICAL_SECTION* section)
+{
+    section->mutex = new std::recursive_mutex;
+}
+
+void DeleteCriticalSection(CRITICAL_SECTION* section)
+{
+    delete static_cast<std::recursive_mutex*>(section->mutex);
+    section->mutex = nullptr;
+}
+
+void EnterCriticalSection(CRITICAL_SECTION* section)
+{
+    static_cast<std::recursive_mutex*>(section->mutex)->lock();
+}
+
+void LeaveCriticalSection(CRITICAL_SECTION* section)
+{
+    static_cast<std::recursive_mutex*>(section->mutex)->unlock();
 }

@@ -1,8 +1,14 @@
 #pragma once
 // The part of the base support library that the parsers use.
+#include "Broadcaster.h"
 #include "Handle.h"
 #include "HexConverter.h"
+#include "Listener.h"
 #include "LookupList.h"
+#include "MetaClass.h"
+#include "PersistClass.h"
+#include "PersistList.h"
+#include "PersistObject.h"
 #include "PersistStorage.h"
 #include "PointerList.h"
 #include "StringBuffer.h"

@@ -4,6 +4,7 @@
 // and POSIX libraries. Only what the compiled sources name is here.
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 typedef int BOOL;
 typedef unsigned char BYTE;
@@ -29,6 +30,11 @@ typedef const wchar_t* LPCWSTR;
 typedef void* LPVOID;
 typedef void* HANDLE;
 typedef struct HINSTANCE__* HINSTANCE;
+typedef struct HKEY__* HKEY;
+typedef HKEY* PHKEY;
+typedef DWORD* LPDWORD;
+typedef BYTE* LPBYTE;
+typedef DWORD REGSAM;
 typedef HINSTANCE HMODULE;
 typedef wchar_t* BSTR;
 typedef unsigned long LCID;
@@ -90,3 +96,41 @@ BSTR SysAllocStringLen(const wchar_t* text, UINT length);
 void SysFreeString(BSTR text);
 // The native build has no resources: every string resource is missing.
 int LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int bufferMax);
+
+// Ini files, kept in the memory files (shim/Profile.cpp); the lines are read as the
+// profile functions read them.
+DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultText, LPSTR text, DWORD size,
+                               LPCSTR path);
+BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR text, LPCSTR path);
+// Paths of the native build are absolute already: the path comes back as it is.
+DWORD GetFullPathNameA(LPCSTR path, DWORD size, LPSTR full, LPSTR* filePart);
+
+// The native build has no registry: every key is missing and none can be made.
+#define HKEY_CURRENT_USER ((HKEY)(ULONG_PTR)0x80000001)
+#define HKEY_LOCAL_MACHINE ((HKEY)(ULONG_PTR)0x80000002)
+#define ERROR_SUCCESS 0L
+#define ERROR_FILE_NOT_FOUND 2L
+#define ERROR_ACCESS_DENIED 5L
+#define ERROR_MORE_DATA 234L
+#define REG_NONE 0
+#define REG_SZ 1
+#define REG_EXPAND_SZ 2
+#define REG_DWORD 4
+#define KEY_QUERY_VALUE 0x0001
+#define KEY_SET_VALUE 0x0002
+LONG RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD options, REGSAM access, PHKEY result);
+LONG RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD reserved, LPSTR keyClass, DWORD options, REGSAM access,
+                     void* security, PHKEY result, LPDWORD disposition);
+LONG RegQueryValueExA(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, LPBYTE data, LPDWORD size);
+LONG RegSetValueExA(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data, DWORD size);
+LONG RegDeleteValueA(HKEY key, LPCSTR name);
+LONG RegCloseKey(HKEY key);
+
+// A re-entrant lock, as the Windows one is.
+struct CRITICAL_SECTION {
+    void* mutex;
+};
+void InitializeCriticalSection(CRITICAL_SECTION* section);
+void DeleteCriticalSection(CRITICAL_SECTION* section);
+void EnterCriticalSection(CRITICAL_SECTION* section);
+void LeaveCriticalSection(CRITICAL_SECTION* section);

@@ -97,10 +97,15 @@ void CDownloadList::LoadSelf(const char* name, CPersistStorage& storage)
     CPersistObject::LoadSelf(name, storage);
     ForgetNecessary();
     mDownloads.Load(kDownloadsTag, storage);
-    // A document may name other objects; the list holds packages only.
-    for (int i = mDownloads.GetItemCount() - 1; i >= 0; --i) {
+    // A document may name other objects, or one name twice; the list holds packages
+    // only, and of one name only the first, as AddDownload would have left it.
+    for (int i = 0; i < mDownloads.GetItemCount();) {
         CPersistObject* item = mDownloads.GetAt(i);
-        if (!item->IsInstanceOf(CDownloadPackage::kDownloadPackageType))
+        const bool unique = item->IsInstanceOf(CDownloadPackage::kDownloadPackageType) &&
+                            GetDownload(static_cast<CDownloadPackage*>(item)->GetName()) == item;
+        if (unique)
+            ++i;
+        else
             mDownloads.DeleteAt(i);
     }
 }

@@ -15,7 +15,9 @@
 //   never deleted while the list holds it.
 // - Loading, assignment and Clear empty the necessary list before the packages it
 //   points at go, so it never points at deleted packages.
-// - Loading keeps only packages: other objects a document names are dropped.
+// - Loading keeps only packages, and of packages of one name only the first: other
+//   objects a document names, and later packages of a name already loaded, are dropped
+//   (a damaged document or a careless service must not break the names' uniqueness).
 class AFX_EXT_CLASS CDownloadList : public CPersistObject {
 public:
     DECLARE_PERSIST_CLASS()

@@ -11,8 +11,8 @@
 // object set with SetObject).
 //
 // The request is a POST to site + path with the encoded parameters both after "?" in the
-// address and as the form body (Content-Type application/x-www-form-urlencoded). The
-// answer's lines are joined with CR LF, whichever line ends the server sent.
+// address and as the form body (Content-Type application/x-www-form-urlencoded), sent by
+// UWebPost; reading the answer (ReadAnswer) needs no network.
 //
 // Decisions of this library:
 // - The address goes to the server exactly as built: only its scheme is compared without
@@ -58,6 +58,10 @@ public:
     // Sends the request and reads the answer: true when its result is not 0, after the
     // "data" element (if any) was loaded into the object.
     bool Run();
+    // What Run does with the answer text once it is there: parses it into the document
+    // (beside what the document already holds) and, when its result is not 0, loads the
+    // "data" element (if any) into the object; whether the result was not 0.
+    bool ReadAnswer(const char* answer);
     // The answer's message, or the failure text; empty when there is none. windows.h
     // turns GetMessage into GetMessageA (or W) wherever it is seen; the member is declared
     // under its own name and reachable under both others.
@@ -71,9 +75,6 @@ public:
     CXmlDocument& GetDocument() { return mDocument; }
 
 private:
-    // Sends the request and reads the whole answer; false when there was none.
-    bool Ask(CString& answer);
-
     CString mSite;
     CString mPath;
     CPointerList mParams;

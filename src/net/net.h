@@ -16,4 +16,5 @@
 #include "net/VideoPostback.h"
 #include "net/WebAddresses.h"
 #include "net/WebParam.h"
+#include "net/WebPost.h"
 #include "net/WebXml.h"
