@@ -1,4 +1,4 @@
-// XML trees as programs change them: children added, found, renamed (also through the
+// XML trees as programs change them: children added (one or dozens at a time), found, renamed (also through the
 // reference GetKey hands out, several at a time), moved, reset, deleted, assigned from
 // anywhere in the tree (their own descendants included) and parsed into.
 //
@@ -22,6 +22,9 @@ namespace {
 
 const int kSteps = 60;
 const size_t kMostNodes = 300;
+// Lists longer than this are also found through a hash index, kept up to date as children
+// come and go and keys change: a step adds as many at once.
+const int kIndexedChildren = 33;
 
 enum EStep {
     kAddNode,
@@ -36,6 +39,7 @@ enum EStep {
     kMove,
     kParse,
     kSetValue,
+    kAddMany,
     kStepCount
 };
 
@@ -238,6 +242,13 @@ void Step(FuzzedDataProvider& input, CXmlNode& root, CTreeModel& model)
     }
     case kSetValue:
         node->SetValue(input.ConsumeRandomLengthString(40).c_str());
+        break;
+    case kAddMany:
+        if (nodes.size() + 2 * kIndexedChildren <= kMostNodes) {
+            const int count = input.ConsumeIntegralInRange<int>(kIndexedChildren, 2 * kIndexedChildren);
+            for (int i = 0; i < count; ++i)
+                model.Stamp(node->AddNode(kNames[input.ConsumeIntegralInRange<size_t>(0, std::size(kNames) - 1)]));
+        }
         break;
     case kStepCount:
         break;
