@@ -1,4 +1,5 @@
 #include "AppUnderTest.h"
+#include "HeardBroadcasts.h"
 #include "MessagePump.h"
 
 #include "res/resource.h"
@@ -30,18 +31,6 @@ public:
     double mEstimate = 0.0;
     double mDetailPassed = 0.0;
     double mDetailEstimate = 0.0;
-};
-
-class CPresses : public CListener {
-public:
-    bool ListenToMessage(long code, const void* sender, const void*) override
-    {
-        codes.push_back(code);
-        senders.push_back(sender);
-        return true;
-    }
-    std::vector<long> codes;
-    std::vector<const void*> senders;
 };
 
 std::string TextOf(CWnd& window, int id)
@@ -136,7 +125,7 @@ TEST(ProgressDialogTest, ShowsBothLevelsReportsCancelAndSkipAndTheSecondDialogSh
     CProgressDialog2 second(20);
     for (CProgressWindow* dialog : std::vector<CProgressWindow*>{&first, &second}) {
         SCOPED_TRACE(dialog == &first ? "CProgressDialog" : "CProgressDialog2");
-        CPresses presses;
+        CHeardBroadcasts presses;
         dialog->AddListener(&presses);
         dialog->SetAction(&action, true);
         ASSERT_TRUE(dialog->Start("Job"));

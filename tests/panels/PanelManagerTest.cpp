@@ -2,13 +2,13 @@
 #include "panels/panels.h"
 
 #include "DialogDriver.h"
+#include "HeardBroadcasts.h"
 #include "res/resource.h"
 #include "resource.h"
 #include "util/WindowsUtils.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <string>
@@ -31,18 +31,15 @@ public:
     bool mOk = true;
 };
 
-class CHeard : public CListener {
+// Also keeps the size a container asks for.
+class CHeard : public CHeardBroadcasts {
 public:
-    bool ListenToMessage(long code, const void*, const void* extra) override
+    bool ListenToMessage(long code, const void* sender, const void* extra) override
     {
-        mCodes.push_back(code);
         if (code == CContainerPanel::kSizeRequest)
             mSize = *static_cast<const CRect*>(extra);
-        return true;
+        return CHeardBroadcasts::ListenToMessage(code, sender, extra);
     }
-    int Count(long code) const { return static_cast<int>(std::count(mCodes.begin(), mCodes.end(), code)); }
-
-    std::vector<long> mCodes;
     CRect mSize;
 };
 
@@ -233,7 +230,7 @@ TEST(PanelTest, EnablingBroadcastsOnlyChangesAndEnterOrEscapeNeverEndsAPanel)
     CHeard heard;
     panel.AddListener(&heard);
     panel.SetEnable(true);
-    EXPECT_TRUE(heard.mCodes.empty());
+    EXPECT_TRUE(heard.codes.empty());
     panel.SetEnable(false);
     UWindowsUtils::EnablePanel(&panel, true);
     EXPECT_EQ(heard.Count(CPanel::kEnabledChanged), 2);
