@@ -296,12 +296,8 @@ TEST(DrawObjectListControl, RowsAreDrawnByTheControlAcrossItsWidth)
     EXPECT_EQ(control.GetColumnWidth(0), client.Width() - 4);
 }
 
-TEST(ObjectControlDisplay, NestedDisplaysAskTheirParentForItems)
+TEST_F(ObjectListControlTest, NestedDisplaysAskTheirParentForItems)
 {
-    CHostWnd host;
-    CJobControl<CObjectListControl> control;
-    ASSERT_TRUE(control.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 300, 200), &host, 13));
-    control.Refresh();
     CObjectControlDisplay nested(&control);
     CTestJob job("nested", "1");
     EXPECT_EQ(nested.CreateChildDisplayHandle(&nested, &job, 0), 0) << "the row comes from the control";

@@ -1,6 +1,7 @@
 #include "display/TimelineWindow.h"
 
 #include "MemoryCanvas.h"
+#include "HeardBroadcasts.h"
 #include "MessagePump.h"
 #include "resource.h"
 
@@ -35,20 +36,8 @@ public:
 };
 
 // A timeline laid out as an application lays out its own: the ruler 20 pixels in from
-// each side, 10 pixels from the top.
-class CTestTimeline : public CTimelineWindow {
-public:
-    CTestTimeline(int xOrigin = 20)
-    {
-        mXOrigin = xOrigin;
-        mYOrigin = 10;
-        SetThumbBitmapId(IDB_THUMB);
-    }
-    CString GetTimeText() override { return UTimecodeUtils::Format(GetTime()); }
-};
-
-// Records the spans its nodes are asked to draw.
-class CSpanTimeline : public CTestTimeline {
+// each side, 10 pixels from the top. It records the spans its nodes are asked to draw.
+class CSpanTimeline : public CTimelineWindow {
 public:
     class CSpanNode : public CDurationNode {
     public:
@@ -58,23 +47,18 @@ public:
     private:
         std::vector<std::pair<int, int>>& mSpans;
     };
-    std::vector<std::pair<int, int>> spans;
+    CSpanTimeline()
+    {
+        mXOrigin = 20;
+        mYOrigin = 10;
+        SetThumbBitmapId(IDB_THUMB);
+    }
+    CString GetTimeText() override { return UTimecodeUtils::Format(GetTime()); }
     CObjectDisplay* CreateChildDisplay(CPersistObject* object) override
     {
         return object ? new CSpanNode(this, spans) : nullptr;
     }
-};
-
-class CTimeWatcher : public CListener {
-public:
-    int set = 0;
-    int dragged = 0;
-    bool ListenToMessage(long code, const void*, const void*) override
-    {
-        set += code == CTimelineWindow::kTimeSet;
-        dragged += code == CTimelineWindow::kTimeDragged;
-        return true;
-    }
+    std::vector<std::pair<int, int>> spans;
 };
 
 // A duration's start, end and maximum.
@@ -160,7 +144,7 @@ TEST(DurationTest, KeepsStartAndEndInOrderWithinTheMaximumAndTellsOnlyRealChange
     EXPECT_EQ(Span(repaired), (std::vector<double>{ 30, 30, 30 }));
 }
 
-TEST(TimelineTest, DrawsTheRulerAndEachSpanOfAtLeastAPixel)
+TEST(TimelineTest, DrawsTheRulerAndEachSpanOfAtLeastAPixelAndTheThumbSetsTheTimeWithinTheRuler)
 {
     CWnd parent;
     ASSERT_TRUE(parent.CreateEx(0, nullptr, "timeline parent", WS_POPUP | WS_VISIBLE, 0, 0, 320, 100, nullptr, nullptr));
@@ -195,16 +179,8 @@ TEST(TimelineTest, DrawsTheRulerAndEachSpanOfAtLeastAPixel)
     clip->SetEnd(13.0);
     EXPECT_TRUE(::GetUpdateRect(timeline.m_hWnd, nullptr, FALSE));
     timeline.SetObject(nullptr);
-    parent.DestroyWindow();
-}
 
-TEST(TimelineTest, TheThumbMarksTheTimeAndDraggingItSetsTheTimeWithinTheRuler)
-{
-    CWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, nullptr, "timeline parent", WS_POPUP | WS_VISIBLE, 0, 0, 320, 100, nullptr, nullptr));
-    CTestTimeline timeline;
-    ASSERT_TRUE(timeline.Create(WS_VISIBLE, CRect(0, 0, 300, 60), &parent, 5));
-    CTimeWatcher watcher;
+    CHeardBroadcasts watcher;
     timeline.AddListener(&watcher);
     CTimelineThumb& thumb = timeline.GetThumb();
     ASSERT_TRUE(thumb.m_hWnd);
@@ -214,7 +190,7 @@ TEST(TimelineTest, TheThumbMarksTheTimeAndDraggingItSetsTheTimeWithinTheRuler)
     CStatic& text = timeline.GetTimeTextControl();
     EXPECT_EQ(ChildRect(text, timeline), CRect(140, 25, 280, 59));
     timeline.SetTime(3.0, false);
-    EXPECT_EQ(watcher.set, 1);
+    EXPECT_EQ(watcher.Count(CTimelineWindow::kTimeSet), 1);
     EXPECT_EQ(ChildRect(thumb, timeline), CRect(44, 8, 57, 17)) << "centred on x 50";
     CString shown;
     text.GetWindowText(shown);
@@ -223,7 +199,7 @@ TEST(TimelineTest, TheThumbMarksTheTimeAndDraggingItSetsTheTimeWithinTheRuler)
     // The same time, or no number, is no change.
     timeline.SetTime(3.0, false);
     timeline.SetTime(std::nan(""), false);
-    EXPECT_EQ(watcher.set, 1);
+    EXPECT_EQ(watcher.Count(CTimelineWindow::kTimeSet), 1);
     EXPECT_EQ(timeline.GetTime(), 3.0);
     // A change of the text repaints the whole window (moving the thumb alone would
     // repaint only where it was).
@@ -255,7 +231,7 @@ TEST(TimelineTest, TheThumbMarksTheTimeAndDraggingItSetsTheTimeWithinTheRuler)
     EXPECT_EQ(dragTo(5000), (320 - 2 * 20) / 10.0);
     EXPECT_EQ(ChildRect(thumb, timeline).top, 8);
     EXPECT_EQ(dragTo(95), 7.5);
-    EXPECT_EQ(watcher.dragged, 3);
+    EXPECT_EQ(watcher.Count(CTimelineWindow::kTimeDragged), 3);
     ::SetCursorPos(point.x, point.y);
     thumb.SendMessage(WM_LBUTTONUP, 0, 0);
     EXPECT_FALSE(timeline.IsDragging());
