@@ -84,7 +84,7 @@ protected:
 
 } // namespace
 
-TEST_F(ColorStaticTest, PaintsWithItsOwnColours)
+TEST_F(ColorStaticTest, PaintsWithItsOwnColoursOrBlinkingOnesThatAlternateOnEachTick)
 {
     EXPECT_EQ(Background(), ::GetSysColor(COLOR_BTNFACE));
     label.SetBkColor(kRed);
@@ -99,10 +99,8 @@ TEST_F(ColorStaticTest, PaintsWithItsOwnColours)
     label.SetTextColor(CColorStatic::kSystemColor);
     EXPECT_EQ(label.GetTextColor(), ::GetSysColor(COLOR_BTNTEXT));
     EXPECT_EQ(PixelsOf(kBlue), 0);
-}
 
-TEST_F(ColorStaticTest, BlinkingBackgroundOrTextAlternatesOnEachTick)
-{
+    // Blinking background or text alternates on each tick.
     label.SetBkColor(kRed);
     label.SetBlinkBkColors(kGreen, kBlue);
     label.StartBkBlink(CColorStatic::kBlinkOn, 60000);
@@ -118,7 +116,6 @@ TEST_F(ColorStaticTest, BlinkingBackgroundOrTextAlternatesOnEachTick)
     EXPECT_EQ(Background(), kRed);
 
     label.SetBkColor(CColorStatic::kSystemColor);
-    label.SetWindowText("MMMM");
     label.SetBlinkTextColors(kRed, kBlue);
     label.StartTextBlink(CColorStatic::kBlinkOn, 60000);
     EXPECT_GT(PixelsOf(kRed), 10);

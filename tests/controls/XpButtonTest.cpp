@@ -128,16 +128,12 @@ TEST_F(XpButtonTest, DrawsTheFaceOfEachStateWithSharpKeyedCorners)
     EXPECT_FALSE(shape.PtInRegion(0, 0));
     EXPECT_TRUE(shape.PtInRegion(c, c));
     EXPECT_TRUE(button.GetStyle() & WS_CLIPSIBLINGS);
-}
 
-TEST_F(XpButtonTest, AButtonNarrowerThanTwoCornersShowsOnlyItsCorners)
-{
+    // A button narrower than two corners shows only its corners; the bottom-right one,
+    // drawn last, covers the middle: nothing is mirrored over it.
     CXpButton narrow;
     ASSERT_TRUE(narrow.Create("", WS_CHILD | WS_VISIBLE, CRect(100, 0, 106, 6), &parent, 52));
-    const int f = CXpButton::GetFaceWidth();
-    const int h = CXpButton::GetFaceHeight();
     Draw(ODS_FOCUS, narrow, 6, 6);
-    // The bottom-right corner, drawn last, covers the middle: nothing is mirrored over it.
     for (int y = 2; y < 6; ++y) {
         for (int x = 2; x < 6; ++x) {
             const COLORREF face = faces.Pixel(CXpButton::kFaceFocused, f - 6 + x, h - 6 + y);
