@@ -4,6 +4,7 @@
 #include "dialogs/WindowPicker.h"
 
 #include "GdiObjectCount.h"
+#include "HeardBroadcasts.h"
 #include "MemoryCanvas.h"
 
 #include <gtest/gtest.h>
@@ -168,20 +169,6 @@ TEST(DesktopDrag, DragsABandOverTheDesktopWhileTracking)
 
 namespace {
 
-// Hears which picker picked a window.
-class CPickListener : public CListener {
-public:
-    std::vector<const void*> pickers;
-
-    bool ListenToMessage(long code, const void* sender, const void* extra) override
-    {
-        if (code != CWindowPicker::kWindowPicked)
-            return CListener::ListenToMessage(code, sender, extra);
-        pickers.push_back(sender);
-        return true;
-    }
-};
-
 // A picker over a target, both in a topmost window near the screen's lower right corner,
 // out of the way of other programs' windows.
 class WindowPickerTest : public ::testing::Test {
@@ -211,13 +198,13 @@ protected:
     CWnd parent;
     CWindowPicker picker;
     CEdit target;
-    CPickListener listener;
+    CHeardBroadcasts listener;
     HCURSOR cursor = nullptr;
 };
 
 } // namespace
 
-TEST_F(WindowPickerTest, PicksTheWindowUnderThePointerWhenReleasedAndPaintsARaisedFrame)
+TEST_F(WindowPickerTest, PicksTheWindowUnderThePointerWhenReleasedOrNothingWhenTheCaptureIsLostAndPaintsARaisedFrame)
 {
     ASSERT_NE(picker.GetIcon(), nullptr);
     ASSERT_NE(picker.GetCursor(), nullptr);
@@ -229,11 +216,11 @@ TEST_F(WindowPickerTest, PicksTheWindowUnderThePointerWhenReleasedAndPaintsARais
     picker.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, FromScreen(kLeft + 150, kTop + 100));
     EXPECT_EQ(picker.GetPickedWindow(), target.m_hWnd);
     EXPECT_TRUE(picker.IsOutlining());
-    EXPECT_TRUE(listener.pickers.empty()) << "nothing is picked before the release";
+    EXPECT_TRUE(listener.codes.empty()) << "nothing is picked before the release";
 
     picker.SendMessage(WM_LBUTTONUP, 0, FromScreen(kLeft + 200, kTop + 120));
-    ASSERT_EQ(listener.pickers.size(), 1u);
-    EXPECT_EQ(listener.pickers[0], &picker);
+    EXPECT_EQ(listener.codes, std::vector<long>{ CWindowPicker::kWindowPicked });
+    EXPECT_EQ(listener.senders, std::vector<const void*>{ &picker });
     EXPECT_EQ(picker.GetPickedWindow(), target.m_hWnd);
     EXPECT_FALSE(picker.IsTracking());
     EXPECT_FALSE(picker.IsOutlining());
@@ -254,6 +241,26 @@ TEST_F(WindowPickerTest, PicksTheWindowUnderThePointerWhenReleasedAndPaintsARais
     EXPECT_EQ(canvas.Pixel(25, 25), RGB(200, 30, 30));
     EXPECT_EQ(canvas.Pixel(9, 9), background);
     EXPECT_EQ(canvas.Pixel(8, 25), background);
+
+    // A lost capture ends tracking without a pick, and gives back what tracking took.
+    listener.Forget();
+    delete new CWindowPicker;
+    const unsigned before = CountGdiObjects();
+    picker.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+    picker.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, FromScreen(kLeft + 150, kTop + 100));
+    parent.SetCapture();
+    EXPECT_FALSE(picker.IsTracking());
+    EXPECT_FALSE(picker.IsOutlining());
+    EXPECT_EQ(::GetCursor(), cursor);
+    picker.SendMessage(WM_LBUTTONUP, 0, FromScreen(kLeft + 150, kTop + 100));
+    EXPECT_TRUE(listener.codes.empty());
+    ::ReleaseCapture();
+    EXPECT_EQ(CountGdiObjects(), before);
+
+    // Its icon and cursor go with the picker.
+    for (int picker = 0; picker < 5; ++picker)
+        CWindowPicker another;
+    EXPECT_EQ(CountGdiObjects(), before);
 }
 
 TEST_F(WindowPickerTest, PicksAMaximisedWindowWithoutOutliningIt)
@@ -274,32 +281,7 @@ TEST_F(WindowPickerTest, PicksAMaximisedWindowWithoutOutliningIt)
     EXPECT_FALSE(picker.IsOutlining());
     picker.SendMessage(WM_LBUTTONUP, 0, FromScreen(x, y));
     EXPECT_EQ(picker.GetPickedWindow(), maximised.m_hWnd);
-    EXPECT_EQ(listener.pickers.size(), 1u);
-}
-
-TEST_F(WindowPickerTest, ALostCaptureEndsTrackingWithoutAPick)
-{
-    picker.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
-    picker.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, FromScreen(kLeft + 150, kTop + 100));
-    picker.SendMessage(WM_LBUTTONUP, 0, FromScreen(kLeft + 150, kTop + 100));
-    listener.pickers.clear();
-    delete new CWindowPicker;
-    const unsigned before = CountGdiObjects();
-    picker.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
-    picker.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, FromScreen(kLeft + 150, kTop + 100));
-    parent.SetCapture();
-    EXPECT_FALSE(picker.IsTracking());
-    EXPECT_FALSE(picker.IsOutlining());
-    EXPECT_EQ(::GetCursor(), cursor);
-    picker.SendMessage(WM_LBUTTONUP, 0, FromScreen(kLeft + 150, kTop + 100));
-    EXPECT_TRUE(listener.pickers.empty());
-    ::ReleaseCapture();
-    EXPECT_EQ(CountGdiObjects(), before);
-
-    // Its icon and cursor go with the picker.
-    for (int picker = 0; picker < 5; ++picker)
-        CWindowPicker another;
-    EXPECT_EQ(CountGdiObjects(), before);
+    EXPECT_EQ(listener.codes.size(), 1u);
 }
 
 TEST(BitmapCapture, MakesABitmapOfAFrameOrNoneForAFrameItCannotRead)
