@@ -8,11 +8,6 @@
 
 namespace {
 
-HWND SplashWindow()
-{
-    return FindOwnWindow(nullptr, "Splash");
-}
-
 TEST(StartUpTest, TheApplicationIsNamedReadsItsCommandLineRawAndShowedTheSplashCentred)
 {
     CAppUnderTest& app = AppUnderTest();
@@ -45,7 +40,7 @@ TEST(StartUpTest, TheApplicationIsNamedReadsItsCommandLineRawAndShowedTheSplashC
     EXPECT_EQ(app.splashRect.top, (768 - 200) / 2);
     EXPECT_EQ(app.splashRect.right - app.splashRect.left, 320);
     EXPECT_EQ(app.splashRect.bottom - app.splashRect.top, 200);
-    EXPECT_TRUE(PumpMessagesUntil([] { return SplashWindow() == nullptr; }, 5000));
+    EXPECT_TRUE(PumpMessagesUntil([] { return !FindOwnWindow(nullptr, "Splash"); }, 5000));
 }
 
 // Runs last: it ends the application and starts it again.
@@ -57,7 +52,7 @@ TEST(StartUpTest, TheLoggerExistsUntilTheApplicationEnds)
     EXPECT_EQ(app.GetDebugLogger(), nullptr);
     app.InitInstance();
     EXPECT_NE(app.GetDebugLogger(), nullptr);
-    EXPECT_TRUE(PumpMessagesUntil([] { return SplashWindow() == nullptr; }, 5000));
+    EXPECT_TRUE(PumpMessagesUntil([] { return !FindOwnWindow(nullptr, "Splash"); }, 5000));
 }
 
 } // namespace

@@ -38,25 +38,6 @@ protected:
 
 } // namespace
 
-TEST_F(EditPanelTest, TextFromTheCaretCountsALineBreakAsOneCharacter)
-{
-    CHandle data;
-    const char text[] = "first line\r\nsecond line\r\nthird";
-    data.Append(text, sizeof text - 1);
-    panel.SetData(data);
-    EXPECT_EQ(panel.GetText(), text);
-
-    // "first line" and its break are 11 characters of the text box; the 12th starts the
-    // second line.
-    long start = -1;
-    panel.Select(11, 0);
-    EXPECT_EQ(panel.GetTextFromCursor(start), "second line\r\nthird");
-    EXPECT_EQ(start, 11);
-    panel.Select(23, 5);
-    EXPECT_EQ(panel.GetTextFromCursor(start), "third");
-    EXPECT_EQ(start, 23);
-}
-
 TEST_F(EditPanelTest, ButtonsFormatTheSelectionAndTheFormatOutlivesThePanel)
 {
     CHandle data;
@@ -92,11 +73,23 @@ TEST_F(EditPanelTest, ButtonsFormatTheSelectionAndTheFormatOutlivesThePanel)
     EXPECT_FALSE(Checked(next, IDC_TNW_BOLD));
 }
 
-TEST_F(EditPanelTest, ImportRefusesWhatItCannotReadWholeAndExportKeepsTheOldFile)
+TEST_F(EditPanelTest, TextFromTheCaretCountsALineBreakAsOneAndImportRefusesWhatItCannotReadWhole)
 {
-    CHandle data;
-    data.Append("kept", 4);
-    panel.SetData(data);
+    CHandle lines;
+    const char text[] = "first line\r\nsecond line\r\nthird";
+    lines.Append(text, sizeof text - 1);
+    panel.SetData(lines);
+    EXPECT_EQ(panel.GetText(), text);
+
+    // "first line" and its break are 11 characters of the text box; the 12th starts the
+    // second line.
+    long start = -1;
+    panel.Select(11, 0);
+    EXPECT_EQ(panel.GetTextFromCursor(start), "second line\r\nthird");
+    EXPECT_EQ(start, 11);
+    panel.Select(23, 5);
+    EXPECT_EQ(panel.GetTextFromCursor(start), "third");
+    EXPECT_EQ(start, 23);
 
     EXPECT_FALSE(panel.Import(folder.File("missing.txt").c_str()));
     // A file beyond the limit is refused before anything is read.
@@ -108,7 +101,7 @@ TEST_F(EditPanelTest, ImportRefusesWhatItCannotReadWholeAndExportKeepsTheOldFile
     ASSERT_TRUE(::SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && ::SetEndOfFile(file));
     ::CloseHandle(file);
     EXPECT_FALSE(panel.Import(huge.c_str()));
-    EXPECT_EQ(panel.GetText(), "kept");
+    EXPECT_EQ(panel.GetText(), text);
 
     const std::string small = folder.File("small.txt");
     ASSERT_TRUE(WriteWholeFile(small, "imported"));
