@@ -223,7 +223,7 @@ TEST_F(ReportCtrlTest, CompositeStatesCountFindAndChangeRows)
     EXPECT_TRUE(report.ExamItemStates(0, kSelected)) << "the following row was selected";
 }
 
-TEST_F(ReportCtrlTest, RecordsKeepDataColoursAndStatesWithTheirRows)
+TEST_F(ReportCtrlTest, RecordsKeepDataColoursStatesAndImagesWithTheirRows)
 {
     int payloads[3] = {};
     const DWORD_PTR first = reinterpret_cast<DWORD_PTR>(&payloads[0]);
@@ -293,10 +293,8 @@ TEST_F(ReportCtrlTest, RecordsKeepDataColoursAndStatesWithTheirRows)
     report.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.DC().GetSafeHdc()), PRF_CLIENT | PRF_ERASEBKGND);
     EXPECT_EQ(printed.Pixel(cell.CenterPoint().x, cell.CenterPoint().y), RGB(200, 0, 0));
     EXPECT_NE(printed.Pixel(other.CenterPoint().x, other.CenterPoint().y), RGB(200, 0, 0));
-}
 
-TEST_F(ReportCtrlTest, HeaderAndRowImages)
-{
+    // Header and row images.
     ASSERT_TRUE(report.SetImageList(IDB_ROW_IMAGES, RGB(0, 0, 0)));
     EXPECT_EQ(report.GetImageList()->GetImageCount(), 4);
     EXPECT_TRUE(report.SetHeaderImage(1, 2, FALSE));
@@ -307,13 +305,12 @@ TEST_F(ReportCtrlTest, HeaderAndRowImages)
     EXPECT_EQ(report.SetHeaderImageList(IDB_ROW_IMAGES, RGB(0, 0, 0)), nullptr)
         << "the control's own previous list is released, not returned";
 
-    AddRows({ { "a", "b" } });
     report.SetItemImage(0, 1, 3);
     report.SetEditable();
     ASSERT_TRUE(report.StartEdit(0, 1));
-    CRect cell, editor;
-    report.GetSubItemRect(0, 1, LVIR_LABEL, cell);
+    CRect label, editor;
+    report.GetSubItemRect(0, 1, LVIR_LABEL, label);
     report.GetEditControl()->GetWindowRect(&editor);
     report.ScreenToClient(&editor);
-    EXPECT_EQ(editor.left, cell.left + 16) << "the editor leaves the cell's image visible";
+    EXPECT_EQ(editor.left, label.left + 16) << "the editor leaves the cell's image visible";
 }
