@@ -130,9 +130,7 @@ TEST_F(StyledEditTest, PlainAndRichTextMakeTheRoundTripAndFormatsApplyToTheSelec
     edit.SetSel(5, 6);
     EXPECT_FALSE(edit.GetItalic());
 
-    edit.SetCenterAlign(false);
-    EXPECT_TRUE(edit.GetCenterAlign());
-    EXPECT_EQ(edit.GetAlignment(), CStyledEdit::kCenter);
+    // Centring is the edit panel's button to show.
     edit.SetRightAlign(false);
     EXPECT_TRUE(edit.GetRightAlign());
     edit.SetLeftAlign(false);

@@ -205,20 +205,16 @@ TEST(DocumentPanelTest, MainPanelLoadsTheDefaultSettingsWhenMadeAndSavesThemWhen
     ScratchSettings store;
     PreservedFile data(UDirectoryUtils::GetUserAppDataDirectory() + "Data.xml");
     CJob settings;
-    {
+    for (long saved : {0L, 12L}) {
+        settings.mValue = 0;
         CDialog host(IDD_TEST_HOST);
         ASSERT_TRUE(host.Create(IDD_TEST_HOST));
         CSettingsPanel panel(settings);
         ASSERT_TRUE(panel.CreateInWindow(&host, true));
+        EXPECT_EQ(settings.mValue, saved);
         settings.mValue = 12;
         host.DestroyWindow();
     }
-    settings.mValue = 0;
-    CDialog host(IDD_TEST_HOST);
-    ASSERT_TRUE(host.Create(IDD_TEST_HOST));
-    CSettingsPanel panel(settings);
-    ASSERT_TRUE(panel.CreateInWindow(&host, true));
-    EXPECT_EQ(settings.mValue, 12);
 }
 
 TEST(DocumentPanelTest, ObjectPanelFollowsItsControllersAndShowsOnlyWithAnObject)
