@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(StartUpTest, TheApplicationIsNamedReadsItsCommandLineRawAndShowedTheSplashCentred)
+TEST(StartUpTest, TheApplicationIsNamedReadsItsCommandLineRawShowedTheSplashCentredAndKeepsItsLoggerToTheEnd)
 {
     CAppUnderTest& app = AppUnderTest();
     // An application that has not set its number is named after its program.
@@ -41,12 +41,8 @@ TEST(StartUpTest, TheApplicationIsNamedReadsItsCommandLineRawAndShowedTheSplashC
     EXPECT_EQ(app.splashRect.right - app.splashRect.left, 320);
     EXPECT_EQ(app.splashRect.bottom - app.splashRect.top, 200);
     EXPECT_TRUE(PumpMessagesUntil([] { return !FindOwnWindow(nullptr, "Splash"); }, 5000));
-}
 
-// Runs last: it ends the application and starts it again.
-TEST(StartUpTest, TheLoggerExistsUntilTheApplicationEnds)
-{
-    CAppUnderTest& app = AppUnderTest();
+    // The logger lives until the application ends. Last in the program: it starts again.
     EXPECT_NE(app.GetDebugLogger(), nullptr);
     app.ExitInstance();
     EXPECT_EQ(app.GetDebugLogger(), nullptr);

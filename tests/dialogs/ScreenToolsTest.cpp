@@ -204,7 +204,7 @@ protected:
 
 } // namespace
 
-TEST_F(WindowPickerTest, PicksTheWindowUnderThePointerWhenReleasedOrNothingWhenTheCaptureIsLostAndPaintsARaisedFrame)
+TEST_F(WindowPickerTest, PicksTheWindowUnderThePointerOnReleaseOutliningAllButMaximisedOnesAndNothingOnALostCapture)
 {
     ASSERT_NE(picker.GetIcon(), nullptr);
     ASSERT_NE(picker.GetCursor(), nullptr);
@@ -261,10 +261,8 @@ TEST_F(WindowPickerTest, PicksTheWindowUnderThePointerWhenReleasedOrNothingWhenT
     for (int picker = 0; picker < 5; ++picker)
         CWindowPicker another;
     EXPECT_EQ(CountGdiObjects(), before);
-}
 
-TEST_F(WindowPickerTest, PicksAMaximisedWindowWithoutOutliningIt)
-{
+    // A maximised window is picked without an outline.
     CWnd maximised;
     ASSERT_TRUE(maximised.CreateEx(WS_EX_TOPMOST, nullptr, "maximised", WS_POPUP | WS_MAXIMIZE, 0, 0, 100, 100,
                                    nullptr, nullptr));
