@@ -149,6 +149,6 @@ CHostWnd::CHostWnd()
 LRESULT CHostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message >= WM_APP && message <= 0xBFFF)
-        notices.push_back({ message, wParam, lParam });
+        notices.emplace_back(message, wParam, lParam);
     return CWnd::WindowProc(message, wParam, lParam);
 }

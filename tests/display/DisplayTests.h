@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -107,21 +108,11 @@ std::vector<std::string> ColumnTexts(CListCtrl& list, int column);
 std::vector<int> SelectedRows(CListCtrl& list);
 
 // A top-level window that hosts controls under test and records the messages they send
-// it (WM_APP and above).
+// it (WM_APP and above): message, wParam and lParam.
 class CHostWnd : public CWnd {
 public:
-    struct Notice {
-        UINT message;
-        WPARAM wParam;
-        LPARAM lParam;
-        bool operator==(const Notice& other) const
-        {
-            return message == other.message && wParam == other.wParam && lParam == other.lParam;
-        }
-    };
-
     CHostWnd();
-    std::vector<Notice> notices;
+    std::vector<std::tuple<UINT, WPARAM, LPARAM>> notices;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
