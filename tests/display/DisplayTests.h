@@ -1,11 +1,11 @@
 #pragma once
+#include "HostWnd.h"
 #include "resource.h"
 
 #include "tnwmfcut.h"
 
 #include <memory>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -106,14 +106,3 @@ void Type(const char* text);
 // What a list shows: the texts of a column, row by row, and the selected rows.
 std::vector<std::string> ColumnTexts(CListCtrl& list, int column);
 std::vector<int> SelectedRows(CListCtrl& list);
-
-// A top-level window that hosts controls under test and records the messages they send
-// it (WM_APP and above): message, wParam and lParam.
-class CHostWnd : public CWnd {
-public:
-    CHostWnd();
-    std::vector<std::tuple<UINT, WPARAM, LPARAM>> notices;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-};
