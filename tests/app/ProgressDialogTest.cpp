@@ -1,4 +1,5 @@
 #include "AppUnderTest.h"
+#include "DialogDriver.h"
 #include "HeardBroadcasts.h"
 #include "MessagePump.h"
 
@@ -35,25 +36,17 @@ public:
 
 std::string TextOf(CWnd& window, int id)
 {
-    CString text;
-    window.GetDlgItem(id)->GetWindowText(text);
-    return std::string(text);
+    return CDialogDriver::TextOf(window.m_hWnd, id);
 }
 
 bool Shows(CWnd& window, int id)
 {
-    return (window.GetDlgItem(id)->GetStyle() & WS_VISIBLE) != 0;
+    return CDialogDriver::Shows(window.m_hWnd, id);
 }
 
 int BarOf(CWnd& window, int id)
 {
     return static_cast<int>(window.GetDlgItem(id)->SendMessage(PBM_GETPOS));
-}
-
-void Press(CWnd& dialog, int id)
-{
-    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                       reinterpret_cast<LPARAM>(dialog.GetDlgItem(id)->m_hWnd));
 }
 
 } // namespace
@@ -135,12 +128,12 @@ TEST(ProgressDialogTest, ShowsBothLevelsReportsCancelAndSkipAndTheSecondDialogSh
         };
         EXPECT_TRUE(polling());
 
-        Press(*dialog, IDC_TNW_PROGRESS_SKIP);
+        CDialogDriver::Press(dialog->m_hWnd, IDC_TNW_PROGRESS_SKIP);
         ASSERT_EQ(presses.codes, std::vector<long>{CProgressWindow::kSkip});
         EXPECT_EQ(presses.senders[0], static_cast<const void*>(dialog));
         EXPECT_TRUE(polling());
 
-        Press(*dialog, IDCANCEL);
+        CDialogDriver::Press(dialog->m_hWnd, IDCANCEL);
         ASSERT_EQ(presses.codes.size(), 2u);
         EXPECT_EQ(presses.codes[1], CProgressWindow::kCancel);
         EXPECT_FALSE(polling());
