@@ -16,17 +16,6 @@
 
 namespace {
 
-// Records the property notices of a duration.
-class CNoticeLog : public CListener {
-public:
-    std::vector<long> codes;
-    bool Respond(long code, CBroadcaster*, long, long) override
-    {
-        codes.push_back(code);
-        return true;
-    }
-};
-
 // Hands out whatever doubles a test puts in, as a damaged file would.
 class CDoubleStorage : public CPersistStorage {
 public:
@@ -89,7 +78,7 @@ CRect ChildRect(CWnd& child, CWnd& parent)
 TEST(DurationTest, KeepsStartAndEndInOrderWithinTheMaximumAndTellsOnlyRealChanges)
 {
     CDuration fresh;
-    CNoticeLog log;
+    CHeardBroadcasts log;
     fresh.AddListener(&log);
     EXPECT_FALSE(fresh.SetStart(5)) << "no start before an end";
     EXPECT_TRUE(log.codes.empty());
@@ -124,7 +113,7 @@ TEST(DurationTest, KeepsStartAndEndInOrderWithinTheMaximumAndTellsOnlyRealChange
     storage.SetData(image, size);
     CDuration loaded;
     loaded.AddListener(&log);
-    log.codes.clear();
+    log.Forget();
     loaded.Load("clip", storage);
     EXPECT_EQ(Span(loaded), (std::vector<double>{ 0, 40, 40 }));
     EXPECT_TRUE(log.codes.empty());
