@@ -121,7 +121,7 @@ protected:
 
 } // namespace
 
-TEST_F(TopPanelTest, FileCommandsGoThroughTheDialogsAndAnnounceEveryNewDocument)
+TEST_F(TopPanelTest, FileCommandsGoThroughTheDialogsAndAnnounceEveryNewDocumentAndFailuresCostNothing)
 {
     const std::string path = folder.File("job.tst");
     panel.mJob.mValue = 7;
@@ -148,10 +148,9 @@ TEST_F(TopPanelTest, FileCommandsGoThroughTheDialogsAndAnnounceEveryNewDocument)
     EXPECT_TRUE(panel.GetFilePath().IsEmpty());
     EXPECT_EQ(heard.codes.size(), 4u) << "a new document is announced even without an object";
     EXPECT_TRUE(TestApp().MessageBoxes().empty());
-}
 
-TEST_F(TopPanelTest, AFileThatCannotBeReadOrWrittenIsReportedAndNeverCostsTheDocument)
-{
+    // A file that cannot be read or written is reported and never costs the document.
+    panel.mHasJob = true;
     const std::string first = folder.File("first.tst");
     const std::string second = folder.File("second.tst");
     CJob job;
