@@ -144,7 +144,7 @@ TEST_F(XpButtonTest, DrawsTheFaceOfEachStateWithSharpKeyedCorners)
     }
 }
 
-TEST_F(XpButtonTest, ShowsItsIconCentredAndGreyedOrItsTextInTheStateColour)
+TEST_F(XpButtonTest, ShowsItsIconCentredAndGreyedOrItsTextInTheStateColourAndItsToolTip)
 {
     button.SetIcon(Icon(IDI_FIRST));
     // The 32 x 32 icon in the client area less one pixel: x = (59 - 32 + 1 + 1) / 2.
@@ -174,6 +174,22 @@ TEST_F(XpButtonTest, ShowsItsIconCentredAndGreyedOrItsTextInTheStateColour)
     Draw(ODS_DISABLED);
     EXPECT_GT(canvas.Count(CXpButton::kDisabledTextColor), 0);
     EXPECT_EQ(canvas.Count(CXpButton::kTextColor), 0);
+
+    // A tool tip shows over the client area.
+    button.SetTooltipText(nullptr);
+    EXPECT_EQ(button.GetToolTip().m_hWnd, nullptr) << "a null text changes nothing";
+    button.SetTooltipText("Convert the clip");
+    CToolTipCtrl& tip = button.GetToolTip();
+    ASSERT_NE(tip.m_hWnd, nullptr);
+    EXPECT_EQ(tip.GetToolCount(), 1);
+    EXPECT_EQ(tip.GetMaxTipWidth(), 400);
+    CString text;
+    tip.GetText(text, &button, CXpButton::kToolId);
+    EXPECT_EQ(text, "Convert the clip");
+    button.MakeTooltip("Convert now");
+    tip.GetText(text, &button, CXpButton::kToolId);
+    EXPECT_EQ(text, "Convert now");
+    EXPECT_EQ(tip.GetToolCount(), 1);
 }
 
 TEST_F(XpButtonTest, GivesBackEveryDrawingObject)
@@ -237,20 +253,3 @@ TEST_F(XpButtonTest, RepeatsItsClickWhileHeldLongerThanTheDelay)
     ::ReleaseCapture();
 }
 
-TEST_F(XpButtonTest, ShowsATooltipOverItsClientArea)
-{
-    button.SetTooltipText(nullptr);
-    EXPECT_EQ(button.GetToolTip().m_hWnd, nullptr) << "a null text changes nothing";
-    button.SetTooltipText("Convert the clip");
-    CToolTipCtrl& tip = button.GetToolTip();
-    ASSERT_NE(tip.m_hWnd, nullptr);
-    EXPECT_EQ(tip.GetToolCount(), 1);
-    EXPECT_EQ(tip.GetMaxTipWidth(), 400);
-    CString text;
-    tip.GetText(text, &button, CXpButton::kToolId);
-    EXPECT_EQ(text, "Convert the clip");
-    button.MakeTooltip("Convert now");
-    tip.GetText(text, &button, CXpButton::kToolId);
-    EXPECT_EQ(text, "Convert now");
-    EXPECT_EQ(tip.GetToolCount(), 1);
-}

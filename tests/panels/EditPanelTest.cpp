@@ -38,42 +38,7 @@ protected:
 
 } // namespace
 
-TEST_F(EditPanelTest, ButtonsFormatTheSelectionAndTheFormatOutlivesThePanel)
-{
-    CHandle data;
-    data.Append("some words", 10);
-    panel.SetData(data);
-    panel.SelectAll();
-    const CRichEditCtrl& box = panel.GetRichEditCtrl();
-    auto bold = [&] {
-        CHARFORMATA format = {};
-        format.cbSize = sizeof format;
-        box.SendMessage(EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-        return (format.dwEffects & CFE_BOLD) != 0;
-    };
-    EXPECT_FALSE(bold());
-    Click(panel, IDC_TNW_BOLD);
-    EXPECT_TRUE(bold());
-    EXPECT_TRUE(Checked(panel, IDC_TNW_BOLD));
-    Click(panel, IDC_TNW_BOLD);
-    EXPECT_FALSE(bold());
-    EXPECT_FALSE(Checked(panel, IDC_TNW_BOLD));
-    Click(panel, IDC_TNW_ALIGN_CENTER);
-    EXPECT_TRUE(Checked(panel, IDC_TNW_ALIGN_CENTER));
-    EXPECT_FALSE(Checked(panel, IDC_TNW_ALIGN_LEFT));
-
-    // Italic is what the last editor used; a new editor's empty text starts with it.
-    Click(panel, IDC_TNW_ITALIC);
-    panel.DestroyWindow();
-    CEditPanel next;
-    ASSERT_TRUE(next.CreateInWindow(&host, true));
-    CHandle nothing;
-    next.SetData(nothing);
-    EXPECT_TRUE(Checked(next, IDC_TNW_ITALIC));
-    EXPECT_FALSE(Checked(next, IDC_TNW_BOLD));
-}
-
-TEST_F(EditPanelTest, TextFromTheCaretCountsALineBreakAsOneAndImportRefusesWhatItCannotReadWhole)
+TEST_F(EditPanelTest, TextFromTheCaretCountsALineBreakAsOneImportRefusesWhatItCannotReadWholeAndFormatsOutliveThePanel)
 {
     CHandle lines;
     const char text[] = "first line\r\nsecond line\r\nthird";
@@ -112,6 +77,39 @@ TEST_F(EditPanelTest, TextFromTheCaretCountsALineBreakAsOneAndImportRefusesWhatI
     EXPECT_TRUE(panel.Export(saved.c_str(), false));
     EXPECT_EQ(ReadWholeFile(saved), "imported");
     EXPECT_FALSE(panel.Export(folder.File("no such folder\\saved.txt").c_str(), false));
+
+    // Buttons format the selection, and the format outlives the panel.
+    CHandle data;
+    data.Append("some words", 10);
+    panel.SetData(data);
+    panel.SelectAll();
+    const CRichEditCtrl& box = panel.GetRichEditCtrl();
+    auto bold = [&] {
+        CHARFORMATA format = {};
+        format.cbSize = sizeof format;
+        box.SendMessage(EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+        return (format.dwEffects & CFE_BOLD) != 0;
+    };
+    EXPECT_FALSE(bold());
+    Click(panel, IDC_TNW_BOLD);
+    EXPECT_TRUE(bold());
+    EXPECT_TRUE(Checked(panel, IDC_TNW_BOLD));
+    Click(panel, IDC_TNW_BOLD);
+    EXPECT_FALSE(bold());
+    EXPECT_FALSE(Checked(panel, IDC_TNW_BOLD));
+    Click(panel, IDC_TNW_ALIGN_CENTER);
+    EXPECT_TRUE(Checked(panel, IDC_TNW_ALIGN_CENTER));
+    EXPECT_FALSE(Checked(panel, IDC_TNW_ALIGN_LEFT));
+
+    // Italic is what the last editor used; a new editor's empty text starts with it.
+    Click(panel, IDC_TNW_ITALIC);
+    panel.DestroyWindow();
+    CEditPanel next;
+    ASSERT_TRUE(next.CreateInWindow(&host, true));
+    CHandle nothing;
+    next.SetData(nothing);
+    EXPECT_TRUE(Checked(next, IDC_TNW_ITALIC));
+    EXPECT_FALSE(Checked(next, IDC_TNW_BOLD));
 }
 
 TEST(EditPaneTest, MakesItsControlsAndKeepsTheTextBoxInsideItsMargins)

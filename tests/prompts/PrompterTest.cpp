@@ -18,7 +18,7 @@ DWORD AddressOf(HWND dialog)
 
 } // namespace
 
-TEST(Prompter, OkTakesTheTypedTextAndAnythingElseKeepsTheAnswer)
+TEST(Prompter, OkTakesTheTypedTextOrAddressAndAnythingElseKeepsTheAnswer)
 {
     std::string shown;
     bool editFocused = false;
@@ -42,14 +42,12 @@ TEST(Prompter, OkTakesTheTypedTextAndAnythingElseKeepsTheAnswer)
     EXPECT_FALSE(CPrompter::Prompt(nullptr, response));
     ASSERT_TRUE(cancel.Acted());
     EXPECT_EQ(response, "Rock & Roll");
-}
 
-TEST(IpPrompter, StartsAtTheGivenAddressAndOkGivesTheTypedOne)
-{
-    DWORD shown = 0;
+    // The address prompter starts at the given address, and OK gives the typed one.
+    DWORD start = 0;
     bool focused = false;
     CDialogDriver driver("Enter IP Address", [&](HWND dialog) {
-        shown = AddressOf(dialog);
+        start = AddressOf(dialog);
         HWND control = ::GetDlgItem(dialog, IDC_TNW_IP_ADDRESS);
         focused = ::IsChild(control, CDialogDriver::Focus(dialog)) != FALSE;
         // Typed field by field, as a person would.
@@ -62,18 +60,18 @@ TEST(IpPrompter, StartsAtTheGivenAddressAndOkGivesTheTypedOne)
     CString address = "192.168.1.2";
     EXPECT_TRUE(CIpPrompter::Prompt("Camera address:", address));
     ASSERT_TRUE(driver.Acted());
-    EXPECT_EQ(shown, 0xC0A80102u);
+    EXPECT_EQ(start, 0xC0A80102u);
     EXPECT_TRUE(focused) << "the address field has the focus";
     EXPECT_EQ(address, "10.0.0.254");
 
-    CDialogDriver cancel("Enter IP Address", [&](HWND dialog) {
-        shown = AddressOf(dialog);
+    CDialogDriver cancelled("Enter IP Address", [&](HWND dialog) {
+        start = AddressOf(dialog);
         CDialogDriver::Press(dialog, IDCANCEL);
     });
     address = "garbage";
     EXPECT_FALSE(CIpPrompter::Prompt(nullptr, address));
-    ASSERT_TRUE(cancel.Acted());
-    EXPECT_EQ(shown, 0u) << "a malformed address starts at 0.0.0.0";
+    ASSERT_TRUE(cancelled.Acted());
+    EXPECT_EQ(start, 0u) << "a malformed address starts at 0.0.0.0";
     EXPECT_EQ(address, "garbage") << "a cancel hands the text back untouched";
 }
 
