@@ -36,10 +36,7 @@ TEST(StartUpTest, TheApplicationIsNamedReadsItsCommandLineRawShowedTheSplashCent
     EXPECT_TRUE(app.splashVisible);
     EXPECT_TRUE(app.splashExStyle & WS_EX_TOPMOST);
     // The library's picture is 320 x 200, on a screen of 1024 x 768.
-    EXPECT_EQ(app.splashRect.left, (1024 - 320) / 2);
-    EXPECT_EQ(app.splashRect.top, (768 - 200) / 2);
-    EXPECT_EQ(app.splashRect.right - app.splashRect.left, 320);
-    EXPECT_EQ(app.splashRect.bottom - app.splashRect.top, 200);
+    EXPECT_EQ(CRect(app.splashRect), CRect(CPoint((1024 - 320) / 2, (768 - 200) / 2), CSize(320, 200)));
     EXPECT_TRUE(PumpMessagesUntil([] { return !FindOwnWindow(nullptr, "Splash"); }, 5000));
 
     // The logger lives until the application ends. Last in the program: it starts again.

@@ -230,12 +230,10 @@ TEST_F(WindowPickerTest, PicksTheWindowUnderThePointerOnReleaseOutliningAllButMa
     const COLORREF background = RGB(0, 128, 0);
     CMemoryCanvas canvas(50, 50, background);
     picker.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.DC().m_hDC), PRF_CLIENT);
-    EXPECT_EQ(canvas.Pixel(0, 0), CWindowPicker::kLightEdge);
-    EXPECT_EQ(canvas.Pixel(0, 48), CWindowPicker::kLightEdge);
-    EXPECT_EQ(canvas.Pixel(48, 0), CWindowPicker::kLightEdge);
-    EXPECT_EQ(canvas.Pixel(49, 49), CWindowPicker::kDarkEdge);
-    EXPECT_EQ(canvas.Pixel(49, 1), CWindowPicker::kDarkEdge);
-    EXPECT_EQ(canvas.Pixel(1, 49), CWindowPicker::kDarkEdge);
+    const COLORREF light = CWindowPicker::kLightEdge, dark = CWindowPicker::kDarkEdge;
+    EXPECT_EQ((std::vector<COLORREF>{ canvas.Pixel(0, 0), canvas.Pixel(0, 48), canvas.Pixel(48, 0), canvas.Pixel(49, 49),
+                                      canvas.Pixel(49, 1), canvas.Pixel(1, 49) }),
+              (std::vector<COLORREF>{ light, light, light, dark, dark, dark }));
     // The icon's 32 x 32 pixels start at (9, 9): its middle is the target's red dot, its
     // corners are transparent.
     EXPECT_EQ(canvas.Pixel(25, 25), RGB(200, 30, 30));
@@ -292,15 +290,12 @@ TEST(BitmapCapture, MakesABitmapOfAFrameOrNoneForAFrameItCannotRead)
     ASSERT_NE(bitmap, nullptr);
     BITMAP layout = {};
     bitmap->GetBitmap(&layout);
-    EXPECT_EQ(layout.bmWidth, 3);
-    EXPECT_EQ(layout.bmHeight, 2);
+    EXPECT_EQ(CSize(layout.bmWidth, layout.bmHeight), CSize(3, 2));
     CDC dc;
     dc.CreateCompatibleDC(nullptr);
     CBitmap* previous = dc.SelectObject(bitmap.get());
-    EXPECT_EQ(dc.GetPixel(0, 0), RGB(0, 0, 255));
-    EXPECT_EQ(dc.GetPixel(1, 0), RGB(0, 255, 0));
-    EXPECT_EQ(dc.GetPixel(2, 0), RGB(255, 0, 0));
-    EXPECT_EQ(dc.GetPixel(2, 1), RGB(90, 80, 70));
+    EXPECT_EQ((std::vector<COLORREF>{ dc.GetPixel(0, 0), dc.GetPixel(1, 0), dc.GetPixel(2, 0), dc.GetPixel(2, 1) }),
+              (std::vector<COLORREF>{ RGB(0, 0, 255), RGB(0, 255, 0), RGB(255, 0, 0), RGB(90, 80, 70) }));
     dc.SelectObject(previous);
 
     EXPECT_EQ(capture.MakeBitmap(frame, 999, 3, 2), nullptr) << "a colour format not known";

@@ -144,13 +144,10 @@ TEST(TimelineTest, DrawsTheRulerAndEachSpanOfAtLeastAPixelAndTheThumbSetsTheTime
     timeline.DrawBackground(&canvas.DC());
     // The ruler box, grown by a pixel: x 19..280, y 9..24; shadow top and left, light
     // bottom and right, white inside and around it.
-    EXPECT_EQ(canvas.Pixel(100, 9), CTimelineWindow::kRulerShadow);
-    EXPECT_EQ(canvas.Pixel(19, 15), CTimelineWindow::kRulerShadow);
-    EXPECT_EQ(canvas.Pixel(100, 24), CTimelineWindow::kRulerLight);
-    EXPECT_EQ(canvas.Pixel(280, 15), CTimelineWindow::kRulerLight);
-    EXPECT_EQ(canvas.Pixel(100, 15), RGB(255, 255, 255));
-    EXPECT_EQ(canvas.Pixel(100, 40), RGB(255, 255, 255));
-    EXPECT_EQ(canvas.Pixel(18, 15), RGB(255, 255, 255));
+    const COLORREF shadow = CTimelineWindow::kRulerShadow, light = CTimelineWindow::kRulerLight, white = RGB(255, 255, 255);
+    EXPECT_EQ((std::vector<COLORREF>{ canvas.Pixel(100, 9), canvas.Pixel(19, 15), canvas.Pixel(100, 24), canvas.Pixel(280, 15),
+                                      canvas.Pixel(100, 15), canvas.Pixel(100, 40), canvas.Pixel(18, 15) }),
+              (std::vector<COLORREF>{ shadow, shadow, light, light, white, white, white }));
 
     CPersistList clips(true);
     CDuration* clip = NewSpan(2.0, 12.0);
