@@ -40,24 +40,14 @@ std::string LookAtComponents(HWND dialog, std::map<std::string, std::string>& co
     return columns + std::to_string(rows) + " rows";
 }
 
-BOOL CALLBACK FindBanner(HWND child, LPARAM found)
-{
-    char className[16] = {};
-    ::GetClassNameA(child, className, sizeof className);
-    if (lstrcmpiA(className, "Static") == 0 && (::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP &&
-        ::SendMessageA(child, STM_GETIMAGE, IMAGE_BITMAP, 0))
-        *reinterpret_cast<HWND*>(found) = child;
-    return TRUE;
-}
-
-// Whatever the dialog font makes of the dialog's width, the banner fills it.
+// Whatever the dialog font makes of the dialog's width, the banner (the first control,
+// showing a bitmap) fills it.
 bool BannerSpansTheDialog(HWND dialog)
 {
-    HWND banner = nullptr;
-    ::EnumChildWindows(dialog, FindBanner, reinterpret_cast<LPARAM>(&banner));
+    HWND banner = ::GetWindow(dialog, GW_CHILD);
     RECT bannerRect = {}, client = {};
-    return banner && ::GetClientRect(banner, &bannerRect) && ::GetClientRect(dialog, &client) &&
-           bannerRect.right == client.right;
+    return ::SendMessageA(banner, STM_GETIMAGE, IMAGE_BITMAP, 0) && ::GetClientRect(banner, &bannerRect) &&
+           ::GetClientRect(dialog, &client) && bannerRect.right == client.right;
 }
 
 TEST(AboutDialogTest, ListsTheLibrariesBesideTheProgramWithTheirVersions)

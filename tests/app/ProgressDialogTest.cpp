@@ -1,4 +1,6 @@
 #include "AppUnderTest.h"
+#include "DialogDriver.h"
+#include "HeardBroadcasts.h"
 #include "MessagePump.h"
 
 #include "res/resource.h"
@@ -32,39 +34,19 @@ public:
     double mDetailEstimate = 0.0;
 };
 
-class CPresses : public CListener {
-public:
-    bool ListenToMessage(long code, const void* sender, const void*) override
-    {
-        codes.push_back(code);
-        senders.push_back(sender);
-        return true;
-    }
-    std::vector<long> codes;
-    std::vector<const void*> senders;
-};
-
 std::string TextOf(CWnd& window, int id)
 {
-    CString text;
-    window.GetDlgItem(id)->GetWindowText(text);
-    return std::string(text);
+    return CDialogDriver::TextOf(window.m_hWnd, id);
 }
 
 bool Shows(CWnd& window, int id)
 {
-    return (window.GetDlgItem(id)->GetStyle() & WS_VISIBLE) != 0;
+    return CDialogDriver::Shows(window.m_hWnd, id);
 }
 
 int BarOf(CWnd& window, int id)
 {
     return static_cast<int>(window.GetDlgItem(id)->SendMessage(PBM_GETPOS));
-}
-
-void Press(CWnd& dialog, int id)
-{
-    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                       reinterpret_cast<LPARAM>(dialog.GetDlgItem(id)->m_hWnd));
 }
 
 } // namespace
@@ -136,7 +118,7 @@ TEST(ProgressDialogTest, ShowsBothLevelsReportsCancelAndSkipAndTheSecondDialogSh
     CProgressDialog2 second(20);
     for (CProgressWindow* dialog : std::vector<CProgressWindow*>{&first, &second}) {
         SCOPED_TRACE(dialog == &first ? "CProgressDialog" : "CProgressDialog2");
-        CPresses presses;
+        CHeardBroadcasts presses;
         dialog->AddListener(&presses);
         dialog->SetAction(&action, true);
         ASSERT_TRUE(dialog->Start("Job"));
@@ -146,12 +128,12 @@ TEST(ProgressDialogTest, ShowsBothLevelsReportsCancelAndSkipAndTheSecondDialogSh
         };
         EXPECT_TRUE(polling());
 
-        Press(*dialog, IDC_TNW_PROGRESS_SKIP);
+        CDialogDriver::Press(dialog->m_hWnd, IDC_TNW_PROGRESS_SKIP);
         ASSERT_EQ(presses.codes, std::vector<long>{CProgressWindow::kSkip});
         EXPECT_EQ(presses.senders[0], static_cast<const void*>(dialog));
         EXPECT_TRUE(polling());
 
-        Press(*dialog, IDCANCEL);
+        CDialogDriver::Press(dialog->m_hWnd, IDCANCEL);
         ASSERT_EQ(presses.codes.size(), 2u);
         EXPECT_EQ(presses.codes[1], CProgressWindow::kCancel);
         EXPECT_FALSE(polling());

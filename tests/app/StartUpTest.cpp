@@ -8,12 +8,7 @@
 
 namespace {
 
-HWND SplashWindow()
-{
-    return FindOwnWindow(nullptr, "Splash");
-}
-
-TEST(StartUpTest, TheApplicationIsNamedReadsItsCommandLineRawAndShowedTheSplashCentred)
+TEST(StartUpTest, TheApplicationIsNamedReadsItsCommandLineRawShowedTheSplashCentredAndKeepsItsLoggerToTheEnd)
 {
     CAppUnderTest& app = AppUnderTest();
     // An application that has not set its number is named after its program.
@@ -41,23 +36,16 @@ TEST(StartUpTest, TheApplicationIsNamedReadsItsCommandLineRawAndShowedTheSplashC
     EXPECT_TRUE(app.splashVisible);
     EXPECT_TRUE(app.splashExStyle & WS_EX_TOPMOST);
     // The library's picture is 320 x 200, on a screen of 1024 x 768.
-    EXPECT_EQ(app.splashRect.left, (1024 - 320) / 2);
-    EXPECT_EQ(app.splashRect.top, (768 - 200) / 2);
-    EXPECT_EQ(app.splashRect.right - app.splashRect.left, 320);
-    EXPECT_EQ(app.splashRect.bottom - app.splashRect.top, 200);
-    EXPECT_TRUE(PumpMessagesUntil([] { return SplashWindow() == nullptr; }, 5000));
-}
+    EXPECT_EQ(CRect(app.splashRect), CRect(CPoint((1024 - 320) / 2, (768 - 200) / 2), CSize(320, 200)));
+    EXPECT_TRUE(PumpMessagesUntil([] { return !FindOwnWindow(nullptr, "Splash"); }, 5000));
 
-// Runs last: it ends the application and starts it again.
-TEST(StartUpTest, TheLoggerExistsUntilTheApplicationEnds)
-{
-    CAppUnderTest& app = AppUnderTest();
+    // The logger lives until the application ends. Last in the program: it starts again.
     EXPECT_NE(app.GetDebugLogger(), nullptr);
     app.ExitInstance();
     EXPECT_EQ(app.GetDebugLogger(), nullptr);
     app.InitInstance();
     EXPECT_NE(app.GetDebugLogger(), nullptr);
-    EXPECT_TRUE(PumpMessagesUntil([] { return SplashWindow() == nullptr; }, 5000));
+    EXPECT_TRUE(PumpMessagesUntil([] { return !FindOwnWindow(nullptr, "Splash"); }, 5000));
 }
 
 } // namespace

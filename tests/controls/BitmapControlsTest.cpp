@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 const COLORREF kWhite = RGB(255, 255, 255);
@@ -114,19 +116,16 @@ TEST_F(BitmapWindowTest, ShowsThePictureScaledToItsClientAreaAndKeepsItWhenANewO
 
     ASSERT_TRUE(window.Load(picture.c_str()));
     Paint();
-    EXPECT_EQ(canvas.Pixel(2, 2), kRed);
-    EXPECT_EQ(canvas.Pixel(24, 8), kRed);
-    EXPECT_EQ(canvas.Pixel(40, 2), kBlue);
-    EXPECT_EQ(canvas.Pixel(62, 8), kBlue);
+    EXPECT_EQ((std::vector<COLORREF>{ canvas.Pixel(2, 2), canvas.Pixel(24, 8), canvas.Pixel(40, 2), canvas.Pixel(62, 8) }),
+              (std::vector<COLORREF>{ kRed, kRed, kBlue, kBlue }));
     EXPECT_EQ(canvas.Pixel(10, 12), kWhite) << "only the client area";
 
     window.MoveWindow(0, 0, 16, 40);
     EXPECT_EQ(window.GetResizer().GetWidth(), 16);
     EXPECT_EQ(window.GetResizer().GetHeight(), 40);
     Paint();
-    EXPECT_EQ(canvas.Pixel(2, 38), kRed);
-    EXPECT_EQ(canvas.Pixel(13, 38), kBlue);
-    EXPECT_EQ(canvas.Pixel(20, 5), kWhite);
+    EXPECT_EQ((std::vector<COLORREF>{ canvas.Pixel(2, 38), canvas.Pixel(13, 38), canvas.Pixel(20, 5) }),
+              (std::vector<COLORREF>{ kRed, kBlue, kWhite }));
 
     const std::string broken = scratch.File("broken.jpg");
     ASSERT_TRUE(WriteWholeFile(broken, "\xFF\xD8 not really a picture"));

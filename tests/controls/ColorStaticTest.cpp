@@ -1,5 +1,6 @@
 #include "controls/ColorStatic.h"
 
+#include "HostWnd.h"
 #include "MemoryCanvas.h"
 #include "MessagePump.h"
 
@@ -18,30 +19,10 @@ const COLORREF kBlue = RGB(0, 0, 255);
 const UINT kStaticId = 7;
 const UINT kNotifyMessage = WM_APP + 5;
 
-// A parent that records the notifications a blinking static posts it.
-class CNotifiedWnd : public CWnd {
-public:
-    std::vector<WPARAM> notifications;
-
-protected:
-    afx_msg LRESULT OnNotified(WPARAM wParam, LPARAM lParam)
-    {
-        EXPECT_EQ(lParam, 0);
-        notifications.push_back(wParam);
-        return 0;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CNotifiedWnd, CWnd)
-    ON_MESSAGE(kNotifyMessage, OnNotified)
-END_MESSAGE_MAP()
-
 class ColorStaticTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr));
         ASSERT_TRUE(label.Create("", WS_VISIBLE | SS_LEFT, CRect(0, 0, 60, 20), &parent, kStaticId));
     }
 
@@ -77,14 +58,14 @@ protected:
     // Dispatches what the ticks posted.
     static void DeliverPosted() { PumpMessagesFor(20); }
 
-    CNotifiedWnd parent;
+    CHostWnd parent;
     CColorStatic label;
     CMemoryCanvas canvas{ 60, 20, kWhite };
 };
 
 } // namespace
 
-TEST_F(ColorStaticTest, PaintsWithItsOwnColours)
+TEST_F(ColorStaticTest, PaintsWithItsOwnColoursOrBlinkingOnesThatAlternateOnEachTick)
 {
     EXPECT_EQ(Background(), ::GetSysColor(COLOR_BTNFACE));
     label.SetBkColor(kRed);
@@ -99,10 +80,8 @@ TEST_F(ColorStaticTest, PaintsWithItsOwnColours)
     label.SetTextColor(CColorStatic::kSystemColor);
     EXPECT_EQ(label.GetTextColor(), ::GetSysColor(COLOR_BTNTEXT));
     EXPECT_EQ(PixelsOf(kBlue), 0);
-}
 
-TEST_F(ColorStaticTest, BlinkingBackgroundOrTextAlternatesOnEachTick)
-{
+    // Blinking background or text alternates on each tick.
     label.SetBkColor(kRed);
     label.SetBlinkBkColors(kGreen, kBlue);
     label.StartBkBlink(CColorStatic::kBlinkOn, 60000);
@@ -118,7 +97,6 @@ TEST_F(ColorStaticTest, BlinkingBackgroundOrTextAlternatesOnEachTick)
     EXPECT_EQ(Background(), kRed);
 
     label.SetBkColor(CColorStatic::kSystemColor);
-    label.SetWindowText("MMMM");
     label.SetBlinkTextColors(kRed, kBlue);
     label.StartTextBlink(CColorStatic::kBlinkOn, 60000);
     EXPECT_GT(PixelsOf(kRed), 10);
@@ -137,26 +115,26 @@ TEST_F(ColorStaticTest, NotifiesOnTheTicksThatTurnAStateOn)
     for (size_t count : expected) {
         Tick();
         DeliverPosted();
-        EXPECT_EQ(parent.notifications.size(), count);
+        EXPECT_EQ(parent.notices.size(), count);
     }
-    ASSERT_FALSE(parent.notifications.empty());
-    EXPECT_EQ(parent.notifications[0], kStaticId);
+    ASSERT_FALSE(parent.notices.empty());
+    EXPECT_EQ(parent.notices[0], std::make_tuple(kNotifyMessage, WPARAM(kStaticId), LPARAM(0)));
 
     // Both kinds blink in step and notify once per turn.
     label.StartTextBlink(CColorStatic::kBlinkOn, 60000);
     label.StartBkBlink(CColorStatic::kBlinkOn, 60000);
-    parent.notifications.clear();
+    parent.notices.clear();
     for (int tick = 0; tick < 4; ++tick)
         Tick();
     DeliverPosted();
-    EXPECT_EQ(parent.notifications.size(), 2u);
+    EXPECT_EQ(parent.notices.size(), 2u);
 
     label.SendMessage(WM_TIMER, 99);
     label.StartTextBlink(CColorStatic::kBlinkOff, 0);
     label.StartBkBlink(CColorStatic::kBlinkOff, 0);
     Tick();
     DeliverPosted();
-    EXPECT_EQ(parent.notifications.size(), 2u) << "other timers and stopped blinking notify nothing";
+    EXPECT_EQ(parent.notices.size(), 2u) << "other timers and stopped blinking notify nothing";
 }
 
 TEST_F(ColorStaticTest, OneTimerServesBothKindsAndBlinkingAskedForBeforeTheWindowStartsWithIt)
@@ -164,11 +142,11 @@ TEST_F(ColorStaticTest, OneTimerServesBothKindsAndBlinkingAskedForBeforeTheWindo
     label.EnableNotify(&parent, kNotifyMessage);
     label.StartBkBlink(CColorStatic::kBlinkOn, 20);
     label.StartTextBlink(CColorStatic::kBlinkOn, 20);
-    EXPECT_TRUE(PumpMessagesUntil([&] { return parent.notifications.size() >= 2; }));
+    EXPECT_TRUE(PumpMessagesUntil([&] { return parent.notices.size() >= 2; }));
 
     label.StartTextBlink(CColorStatic::kBlinkOff, 0);
-    const size_t before = parent.notifications.size();
-    EXPECT_TRUE(PumpMessagesUntil([&] { return parent.notifications.size() >= before + 2; }))
+    const size_t before = parent.notices.size();
+    EXPECT_TRUE(PumpMessagesUntil([&] { return parent.notices.size() >= before + 2; }))
         << "the background still blinks after the text stopped";
 
     // Another static, asked to blink before its window exists, blinks once it does and
@@ -178,13 +156,14 @@ TEST_F(ColorStaticTest, OneTimerServesBothKindsAndBlinkingAskedForBeforeTheWindo
     early.StartBkBlink(CColorStatic::kBlinkOn, 20);
     ASSERT_TRUE(early.Create("", WS_VISIBLE, CRect(0, 20, 60, 40), &parent, kStaticId + 1));
     EXPECT_TRUE(PumpMessagesUntil([&] {
-        return std::count(parent.notifications.begin(), parent.notifications.end(), kStaticId + 1) > 0;
+        return std::count(parent.notices.begin(), parent.notices.end(),
+                          std::make_tuple(kNotifyMessage, WPARAM(kStaticId + 1), LPARAM(0))) > 0;
     }));
     early.DestroyWindow();
 
     label.StartBkBlink(CColorStatic::kBlinkOff, 0);
     DeliverPosted();
-    const size_t stopped = parent.notifications.size();
+    const size_t stopped = parent.notices.size();
     PumpMessagesFor(200);
-    EXPECT_EQ(parent.notifications.size(), stopped) << "with neither kind blinking and the other static gone, no timer";
+    EXPECT_EQ(parent.notices.size(), stopped) << "with neither kind blinking and the other static gone, no timer";
 }

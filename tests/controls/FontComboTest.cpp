@@ -100,29 +100,9 @@ TEST_F(FontComboTest, ListsEachInstalledFaceOncePerScriptInOrder)
     EXPECT_EQ(fonts.GetFontInfo(-1), nullptr);
 }
 
-TEST_F(FontComboTest, FreesEachEntryOnce)
+TEST_F(FontComboTest, DrawsEveryFontWithoutKeepingDrawingObjectsAndFreesEachEntryOnce)
 {
     ASSERT_GT(fonts.GetCount(), 0);
-    fonts.DeleteString(0);
-    ASSERT_EQ(fonts.forgotten.size(), 1u);
-    EXPECT_NE(fonts.forgotten[0], 0u) << "a removed item's entry is freed with it";
-
-    fonts.forgotten.clear();
-    fonts.ResetFonts();
-    EXPECT_EQ(fonts.GetCount(), 0);
-    for (ULONG_PTR data : fonts.forgotten)
-        EXPECT_EQ(data, 0u) << "ResetFonts freed the entry already";
-
-    fonts.LoadFonts();
-    ASSERT_GT(fonts.GetCount(), 0);
-    fonts.forgotten.clear();
-    fonts.DestroyWindow();
-    for (ULONG_PTR data : fonts.forgotten)
-        EXPECT_EQ(data, 0u);
-}
-
-TEST_F(FontComboTest, DrawsEveryFontWithoutKeepingDrawingObjects)
-{
     CMemoryCanvas canvas(250, 20, RGB(0, 0, 0));
     DRAWITEMSTRUCT item = {};
     item.CtlType = ODT_COMBOBOX;
@@ -142,12 +122,28 @@ TEST_F(FontComboTest, DrawsEveryFontWithoutKeepingDrawingObjects)
     item.itemState = 0;
     parent.SendMessage(WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
     EXPECT_EQ(canvas.Pixel(249, 0), RGB(255, 255, 255));
+
+    // Each entry is freed once.
+    fonts.DeleteString(0);
+    ASSERT_EQ(fonts.forgotten.size(), 1u);
+    EXPECT_NE(fonts.forgotten[0], 0u) << "a removed item's entry is freed with it";
+
+    fonts.forgotten.clear();
+    fonts.ResetFonts();
+    EXPECT_EQ(fonts.GetCount(), 0);
+    for (ULONG_PTR data : fonts.forgotten)
+        EXPECT_EQ(data, 0u) << "ResetFonts freed the entry already";
+
+    fonts.LoadFonts();
+    ASSERT_GT(fonts.GetCount(), 0);
+    fonts.forgotten.clear();
+    fonts.DestroyWindow();
+    for (ULONG_PTR data : fonts.forgotten)
+        EXPECT_EQ(data, 0u);
 }
 
-TEST(FontSizeCombo, OffersTheUsualSizesAndShowsAnyOther)
+TEST_F(FontComboTest, TheSizeComboOffersTheUsualSizesAndShowsAnyOther)
 {
-    CWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, nullptr, "size parent", WS_POPUP, 0, 0, 300, 300, nullptr, nullptr));
     CFontSizeCombo sizes;
     ASSERT_TRUE(sizes.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(0, 0, 80, 200), &parent, 41));
     // The entry chosen and the size shown.

@@ -28,8 +28,16 @@ protected:
 
 } // namespace
 
-TEST_F(IconButtonFlasherTest, AlternatesTheButtonsIconOnTheTimerAndStopsOnTheFirst)
+TEST_F(IconButtonFlasherTest, AlternatesTheButtonsIconOnTheTimerAndStopsOnTheFirstOrWhenDestroyed)
 {
+    {
+        CIconButtonFlasher active;
+        active.SetButton(&button);
+        active.Activate(true);
+        EXPECT_NE(FindOwnWindow(nullptr, "Timers"), nullptr);
+    }
+    EXPECT_EQ(FindOwnWindow(nullptr, "Timers"), nullptr) << "no timer is left active";
+
     CIconButtonFlasher flasher;
     flasher.SetIcons(IDI_FIRST, IDI_SECOND);
     EXPECT_EQ(flasher.GetCurrent(), nullptr) << "no button to show it on yet";
@@ -53,17 +61,6 @@ TEST_F(IconButtonFlasherTest, AlternatesTheButtonsIconOnTheTimerAndStopsOnTheFir
     EXPECT_EQ(button.GetIcon(), first);
     PumpMessagesFor(700);
     EXPECT_EQ(button.GetIcon(), first) << "stopped";
-}
-
-TEST_F(IconButtonFlasherTest, DestroyingAnActiveFlasherStopsItsTimer)
-{
-    {
-        CIconButtonFlasher flasher;
-        flasher.SetButton(&button);
-        flasher.Activate(true);
-        EXPECT_NE(FindOwnWindow(nullptr, "Timers"), nullptr);
-    }
-    EXPECT_EQ(FindOwnWindow(nullptr, "Timers"), nullptr) << "no timer is left active";
 
     CIconButtonFlasher withoutButton;
     withoutButton.SetIcons(IDI_FIRST, IDI_SECOND);

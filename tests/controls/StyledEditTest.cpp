@@ -48,7 +48,7 @@ protected:
 
 } // namespace
 
-TEST_F(StyledEditTest, PlainAndRichTextMakeTheRoundTrip)
+TEST_F(StyledEditTest, PlainAndRichTextMakeTheRoundTripAndFormatsApplyToTheSelection)
 {
     edit.SetText("first line\r\nsecond line");
     EXPECT_EQ(Text(), "first line\r\nsecond line");
@@ -91,10 +91,8 @@ TEST_F(StyledEditTest, PlainAndRichTextMakeTheRoundTrip)
     CHandle zeroEnded = Handle(std::string("abc", 4));
     edit.SetData(zeroEnded);
     EXPECT_EQ(edit.GetTextLength(), 3);
-}
 
-TEST_F(StyledEditTest, FormatsTheSelectionOrWhatIsTypedNext)
-{
+    // Formats go to the selection, or to what is typed next.
     edit.SetText("Arial and Courier");
     edit.SetSel(0, 5);
     edit.SetFont("Courier New", ANSI_CHARSET, false);
@@ -132,9 +130,7 @@ TEST_F(StyledEditTest, FormatsTheSelectionOrWhatIsTypedNext)
     edit.SetSel(5, 6);
     EXPECT_FALSE(edit.GetItalic());
 
-    edit.SetCenterAlign(false);
-    EXPECT_TRUE(edit.GetCenterAlign());
-    EXPECT_EQ(edit.GetAlignment(), CStyledEdit::kCenter);
+    // Centring is the edit panel's button to show.
     edit.SetRightAlign(false);
     EXPECT_TRUE(edit.GetRightAlign());
     edit.SetLeftAlign(false);

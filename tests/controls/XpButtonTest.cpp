@@ -128,16 +128,12 @@ TEST_F(XpButtonTest, DrawsTheFaceOfEachStateWithSharpKeyedCorners)
     EXPECT_FALSE(shape.PtInRegion(0, 0));
     EXPECT_TRUE(shape.PtInRegion(c, c));
     EXPECT_TRUE(button.GetStyle() & WS_CLIPSIBLINGS);
-}
 
-TEST_F(XpButtonTest, AButtonNarrowerThanTwoCornersShowsOnlyItsCorners)
-{
+    // A button narrower than two corners shows only its corners; the bottom-right one,
+    // drawn last, covers the middle: nothing is mirrored over it.
     CXpButton narrow;
     ASSERT_TRUE(narrow.Create("", WS_CHILD | WS_VISIBLE, CRect(100, 0, 106, 6), &parent, 52));
-    const int f = CXpButton::GetFaceWidth();
-    const int h = CXpButton::GetFaceHeight();
     Draw(ODS_FOCUS, narrow, 6, 6);
-    // The bottom-right corner, drawn last, covers the middle: nothing is mirrored over it.
     for (int y = 2; y < 6; ++y) {
         for (int x = 2; x < 6; ++x) {
             const COLORREF face = faces.Pixel(CXpButton::kFaceFocused, f - 6 + x, h - 6 + y);
@@ -148,7 +144,7 @@ TEST_F(XpButtonTest, AButtonNarrowerThanTwoCornersShowsOnlyItsCorners)
     }
 }
 
-TEST_F(XpButtonTest, ShowsItsIconCentredAndGreyedOrItsTextInTheStateColour)
+TEST_F(XpButtonTest, ShowsItsIconCentredAndGreyedOrItsTextInTheStateColourAndItsToolTip)
 {
     button.SetIcon(Icon(IDI_FIRST));
     // The 32 x 32 icon in the client area less one pixel: x = (59 - 32 + 1 + 1) / 2.
@@ -178,6 +174,22 @@ TEST_F(XpButtonTest, ShowsItsIconCentredAndGreyedOrItsTextInTheStateColour)
     Draw(ODS_DISABLED);
     EXPECT_GT(canvas.Count(CXpButton::kDisabledTextColor), 0);
     EXPECT_EQ(canvas.Count(CXpButton::kTextColor), 0);
+
+    // A tool tip shows over the client area.
+    button.SetTooltipText(nullptr);
+    EXPECT_EQ(button.GetToolTip().m_hWnd, nullptr) << "a null text changes nothing";
+    button.SetTooltipText("Convert the clip");
+    CToolTipCtrl& tip = button.GetToolTip();
+    ASSERT_NE(tip.m_hWnd, nullptr);
+    EXPECT_EQ(tip.GetToolCount(), 1);
+    EXPECT_EQ(tip.GetMaxTipWidth(), 400);
+    CString text;
+    tip.GetText(text, &button, CXpButton::kToolId);
+    EXPECT_EQ(text, "Convert the clip");
+    button.MakeTooltip("Convert now");
+    tip.GetText(text, &button, CXpButton::kToolId);
+    EXPECT_EQ(text, "Convert now");
+    EXPECT_EQ(tip.GetToolCount(), 1);
 }
 
 TEST_F(XpButtonTest, GivesBackEveryDrawingObject)
@@ -241,20 +253,3 @@ TEST_F(XpButtonTest, RepeatsItsClickWhileHeldLongerThanTheDelay)
     ::ReleaseCapture();
 }
 
-TEST_F(XpButtonTest, ShowsATooltipOverItsClientArea)
-{
-    button.SetTooltipText(nullptr);
-    EXPECT_EQ(button.GetToolTip().m_hWnd, nullptr) << "a null text changes nothing";
-    button.SetTooltipText("Convert the clip");
-    CToolTipCtrl& tip = button.GetToolTip();
-    ASSERT_NE(tip.m_hWnd, nullptr);
-    EXPECT_EQ(tip.GetToolCount(), 1);
-    EXPECT_EQ(tip.GetMaxTipWidth(), 400);
-    CString text;
-    tip.GetText(text, &button, CXpButton::kToolId);
-    EXPECT_EQ(text, "Convert the clip");
-    button.MakeTooltip("Convert now");
-    tip.GetText(text, &button, CXpButton::kToolId);
-    EXPECT_EQ(text, "Convert now");
-    EXPECT_EQ(tip.GetToolCount(), 1);
-}

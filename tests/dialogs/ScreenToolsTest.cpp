@@ -4,6 +4,7 @@
 #include "dialogs/WindowPicker.h"
 
 #include "GdiObjectCount.h"
+#include "HeardBroadcasts.h"
 #include "MemoryCanvas.h"
 
 #include <gtest/gtest.h>
@@ -168,20 +169,6 @@ TEST(DesktopDrag, DragsABandOverTheDesktopWhileTracking)
 
 namespace {
 
-// Hears which picker picked a window.
-class CPickListener : public CListener {
-public:
-    std::vector<const void*> pickers;
-
-    bool ListenToMessage(long code, const void* sender, const void* extra) override
-    {
-        if (code != CWindowPicker::kWindowPicked)
-            return CListener::ListenToMessage(code, sender, extra);
-        pickers.push_back(sender);
-        return true;
-    }
-};
-
 // A picker over a target, both in a topmost window near the screen's lower right corner,
 // out of the way of other programs' windows.
 class WindowPickerTest : public ::testing::Test {
@@ -211,13 +198,13 @@ protected:
     CWnd parent;
     CWindowPicker picker;
     CEdit target;
-    CPickListener listener;
+    CHeardBroadcasts listener;
     HCURSOR cursor = nullptr;
 };
 
 } // namespace
 
-TEST_F(WindowPickerTest, PicksTheWindowUnderThePointerWhenReleasedAndPaintsARaisedFrame)
+TEST_F(WindowPickerTest, PicksTheWindowUnderThePointerOnReleaseOutliningAllButMaximisedOnesAndNothingOnALostCapture)
 {
     ASSERT_NE(picker.GetIcon(), nullptr);
     ASSERT_NE(picker.GetCursor(), nullptr);
@@ -229,11 +216,11 @@ TEST_F(WindowPickerTest, PicksTheWindowUnderThePointerWhenReleasedAndPaintsARais
     picker.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, FromScreen(kLeft + 150, kTop + 100));
     EXPECT_EQ(picker.GetPickedWindow(), target.m_hWnd);
     EXPECT_TRUE(picker.IsOutlining());
-    EXPECT_TRUE(listener.pickers.empty()) << "nothing is picked before the release";
+    EXPECT_TRUE(listener.codes.empty()) << "nothing is picked before the release";
 
     picker.SendMessage(WM_LBUTTONUP, 0, FromScreen(kLeft + 200, kTop + 120));
-    ASSERT_EQ(listener.pickers.size(), 1u);
-    EXPECT_EQ(listener.pickers[0], &picker);
+    EXPECT_EQ(listener.codes, std::vector<long>{ CWindowPicker::kWindowPicked });
+    EXPECT_EQ(listener.senders, std::vector<const void*>{ &picker });
     EXPECT_EQ(picker.GetPickedWindow(), target.m_hWnd);
     EXPECT_FALSE(picker.IsTracking());
     EXPECT_FALSE(picker.IsOutlining());
@@ -243,21 +230,37 @@ TEST_F(WindowPickerTest, PicksTheWindowUnderThePointerWhenReleasedAndPaintsARais
     const COLORREF background = RGB(0, 128, 0);
     CMemoryCanvas canvas(50, 50, background);
     picker.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.DC().m_hDC), PRF_CLIENT);
-    EXPECT_EQ(canvas.Pixel(0, 0), CWindowPicker::kLightEdge);
-    EXPECT_EQ(canvas.Pixel(0, 48), CWindowPicker::kLightEdge);
-    EXPECT_EQ(canvas.Pixel(48, 0), CWindowPicker::kLightEdge);
-    EXPECT_EQ(canvas.Pixel(49, 49), CWindowPicker::kDarkEdge);
-    EXPECT_EQ(canvas.Pixel(49, 1), CWindowPicker::kDarkEdge);
-    EXPECT_EQ(canvas.Pixel(1, 49), CWindowPicker::kDarkEdge);
+    const COLORREF light = CWindowPicker::kLightEdge, dark = CWindowPicker::kDarkEdge;
+    EXPECT_EQ((std::vector<COLORREF>{ canvas.Pixel(0, 0), canvas.Pixel(0, 48), canvas.Pixel(48, 0), canvas.Pixel(49, 49),
+                                      canvas.Pixel(49, 1), canvas.Pixel(1, 49) }),
+              (std::vector<COLORREF>{ light, light, light, dark, dark, dark }));
     // The icon's 32 x 32 pixels start at (9, 9): its middle is the target's red dot, its
     // corners are transparent.
     EXPECT_EQ(canvas.Pixel(25, 25), RGB(200, 30, 30));
     EXPECT_EQ(canvas.Pixel(9, 9), background);
     EXPECT_EQ(canvas.Pixel(8, 25), background);
-}
 
-TEST_F(WindowPickerTest, PicksAMaximisedWindowWithoutOutliningIt)
-{
+    // A lost capture ends tracking without a pick, and gives back what tracking took.
+    listener.Forget();
+    delete new CWindowPicker;
+    const unsigned before = CountGdiObjects();
+    picker.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+    picker.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, FromScreen(kLeft + 150, kTop + 100));
+    parent.SetCapture();
+    EXPECT_FALSE(picker.IsTracking());
+    EXPECT_FALSE(picker.IsOutlining());
+    EXPECT_EQ(::GetCursor(), cursor);
+    picker.SendMessage(WM_LBUTTONUP, 0, FromScreen(kLeft + 150, kTop + 100));
+    EXPECT_TRUE(listener.codes.empty());
+    ::ReleaseCapture();
+    EXPECT_EQ(CountGdiObjects(), before);
+
+    // Its icon and cursor go with the picker.
+    for (int picker = 0; picker < 5; ++picker)
+        CWindowPicker another;
+    EXPECT_EQ(CountGdiObjects(), before);
+
+    // A maximised window is picked without an outline.
     CWnd maximised;
     ASSERT_TRUE(maximised.CreateEx(WS_EX_TOPMOST, nullptr, "maximised", WS_POPUP | WS_MAXIMIZE, 0, 0, 100, 100,
                                    nullptr, nullptr));
@@ -274,32 +277,7 @@ TEST_F(WindowPickerTest, PicksAMaximisedWindowWithoutOutliningIt)
     EXPECT_FALSE(picker.IsOutlining());
     picker.SendMessage(WM_LBUTTONUP, 0, FromScreen(x, y));
     EXPECT_EQ(picker.GetPickedWindow(), maximised.m_hWnd);
-    EXPECT_EQ(listener.pickers.size(), 1u);
-}
-
-TEST_F(WindowPickerTest, ALostCaptureEndsTrackingWithoutAPick)
-{
-    picker.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
-    picker.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, FromScreen(kLeft + 150, kTop + 100));
-    picker.SendMessage(WM_LBUTTONUP, 0, FromScreen(kLeft + 150, kTop + 100));
-    listener.pickers.clear();
-    delete new CWindowPicker;
-    const unsigned before = CountGdiObjects();
-    picker.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
-    picker.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, FromScreen(kLeft + 150, kTop + 100));
-    parent.SetCapture();
-    EXPECT_FALSE(picker.IsTracking());
-    EXPECT_FALSE(picker.IsOutlining());
-    EXPECT_EQ(::GetCursor(), cursor);
-    picker.SendMessage(WM_LBUTTONUP, 0, FromScreen(kLeft + 150, kTop + 100));
-    EXPECT_TRUE(listener.pickers.empty());
-    ::ReleaseCapture();
-    EXPECT_EQ(CountGdiObjects(), before);
-
-    // Its icon and cursor go with the picker.
-    for (int picker = 0; picker < 5; ++picker)
-        CWindowPicker another;
-    EXPECT_EQ(CountGdiObjects(), before);
+    EXPECT_EQ(listener.codes.size(), 1u);
 }
 
 TEST(BitmapCapture, MakesABitmapOfAFrameOrNoneForAFrameItCannotRead)
@@ -312,15 +290,12 @@ TEST(BitmapCapture, MakesABitmapOfAFrameOrNoneForAFrameItCannotRead)
     ASSERT_NE(bitmap, nullptr);
     BITMAP layout = {};
     bitmap->GetBitmap(&layout);
-    EXPECT_EQ(layout.bmWidth, 3);
-    EXPECT_EQ(layout.bmHeight, 2);
+    EXPECT_EQ(CSize(layout.bmWidth, layout.bmHeight), CSize(3, 2));
     CDC dc;
     dc.CreateCompatibleDC(nullptr);
     CBitmap* previous = dc.SelectObject(bitmap.get());
-    EXPECT_EQ(dc.GetPixel(0, 0), RGB(0, 0, 255));
-    EXPECT_EQ(dc.GetPixel(1, 0), RGB(0, 255, 0));
-    EXPECT_EQ(dc.GetPixel(2, 0), RGB(255, 0, 0));
-    EXPECT_EQ(dc.GetPixel(2, 1), RGB(90, 80, 70));
+    EXPECT_EQ((std::vector<COLORREF>{ dc.GetPixel(0, 0), dc.GetPixel(1, 0), dc.GetPixel(2, 0), dc.GetPixel(2, 1) }),
+              (std::vector<COLORREF>{ RGB(0, 0, 255), RGB(0, 255, 0), RGB(255, 0, 0), RGB(90, 80, 70) }));
     dc.SelectObject(previous);
 
     EXPECT_EQ(capture.MakeBitmap(frame, 999, 3, 2), nullptr) << "a colour format not known";

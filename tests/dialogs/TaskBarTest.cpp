@@ -10,6 +10,7 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -64,9 +65,7 @@ TEST_F(TaskBarTest, TheRotatorsIconIsAddedUpdatedAndTakenAwayAndMenuCommandsEndA
         rotator.AddIcon(IDI_TNW_LIBRARY);
         icon.SetTip(std::string(200, 'x').c_str());
         const NOTIFYICONDATAA record = icon.MakeRecord(owner);
-        EXPECT_EQ(record.uID, 100u);
-        EXPECT_EQ(record.uFlags, 7u);
-        EXPECT_EQ(record.uCallbackMessage, 1026u);
+        EXPECT_EQ(std::make_tuple(record.uID, record.uFlags, record.uCallbackMessage), std::make_tuple(100u, 7u, 1026u));
         EXPECT_EQ(record.hIcon, rotator.GetIcon());
         EXPECT_EQ(std::string(record.szTip), std::string(127, 'x')) << "a long tip is cut to 127 characters";
         // Only the fields of the version-2 record: 488 bytes in a 32-bit program.

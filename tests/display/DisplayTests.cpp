@@ -140,15 +140,3 @@ std::vector<int> SelectedRows(CListCtrl& list)
         rows.push_back(row);
     return rows;
 }
-
-CHostWnd::CHostWnd()
-{
-    CreateEx(0, nullptr, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 480, nullptr, nullptr);
-}
-
-LRESULT CHostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message >= WM_APP && message <= 0xBFFF)
-        notices.push_back({ message, wParam, lParam });
-    return CWnd::WindowProc(message, wParam, lParam);
-}

@@ -1,4 +1,5 @@
 #pragma once
+#include "HostWnd.h"
 #include "resource.h"
 
 #include "tnwmfcut.h"
@@ -105,24 +106,3 @@ void Type(const char* text);
 // What a list shows: the texts of a column, row by row, and the selected rows.
 std::vector<std::string> ColumnTexts(CListCtrl& list, int column);
 std::vector<int> SelectedRows(CListCtrl& list);
-
-// A top-level window that hosts controls under test and records the messages they send
-// it (WM_APP and above).
-class CHostWnd : public CWnd {
-public:
-    struct Notice {
-        UINT message;
-        WPARAM wParam;
-        LPARAM lParam;
-        bool operator==(const Notice& other) const
-        {
-            return message == other.message && wParam == other.wParam && lParam == other.lParam;
-        }
-    };
-
-    CHostWnd();
-    std::vector<Notice> notices;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-};

@@ -52,7 +52,7 @@ protected:
 
 } // namespace
 
-TEST_F(ObjectListControlTest, RowsFollowTheListAndItsObjects)
+TEST_F(ObjectListControlTest, RowsFollowTheListAndItsObjectsAndToolTipsNameTheirCells)
 {
     EXPECT_TRUE(control.GetExStyle() & WS_EX_CLIENTEDGE) << "a border becomes a client edge";
     EXPECT_TRUE(control.GetStyle() & LVS_SHOWSELALWAYS);
@@ -95,9 +95,37 @@ TEST_F(ObjectListControlTest, RowsFollowTheListAndItsObjects)
     control.Refresh();
     EXPECT_EQ(control.GetHeaderCtrl()->GetItemCount(), 3) << "the columns are made anew, not added";
     EXPECT_EQ(ColumnTexts(control, 0), (std::vector<std::string>{ "break", "talk", "outro" }));
+
+    // Tool tips name the cell under the mouse.
+    TOOLINFOA tool = {};
+    EXPECT_EQ(control.OnToolHitTest(CellPoint(control, 0, 0), &tool), 0x00010001);
+    EXPECT_EQ(control.OnToolHitTest(CPoint(20, 280), &tool), -1) << "below the rows";
+    CRect column1, cell;
+    control.GetHeaderCtrl()->GetItemRect(1, &column1);
+    int row = -1, column = -1;
+    CPoint inSecondColumn(column1.left + 5, CellPoint(control, 0, 0).y);
+    ASSERT_TRUE(control.GetCellRect(inSecondColumn, cell, row, column));
+    EXPECT_EQ(column, 1);
+    EXPECT_EQ(cell.right, column1.right);
+    CPoint onSharedEdge(column1.left, CellPoint(control, 2, 0).y);
+    ASSERT_TRUE(control.GetCellRect(onSharedEdge, cell, row, column));
+    EXPECT_EQ(row, 2);
+    EXPECT_EQ(column, 0) << "a shared edge belongs to the left column";
+
+    NMTTDISPINFOA request = {};
+    request.hdr.hwndFrom = control.m_hWnd;
+    request.hdr.code = TTN_NEEDTEXTA;
+    control.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+    EXPECT_EQ(request.lpszText, nullptr) << "id 0 names no cell";
+    request.hdr.idFrom = 0x00020002;
+    control.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+    EXPECT_STREQ(request.lpszText, "tip talk 1");
+    NMTTDISPINFOW wide = { { control.m_hWnd, 0x00030001, TTN_NEEDTEXTW } };
+    control.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&wide));
+    EXPECT_STREQ(wide.lpszText, L"tip outro 0");
 }
 
-TEST_F(ObjectListControlTest, TheUsersSelectionAndChecksReachTheDisplaysAndObjects)
+TEST_F(ObjectListControlTest, TheUsersSelectionChecksAndEditsReachTheDisplaysAndObjects)
 {
     control.SetObject(jobs.get());
     ClickCell(control, 1, 0);
@@ -123,6 +151,24 @@ TEST_F(ObjectListControlTest, TheUsersSelectionAndChecksReachTheDisplaysAndObjec
         << "asked while changing and after the change";
     control.CheckItem(-1, true);
     EXPECT_FALSE(control.IsItemChecked(1)) << "row -1 is no row, not every row";
+
+    // Edited labels go to their displays, and closing keeps the objects.
+    control.ModifyStyle(0, LVS_EDITLABELS);
+    control.SetFocus();
+    ASSERT_NE(control.EditLabel(1), nullptr);
+    Type("keynote");
+    PressKey(VK_RETURN);
+    ASSERT_NE(control.EditLabel(0), nullptr);
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(recorder.editedTexts, (std::vector<std::string>{ "keynote" })) << "a cancelled edit names nothing";
+
+    DisplayOf(2)->Select(true);
+    recorder.selections.clear();
+    control.SendMessage(WM_CLOSE);
+    EXPECT_EQ(control.GetObject(), nullptr);
+    ASSERT_FALSE(recorder.selections.empty());
+    EXPECT_FALSE(recorder.selections.back().second) << "the selection was let go";
+    EXPECT_EQ(jobs->GetItemCount(), 3);
 }
 
 namespace {
@@ -215,58 +261,6 @@ TEST_F(ObjectListControlTest, ClearDeselectsThenDeletesEveryObjectAndThePromptSh
     EXPECT_FALSE(::IsWindow(window));
 }
 
-TEST_F(ObjectListControlTest, ToolTipsNameTheCellUnderTheMouse)
-{
-    control.SetObject(jobs.get());
-    TOOLINFOA tool = {};
-    EXPECT_EQ(control.OnToolHitTest(CellPoint(control, 0, 0), &tool), 0x00010001);
-    EXPECT_EQ(control.OnToolHitTest(CPoint(20, 280), &tool), -1) << "below the rows";
-    CRect column1, cell;
-    control.GetHeaderCtrl()->GetItemRect(1, &column1);
-    int row = -1, column = -1;
-    CPoint inSecondColumn(column1.left + 5, CellPoint(control, 0, 0).y);
-    ASSERT_TRUE(control.GetCellRect(inSecondColumn, cell, row, column));
-    EXPECT_EQ(column, 1);
-    EXPECT_EQ(cell.right, column1.right);
-    CPoint onSharedEdge(column1.left, CellPoint(control, 2, 0).y);
-    ASSERT_TRUE(control.GetCellRect(onSharedEdge, cell, row, column));
-    EXPECT_EQ(row, 2);
-    EXPECT_EQ(column, 0) << "a shared edge belongs to the left column";
-
-    NMTTDISPINFOA request = {};
-    request.hdr.hwndFrom = control.m_hWnd;
-    request.hdr.code = TTN_NEEDTEXTA;
-    control.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
-    EXPECT_EQ(request.lpszText, nullptr) << "id 0 names no cell";
-    request.hdr.idFrom = 0x00020002;
-    control.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
-    EXPECT_STREQ(request.lpszText, "tip talk 1");
-    NMTTDISPINFOW wide = { { control.m_hWnd, 0x00030001, TTN_NEEDTEXTW } };
-    control.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&wide));
-    EXPECT_STREQ(wide.lpszText, L"tip outro 0");
-}
-
-TEST_F(ObjectListControlTest, EditedLabelsGoToTheirDisplaysAndClosingKeepsTheObjects)
-{
-    control.ModifyStyle(0, LVS_EDITLABELS);
-    control.SetObject(jobs.get());
-    control.SetFocus();
-    ASSERT_NE(control.EditLabel(1), nullptr);
-    Type("keynote");
-    PressKey(VK_RETURN);
-    ASSERT_NE(control.EditLabel(0), nullptr);
-    PressKey(VK_ESCAPE);
-    EXPECT_EQ(recorder.editedTexts, (std::vector<std::string>{ "keynote" })) << "a cancelled edit names nothing";
-
-    DisplayOf(2)->Select(true);
-    recorder.selections.clear();
-    control.SendMessage(WM_CLOSE);
-    EXPECT_EQ(control.GetObject(), nullptr);
-    ASSERT_FALSE(recorder.selections.empty());
-    EXPECT_FALSE(recorder.selections.back().second) << "the selection was let go";
-    EXPECT_EQ(jobs->GetItemCount(), 3);
-}
-
 namespace {
 
 class CDrawnJobList : public CJobControl<CDrawObjectListControl> {
@@ -296,19 +290,11 @@ TEST(DrawObjectListControl, RowsAreDrawnByTheControlAcrossItsWidth)
     EXPECT_EQ(control.GetColumnWidth(0), client.Width() - 4);
 }
 
-TEST(ObjectControlDisplay, NestedDisplaysAskTheirParentForItems)
+// Nested displays ask their parent for items: the tree's three levels show it.
+TEST(ObjectControlDisplay, WithoutAParentItHasNoItemsToGive)
 {
-    CHostWnd host;
-    CJobControl<CObjectListControl> control;
-    ASSERT_TRUE(control.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 300, 200), &host, 13));
-    control.Refresh();
-    CObjectControlDisplay nested(&control);
-    CTestJob job("nested", "1");
-    EXPECT_EQ(nested.CreateChildDisplayHandle(&nested, &job, 0), 0) << "the row comes from the control";
-    EXPECT_EQ(nested.GetChildDisplayHandle(&nested), 0);
-    nested.DisposeChildDisplayHandle(&nested);
-    EXPECT_EQ(control.GetItemCount(), 0);
     CObjectControlDisplay orphan(nullptr);
+    CTestJob job("nested", "1");
     EXPECT_EQ(orphan.CreateChildDisplayHandle(&orphan, &job, 0), -1);
     std::unique_ptr<CObjectDisplay> child(orphan.CreateChildDisplay(&job));
     EXPECT_NE(dynamic_cast<CObjectControlDisplay*>(child.get()), nullptr);

@@ -16,6 +16,7 @@ const UINT kSorted = CReportCtrl::kSortedMessage;
 const UINT kCommitted = CReportCtrl::kEditCommittedMessage;
 const DWORD kSelected = CReportCtrl::kItemSelected;
 const DWORD kCheckedState = CReportCtrl::kItemChecked;
+using Params = std::vector<std::pair<WPARAM, LPARAM>>;
 
 class ReportCtrlTest : public ::testing::Test {
 protected:
@@ -34,12 +35,13 @@ protected:
         }
     }
 
-    std::vector<CHostWnd::Notice> NoticesOf(UINT message)
+    // The wParam and lParam of each message of one kind that the host heard.
+    Params NoticesOf(UINT message)
     {
-        std::vector<CHostWnd::Notice> found;
-        for (const auto& notice : host.notices) {
-            if (notice.message == message)
-                found.push_back(notice);
+        Params found;
+        for (const auto& [heard, wParam, lParam] : host.notices) {
+            if (heard == message)
+                found.emplace_back(wParam, lParam);
         }
         return found;
     }
@@ -94,8 +96,7 @@ TEST_F(ReportCtrlTest, HeaderClicksSortAndToggleUntilTheRowsChange)
     EXPECT_EQ(ColumnTexts(report, 0), (std::vector<std::string>{ "c", "b", "a", "-----" }));
     ClickHeader(report, 1);
     EXPECT_EQ(ColumnTexts(report, 1), (std::vector<std::string>{ "1", "2", "3", "9" })) << "another column starts ascending";
-    EXPECT_EQ(NoticesOf(kSorted), (std::vector<CHostWnd::Notice>{ { kSorted, 0, TRUE }, { kSorted, 0, FALSE },
-                                                                   { kSorted, 1, TRUE } }));
+    EXPECT_EQ(NoticesOf(kSorted), (Params{ { 0, TRUE }, { 0, FALSE }, { 1, TRUE } }));
     report.SetItemText(0, 1, "0");
     EXPECT_EQ(report.GetSortedColumn(), -1) << "a changed text forgets the sort";
     ClickHeader(report, 1);
@@ -120,8 +121,7 @@ TEST_F(ReportCtrlTest, CheckBoxStylesDecideWhatAClickDoes)
     EXPECT_TRUE(report.ExamItemStates(1, kCheckedState | kSelected | CReportCtrl::kItemFocused));
     EXPECT_EQ(report.GetItemCount(kSelected), 1) << "the clicked row is the only selected one";
     ClickCheckBox(report, 0);
-    EXPECT_EQ(NoticesOf(kChecked),
-              (std::vector<CHostWnd::Notice>{ { kChecked, 1, WM_LBUTTONDOWN }, { kChecked, 0, WM_LBUTTONDOWN } }));
+    EXPECT_EQ(NoticesOf(kChecked), (Params{ { 1, WM_LBUTTONDOWN }, { 0, WM_LBUTTONDOWN } }));
 
     report.SetCheckboxeStyle(CReportCtrl::kCheckboxSingle);
     EXPECT_EQ(report.GetItemCount(kCheckedState), 1) << "the single style keeps the first checked row";
@@ -182,7 +182,7 @@ TEST_F(ReportCtrlTest, ASecondClickEditsTheCellAndKeysMoveCommitOrCancel)
     Type("25");
     PressKey(VK_TAB);
     EXPECT_EQ(report.GetItemText(1, 1), "25") << "Tab commits";
-    EXPECT_EQ(NoticesOf(kCommitted), (std::vector<CHostWnd::Notice>{ { kCommitted, 1, 1 } }));
+    EXPECT_EQ(NoticesOf(kCommitted), (Params{ { 1, 1 } }));
     EXPECT_EQ(report.GetSortedColumn(), -1) << "a changed cell forgets the sort";
     report.InsertItem(0, "new");
     EXPECT_EQ(Editor(), "closed") << "an insertion ends the edit";
@@ -223,7 +223,7 @@ TEST_F(ReportCtrlTest, CompositeStatesCountFindAndChangeRows)
     EXPECT_TRUE(report.ExamItemStates(0, kSelected)) << "the following row was selected";
 }
 
-TEST_F(ReportCtrlTest, RecordsKeepDataColoursAndStatesWithTheirRows)
+TEST_F(ReportCtrlTest, RecordsKeepDataColoursStatesAndImagesWithTheirRows)
 {
     int payloads[3] = {};
     const DWORD_PTR first = reinterpret_cast<DWORD_PTR>(&payloads[0]);
@@ -293,10 +293,8 @@ TEST_F(ReportCtrlTest, RecordsKeepDataColoursAndStatesWithTheirRows)
     report.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.DC().GetSafeHdc()), PRF_CLIENT | PRF_ERASEBKGND);
     EXPECT_EQ(printed.Pixel(cell.CenterPoint().x, cell.CenterPoint().y), RGB(200, 0, 0));
     EXPECT_NE(printed.Pixel(other.CenterPoint().x, other.CenterPoint().y), RGB(200, 0, 0));
-}
 
-TEST_F(ReportCtrlTest, HeaderAndRowImages)
-{
+    // Header and row images.
     ASSERT_TRUE(report.SetImageList(IDB_ROW_IMAGES, RGB(0, 0, 0)));
     EXPECT_EQ(report.GetImageList()->GetImageCount(), 4);
     EXPECT_TRUE(report.SetHeaderImage(1, 2, FALSE));
@@ -307,13 +305,12 @@ TEST_F(ReportCtrlTest, HeaderAndRowImages)
     EXPECT_EQ(report.SetHeaderImageList(IDB_ROW_IMAGES, RGB(0, 0, 0)), nullptr)
         << "the control's own previous list is released, not returned";
 
-    AddRows({ { "a", "b" } });
     report.SetItemImage(0, 1, 3);
     report.SetEditable();
     ASSERT_TRUE(report.StartEdit(0, 1));
-    CRect cell, editor;
-    report.GetSubItemRect(0, 1, LVIR_LABEL, cell);
+    CRect label, editor;
+    report.GetSubItemRect(0, 1, LVIR_LABEL, label);
     report.GetEditControl()->GetWindowRect(&editor);
     report.ScreenToClient(&editor);
-    EXPECT_EQ(editor.left, cell.left + 16) << "the editor leaves the cell's image visible";
+    EXPECT_EQ(editor.left, label.left + 16) << "the editor leaves the cell's image visible";
 }

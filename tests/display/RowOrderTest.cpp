@@ -20,7 +20,7 @@ std::vector<std::string> Sorted(const std::vector<const char*>& texts, bool asce
 
 } // namespace
 
-TEST(TypedSort, ComparesHexThenDecimalThenDatesThenText)
+TEST(TypedSort, ComparesHexThenDecimalThenDatesThenTextBetweenSeparators)
 {
     // Each pair in ascending order: hexadecimal numbers, decimal numbers, percentages,
     // dates, kinds that differ (text), bytes, and an empty text, which is no number.
@@ -34,19 +34,14 @@ TEST(TypedSort, ComparesHexThenDecimalThenDatesThenText)
     }
     EXPECT_EQ(UTypedSort::Compare("1.50", "1.5"), 0);
     EXPECT_EQ(Sorted({ "10", "9.75", "100", "2.5%" }, false), (std::vector<std::string>{ "100", "10", "9.75", "2.5%" }));
-}
 
-TEST(TypedSort, SeparatorsStayAndTheRowsBetweenSortAlone)
-{
+    // Separators stay, and the rows between them sort alone.
     const std::vector<const char*> rows = { "A", "C", "B", "-----", "F", "D", "-----" };
     EXPECT_EQ(Sorted(rows, true, "-----"), (std::vector<std::string>{ "A", "B", "C", "-----", "D", "F", "-----" }));
     EXPECT_EQ(Sorted(rows, false, "-----"), (std::vector<std::string>{ "C", "B", "A", "-----", "F", "D", "-----" }));
     EXPECT_EQ(Sorted(rows, true), (std::vector<std::string>{ "-----", "-----", "A", "B", "C", "D", "F" }));
     EXPECT_TRUE(UTypedSort::Order({}, true, "-----").empty());
-}
 
-TEST(TypedSort, MixedKindsKeepTheOrderOfTheQuicksort)
-{
     // No total order: where the kinds mix, the order is the quicksort's own, the same in
     // every run and every release.
     EXPECT_EQ(Sorted({ "b", "10", "0A", "7%", "a", "9", "1.5", "ff" }, true),

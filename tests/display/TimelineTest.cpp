@@ -1,6 +1,7 @@
 #include "display/TimelineWindow.h"
 
 #include "MemoryCanvas.h"
+#include "HeardBroadcasts.h"
 #include "MessagePump.h"
 #include "resource.h"
 
@@ -15,17 +16,6 @@
 
 namespace {
 
-// Records the property notices of a duration.
-class CNoticeLog : public CListener {
-public:
-    std::vector<long> codes;
-    bool Respond(long code, CBroadcaster*, long, long) override
-    {
-        codes.push_back(code);
-        return true;
-    }
-};
-
 // Hands out whatever doubles a test puts in, as a damaged file would.
 class CDoubleStorage : public CPersistStorage {
 public:
@@ -35,20 +25,8 @@ public:
 };
 
 // A timeline laid out as an application lays out its own: the ruler 20 pixels in from
-// each side, 10 pixels from the top.
-class CTestTimeline : public CTimelineWindow {
-public:
-    CTestTimeline(int xOrigin = 20)
-    {
-        mXOrigin = xOrigin;
-        mYOrigin = 10;
-        SetThumbBitmapId(IDB_THUMB);
-    }
-    CString GetTimeText() override { return UTimecodeUtils::Format(GetTime()); }
-};
-
-// Records the spans its nodes are asked to draw.
-class CSpanTimeline : public CTestTimeline {
+// each side, 10 pixels from the top. It records the spans its nodes are asked to draw.
+class CSpanTimeline : public CTimelineWindow {
 public:
     class CSpanNode : public CDurationNode {
     public:
@@ -58,23 +36,18 @@ public:
     private:
         std::vector<std::pair<int, int>>& mSpans;
     };
-    std::vector<std::pair<int, int>> spans;
+    CSpanTimeline()
+    {
+        mXOrigin = 20;
+        mYOrigin = 10;
+        SetThumbBitmapId(IDB_THUMB);
+    }
+    CString GetTimeText() override { return UTimecodeUtils::Format(GetTime()); }
     CObjectDisplay* CreateChildDisplay(CPersistObject* object) override
     {
         return object ? new CSpanNode(this, spans) : nullptr;
     }
-};
-
-class CTimeWatcher : public CListener {
-public:
-    int set = 0;
-    int dragged = 0;
-    bool ListenToMessage(long code, const void*, const void*) override
-    {
-        set += code == CTimelineWindow::kTimeSet;
-        dragged += code == CTimelineWindow::kTimeDragged;
-        return true;
-    }
+    std::vector<std::pair<int, int>> spans;
 };
 
 // A duration's start, end and maximum.
@@ -105,7 +78,7 @@ CRect ChildRect(CWnd& child, CWnd& parent)
 TEST(DurationTest, KeepsStartAndEndInOrderWithinTheMaximumAndTellsOnlyRealChanges)
 {
     CDuration fresh;
-    CNoticeLog log;
+    CHeardBroadcasts log;
     fresh.AddListener(&log);
     EXPECT_FALSE(fresh.SetStart(5)) << "no start before an end";
     EXPECT_TRUE(log.codes.empty());
@@ -140,7 +113,7 @@ TEST(DurationTest, KeepsStartAndEndInOrderWithinTheMaximumAndTellsOnlyRealChange
     storage.SetData(image, size);
     CDuration loaded;
     loaded.AddListener(&log);
-    log.codes.clear();
+    log.Forget();
     loaded.Load("clip", storage);
     EXPECT_EQ(Span(loaded), (std::vector<double>{ 0, 40, 40 }));
     EXPECT_TRUE(log.codes.empty());
@@ -160,7 +133,7 @@ TEST(DurationTest, KeepsStartAndEndInOrderWithinTheMaximumAndTellsOnlyRealChange
     EXPECT_EQ(Span(repaired), (std::vector<double>{ 30, 30, 30 }));
 }
 
-TEST(TimelineTest, DrawsTheRulerAndEachSpanOfAtLeastAPixel)
+TEST(TimelineTest, DrawsTheRulerAndEachSpanOfAtLeastAPixelAndTheThumbSetsTheTimeWithinTheRuler)
 {
     CWnd parent;
     ASSERT_TRUE(parent.CreateEx(0, nullptr, "timeline parent", WS_POPUP | WS_VISIBLE, 0, 0, 320, 100, nullptr, nullptr));
@@ -171,13 +144,10 @@ TEST(TimelineTest, DrawsTheRulerAndEachSpanOfAtLeastAPixel)
     timeline.DrawBackground(&canvas.DC());
     // The ruler box, grown by a pixel: x 19..280, y 9..24; shadow top and left, light
     // bottom and right, white inside and around it.
-    EXPECT_EQ(canvas.Pixel(100, 9), CTimelineWindow::kRulerShadow);
-    EXPECT_EQ(canvas.Pixel(19, 15), CTimelineWindow::kRulerShadow);
-    EXPECT_EQ(canvas.Pixel(100, 24), CTimelineWindow::kRulerLight);
-    EXPECT_EQ(canvas.Pixel(280, 15), CTimelineWindow::kRulerLight);
-    EXPECT_EQ(canvas.Pixel(100, 15), RGB(255, 255, 255));
-    EXPECT_EQ(canvas.Pixel(100, 40), RGB(255, 255, 255));
-    EXPECT_EQ(canvas.Pixel(18, 15), RGB(255, 255, 255));
+    const COLORREF shadow = CTimelineWindow::kRulerShadow, light = CTimelineWindow::kRulerLight, white = RGB(255, 255, 255);
+    EXPECT_EQ((std::vector<COLORREF>{ canvas.Pixel(100, 9), canvas.Pixel(19, 15), canvas.Pixel(100, 24), canvas.Pixel(280, 15),
+                                      canvas.Pixel(100, 15), canvas.Pixel(100, 40), canvas.Pixel(18, 15) }),
+              (std::vector<COLORREF>{ shadow, shadow, light, light, white, white, white }));
 
     CPersistList clips(true);
     CDuration* clip = NewSpan(2.0, 12.0);
@@ -195,16 +165,8 @@ TEST(TimelineTest, DrawsTheRulerAndEachSpanOfAtLeastAPixel)
     clip->SetEnd(13.0);
     EXPECT_TRUE(::GetUpdateRect(timeline.m_hWnd, nullptr, FALSE));
     timeline.SetObject(nullptr);
-    parent.DestroyWindow();
-}
 
-TEST(TimelineTest, TheThumbMarksTheTimeAndDraggingItSetsTheTimeWithinTheRuler)
-{
-    CWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, nullptr, "timeline parent", WS_POPUP | WS_VISIBLE, 0, 0, 320, 100, nullptr, nullptr));
-    CTestTimeline timeline;
-    ASSERT_TRUE(timeline.Create(WS_VISIBLE, CRect(0, 0, 300, 60), &parent, 5));
-    CTimeWatcher watcher;
+    CHeardBroadcasts watcher;
     timeline.AddListener(&watcher);
     CTimelineThumb& thumb = timeline.GetThumb();
     ASSERT_TRUE(thumb.m_hWnd);
@@ -214,7 +176,7 @@ TEST(TimelineTest, TheThumbMarksTheTimeAndDraggingItSetsTheTimeWithinTheRuler)
     CStatic& text = timeline.GetTimeTextControl();
     EXPECT_EQ(ChildRect(text, timeline), CRect(140, 25, 280, 59));
     timeline.SetTime(3.0, false);
-    EXPECT_EQ(watcher.set, 1);
+    EXPECT_EQ(watcher.Count(CTimelineWindow::kTimeSet), 1);
     EXPECT_EQ(ChildRect(thumb, timeline), CRect(44, 8, 57, 17)) << "centred on x 50";
     CString shown;
     text.GetWindowText(shown);
@@ -223,7 +185,7 @@ TEST(TimelineTest, TheThumbMarksTheTimeAndDraggingItSetsTheTimeWithinTheRuler)
     // The same time, or no number, is no change.
     timeline.SetTime(3.0, false);
     timeline.SetTime(std::nan(""), false);
-    EXPECT_EQ(watcher.set, 1);
+    EXPECT_EQ(watcher.Count(CTimelineWindow::kTimeSet), 1);
     EXPECT_EQ(timeline.GetTime(), 3.0);
     // A change of the text repaints the whole window (moving the thumb alone would
     // repaint only where it was).
@@ -255,7 +217,7 @@ TEST(TimelineTest, TheThumbMarksTheTimeAndDraggingItSetsTheTimeWithinTheRuler)
     EXPECT_EQ(dragTo(5000), (320 - 2 * 20) / 10.0);
     EXPECT_EQ(ChildRect(thumb, timeline).top, 8);
     EXPECT_EQ(dragTo(95), 7.5);
-    EXPECT_EQ(watcher.dragged, 3);
+    EXPECT_EQ(watcher.Count(CTimelineWindow::kTimeDragged), 3);
     ::SetCursorPos(point.x, point.y);
     thumb.SendMessage(WM_LBUTTONUP, 0, 0);
     EXPECT_FALSE(timeline.IsDragging());

@@ -2,6 +2,7 @@
 #include "persist/PersistUtils.h"
 
 #include "DialogDriver.h"
+#include "HeardBroadcasts.h"
 #include "PreservedFile.h"
 #include "ScratchFolder.h"
 #include "ScratchSettings.h"
@@ -29,18 +30,6 @@ long Stored(const std::string& path)
     CJob job;
     return UPersistUtils::Load(path.c_str(), job) ? job.mValue : -1;
 }
-
-class CHeard : public CListener {
-public:
-    bool ListenToMessage(long code, const void* sender, const void*) override
-    {
-        mCodes.push_back(code);
-        mSenders.push_back(sender);
-        return true;
-    }
-    std::vector<long> mCodes;
-    std::vector<const void*> mSenders;
-};
 
 const int kFileNameBox = 0x47C;
 
@@ -127,23 +116,23 @@ protected:
     ScratchFolder folder;
     CDialog host{IDD_TEST_HOST};
     CJobPanel panel;
-    CHeard heard;
+    CHeardBroadcasts heard;
 };
 
 } // namespace
 
-TEST_F(TopPanelTest, FileCommandsGoThroughTheDialogsAndAnnounceEveryNewDocument)
+TEST_F(TopPanelTest, FileCommandsGoThroughTheDialogsAndAnnounceEveryNewDocumentAndFailuresCostNothing)
 {
     const std::string path = folder.File("job.tst");
     panel.mJob.mValue = 7;
 
     EXPECT_TRUE(panel.Command(ID_FILE_SAVE, "Save File", path, IDCANCEL)) << "a document without a file asks where to go";
     EXPECT_FALSE(UFileUtils::FileExist(path.c_str()));
-    EXPECT_TRUE(heard.mCodes.empty());
+    EXPECT_TRUE(heard.codes.empty());
     EXPECT_TRUE(panel.Command(ID_FILE_SAVE, "Save File", path, IDOK));
     EXPECT_EQ(std::string(panel.GetFilePath()), path);
-    ASSERT_EQ(heard.mCodes, std::vector<long>{CTopPanel::kDocumentChanged});
-    EXPECT_EQ(heard.mSenders[0], &panel);
+    ASSERT_EQ(heard.codes, std::vector<long>{CTopPanel::kDocumentChanged});
+    EXPECT_EQ(heard.senders[0], &panel);
 
     panel.Command(ID_FILE_NEW);
     EXPECT_EQ(panel.mJob.mValue, 0);
@@ -152,17 +141,16 @@ TEST_F(TopPanelTest, FileCommandsGoThroughTheDialogsAndAnnounceEveryNewDocument)
     EXPECT_TRUE(panel.Command(ID_FILE_OPEN, "Open File", path, IDOK));
     EXPECT_EQ(panel.mJob.mValue, 7);
     EXPECT_EQ(std::string(panel.GetFilePath()), path);
-    EXPECT_EQ(heard.mCodes.size(), 3u);
+    EXPECT_EQ(heard.codes.size(), 3u);
 
     panel.mHasJob = false;
     panel.Command(ID_FILE_NEW);
     EXPECT_TRUE(panel.GetFilePath().IsEmpty());
-    EXPECT_EQ(heard.mCodes.size(), 4u) << "a new document is announced even without an object";
+    EXPECT_EQ(heard.codes.size(), 4u) << "a new document is announced even without an object";
     EXPECT_TRUE(TestApp().MessageBoxes().empty());
-}
 
-TEST_F(TopPanelTest, AFileThatCannotBeReadOrWrittenIsReportedAndNeverCostsTheDocument)
-{
+    // A file that cannot be read or written is reported and never costs the document.
+    panel.mHasJob = true;
     const std::string first = folder.File("first.tst");
     const std::string second = folder.File("second.tst");
     CJob job;
@@ -171,7 +159,7 @@ TEST_F(TopPanelTest, AFileThatCannotBeReadOrWrittenIsReportedAndNeverCostsTheDoc
     job.mValue = 2;
     ASSERT_TRUE(UPersistUtils::Save(second.c_str(), job));
     ASSERT_TRUE(panel.LoadData(first.c_str()));
-    heard.mCodes.clear();
+    heard.Forget();
 
     {
         StLockedFile locked(second);
@@ -179,7 +167,7 @@ TEST_F(TopPanelTest, AFileThatCannotBeReadOrWrittenIsReportedAndNeverCostsTheDoc
     }
     EXPECT_EQ(std::string(panel.GetFilePath()), first);
     EXPECT_EQ(panel.mJob.mValue, 1);
-    EXPECT_TRUE(heard.mCodes.empty());
+    EXPECT_TRUE(heard.codes.empty());
     ASSERT_EQ(TestApp().MessageBoxes().size(), 1u);
     EXPECT_EQ(TestApp().MessageBoxes()[0], "Error. Unable to open " + second + ".");
 
@@ -199,14 +187,14 @@ TEST_F(TopPanelTest, AFileThatCannotBeReadOrWrittenIsReportedAndNeverCostsTheDoc
     const std::string third = folder.File("third.tst");
     ASSERT_TRUE(::CreateDirectoryA((first + ".new").c_str(), nullptr));
     ASSERT_TRUE(::CreateDirectoryA((third + ".new").c_str(), nullptr));
-    heard.mCodes.clear();
+    heard.Forget();
     TestApp().ForgetMessageBoxes();
     panel.Command(ID_FILE_SAVE);
     EXPECT_TRUE(panel.Command(ID_FILE_SAVE_AS, "Save File", third, IDOK));
     EXPECT_EQ(TestApp().MessageBoxes(), (std::vector<std::string>{"Error. Unable to save " + first + ".",
                                                                    "Error. Unable to save " + third + "."}));
     EXPECT_EQ(std::string(panel.GetFilePath()), first);
-    EXPECT_TRUE(heard.mCodes.empty());
+    EXPECT_TRUE(heard.codes.empty());
     EXPECT_EQ(Stored(first), 1);
     TestApp().ForgetMessageBoxes();
 }
@@ -216,27 +204,23 @@ TEST(DocumentPanelTest, MainPanelLoadsTheDefaultSettingsWhenMadeAndSavesThemWhen
     ScratchSettings store;
     PreservedFile data(UDirectoryUtils::GetUserAppDataDirectory() + "Data.xml");
     CJob settings;
-    {
+    for (long saved : {0L, 12L}) {
+        settings.mValue = 0;
         CDialog host(IDD_TEST_HOST);
         ASSERT_TRUE(host.Create(IDD_TEST_HOST));
         CSettingsPanel panel(settings);
         ASSERT_TRUE(panel.CreateInWindow(&host, true));
+        EXPECT_EQ(settings.mValue, saved);
         settings.mValue = 12;
         host.DestroyWindow();
     }
-    settings.mValue = 0;
-    CDialog host(IDD_TEST_HOST);
-    ASSERT_TRUE(host.Create(IDD_TEST_HOST));
-    CSettingsPanel panel(settings);
-    ASSERT_TRUE(panel.CreateInWindow(&host, true));
-    EXPECT_EQ(settings.mValue, 12);
 }
 
 TEST(DocumentPanelTest, ObjectPanelFollowsItsControllersAndShowsOnlyWithAnObject)
 {
     CCountingController first("H.264"), second("AAC"), other("MP3");
     CJobObjectPanel panel;
-    CHeard heard;
+    CHeardBroadcasts heard;
     panel.AddListener(&heard);
     panel.SetController(&first);
     panel.SetController(&first);
@@ -254,17 +238,17 @@ TEST(DocumentPanelTest, ObjectPanelFollowsItsControllersAndShowsOnlyWithAnObject
     panel.SetAutoShow(true);
     EXPECT_FALSE(panel.IsEnabled()) << "nothing to edit";
     CJob job;
-    heard.mCodes.clear();
+    heard.Forget();
     panel.SetObject(&job);
     EXPECT_TRUE(panel.IsEnabled());
     EXPECT_EQ(first.mRefreshed, 1);
-    EXPECT_EQ(heard.mCodes, (std::vector<long>{CPanel::kEnabledChanged, CPanel::kSummaryChanged}));
+    EXPECT_EQ(heard.codes, (std::vector<long>{CPanel::kEnabledChanged, CPanel::kSummaryChanged}));
 
-    heard.mCodes.clear();
+    heard.Forget();
     job.Notify('valu', 0, 0);
     first.AskToBeShown();
-    ASSERT_EQ(heard.mCodes, (std::vector<long>{CPanel::kSummaryChanged, CPanel::kOpenMe}));
-    EXPECT_EQ(heard.mSenders.back(), &panel);
+    ASSERT_EQ(heard.codes, (std::vector<long>{CPanel::kSummaryChanged, CPanel::kOpenMe}));
+    EXPECT_EQ(heard.senders.back(), &panel);
 
     panel.SetObject(nullptr);
     EXPECT_FALSE(panel.IsEnabled());

@@ -38,12 +38,12 @@ protected:
 
 } // namespace
 
-TEST_F(EditPanelTest, TextFromTheCaretCountsALineBreakAsOneCharacter)
+TEST_F(EditPanelTest, TextFromTheCaretCountsALineBreakAsOneImportRefusesWhatItCannotReadWholeAndFormatsOutliveThePanel)
 {
-    CHandle data;
+    CHandle lines;
     const char text[] = "first line\r\nsecond line\r\nthird";
-    data.Append(text, sizeof text - 1);
-    panel.SetData(data);
+    lines.Append(text, sizeof text - 1);
+    panel.SetData(lines);
     EXPECT_EQ(panel.GetText(), text);
 
     // "first line" and its break are 11 characters of the text box; the 12th starts the
@@ -55,10 +55,30 @@ TEST_F(EditPanelTest, TextFromTheCaretCountsALineBreakAsOneCharacter)
     panel.Select(23, 5);
     EXPECT_EQ(panel.GetTextFromCursor(start), "third");
     EXPECT_EQ(start, 23);
-}
 
-TEST_F(EditPanelTest, ButtonsFormatTheSelectionAndTheFormatOutlivesThePanel)
-{
+    EXPECT_FALSE(panel.Import(folder.File("missing.txt").c_str()));
+    // A file beyond the limit is refused before anything is read.
+    const std::string huge = folder.File("huge.txt");
+    HANDLE file = ::CreateFileA(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    LARGE_INTEGER size;
+    size.QuadPart = static_cast<LONGLONG>(CTextEditorControls::kImportLimit) + 1;
+    ASSERT_TRUE(::SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && ::SetEndOfFile(file));
+    ::CloseHandle(file);
+    EXPECT_FALSE(panel.Import(huge.c_str()));
+    EXPECT_EQ(panel.GetText(), text);
+
+    const std::string small = folder.File("small.txt");
+    ASSERT_TRUE(WriteWholeFile(small, "imported"));
+    EXPECT_TRUE(panel.Import(small.c_str()));
+    EXPECT_EQ(panel.GetText(), "imported");
+
+    const std::string saved = folder.File("saved.txt");
+    EXPECT_TRUE(panel.Export(saved.c_str(), false));
+    EXPECT_EQ(ReadWholeFile(saved), "imported");
+    EXPECT_FALSE(panel.Export(folder.File("no such folder\\saved.txt").c_str(), false));
+
+    // Buttons format the selection, and the format outlives the panel.
     CHandle data;
     data.Append("some words", 10);
     panel.SetData(data);
@@ -90,35 +110,6 @@ TEST_F(EditPanelTest, ButtonsFormatTheSelectionAndTheFormatOutlivesThePanel)
     next.SetData(nothing);
     EXPECT_TRUE(Checked(next, IDC_TNW_ITALIC));
     EXPECT_FALSE(Checked(next, IDC_TNW_BOLD));
-}
-
-TEST_F(EditPanelTest, ImportRefusesWhatItCannotReadWholeAndExportKeepsTheOldFile)
-{
-    CHandle data;
-    data.Append("kept", 4);
-    panel.SetData(data);
-
-    EXPECT_FALSE(panel.Import(folder.File("missing.txt").c_str()));
-    // A file beyond the limit is refused before anything is read.
-    const std::string huge = folder.File("huge.txt");
-    HANDLE file = ::CreateFileA(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    LARGE_INTEGER size;
-    size.QuadPart = static_cast<LONGLONG>(CTextEditorControls::kImportLimit) + 1;
-    ASSERT_TRUE(::SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && ::SetEndOfFile(file));
-    ::CloseHandle(file);
-    EXPECT_FALSE(panel.Import(huge.c_str()));
-    EXPECT_EQ(panel.GetText(), "kept");
-
-    const std::string small = folder.File("small.txt");
-    ASSERT_TRUE(WriteWholeFile(small, "imported"));
-    EXPECT_TRUE(panel.Import(small.c_str()));
-    EXPECT_EQ(panel.GetText(), "imported");
-
-    const std::string saved = folder.File("saved.txt");
-    EXPECT_TRUE(panel.Export(saved.c_str(), false));
-    EXPECT_EQ(ReadWholeFile(saved), "imported");
-    EXPECT_FALSE(panel.Export(folder.File("no such folder\\saved.txt").c_str(), false));
 }
 
 TEST(EditPaneTest, MakesItsControlsAndKeepsTheTextBoxInsideItsMargins)

@@ -2,13 +2,13 @@
 #include "panels/panels.h"
 
 #include "DialogDriver.h"
+#include "HeardBroadcasts.h"
 #include "res/resource.h"
 #include "resource.h"
 #include "util/WindowsUtils.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <string>
@@ -31,18 +31,15 @@ public:
     bool mOk = true;
 };
 
-class CHeard : public CListener {
+// Also keeps the size a container asks for.
+class CHeard : public CHeardBroadcasts {
 public:
-    bool ListenToMessage(long code, const void*, const void* extra) override
+    bool ListenToMessage(long code, const void* sender, const void* extra) override
     {
-        mCodes.push_back(code);
         if (code == CContainerPanel::kSizeRequest)
             mSize = *static_cast<const CRect*>(extra);
-        return true;
+        return CHeardBroadcasts::ListenToMessage(code, sender, extra);
     }
-    int Count(long code) const { return static_cast<int>(std::count(mCodes.begin(), mCodes.end(), code)); }
-
-    std::vector<long> mCodes;
     CRect mSize;
 };
 
@@ -79,13 +76,20 @@ int ClientHeight(CWnd& window)
     return client.Height();
 }
 
-// A top-level dialog with a line of its own controls and three expandable panels of one
-// panel each stacked below them, all closed.
-class DialogStackTest : public ::testing::Test {
+// A top-level dialog with a line of its own controls, to host the panels under test.
+class PanelTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(host.Create(IDD_TEST_HOST)); }
+
+    CDialog host{IDD_TEST_HOST};
+};
+
+// Three expandable panels of one panel each stacked below the host's controls, all closed.
+class DialogStackTest : public PanelTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(host.Create(IDD_TEST_HOST));
+        ASSERT_NO_FATAL_FAILURE(PanelTest::SetUp());
         manager.SetParent(&host);
         top = manager.GetTopLine();
         ASSERT_GT(top, 0);
@@ -99,7 +103,6 @@ protected:
         ASSERT_GT(header, 0);
     }
 
-    CDialog host{IDD_TEST_HOST};
     CExpandPanel expanders[3];
     CSummaryPanel panels[3];
     CDialogPanelManager manager;
@@ -208,10 +211,8 @@ TEST_F(DialogStackTest, ClosedCaptionsSumUpThePanelsAndOneGroupOpensAtATimeWithI
     EXPECT_FALSE(stranger.IsExpanded());
 }
 
-TEST(PanelTest, EnablingBroadcastsOnlyChangesAndEnterOrEscapeNeverEndsAPanel)
+TEST_F(PanelTest, EnablingBroadcastsOnlyChangesAndEnterOrEscapeNeverEndsAPanel)
 {
-    CDialog host(IDD_TEST_HOST);
-    ASSERT_TRUE(host.Create(IDD_TEST_HOST));
     CSummaryPanel panel;
     ASSERT_TRUE(panel.CreateInWindow(&host, true));
     CRect client, fitted;
@@ -233,7 +234,7 @@ TEST(PanelTest, EnablingBroadcastsOnlyChangesAndEnterOrEscapeNeverEndsAPanel)
     CHeard heard;
     panel.AddListener(&heard);
     panel.SetEnable(true);
-    EXPECT_TRUE(heard.mCodes.empty());
+    EXPECT_TRUE(heard.codes.empty());
     panel.SetEnable(false);
     UWindowsUtils::EnablePanel(&panel, true);
     EXPECT_EQ(heard.Count(CPanel::kEnabledChanged), 2);
@@ -245,10 +246,8 @@ TEST(PanelTest, EnablingBroadcastsOnlyChangesAndEnterOrEscapeNeverEndsAPanel)
     EXPECT_TRUE(Shown(panel));
 }
 
-TEST(PanelTest, ManagersGroupsAndPanelsMayBeDestroyedInAnyOrder)
+TEST_F(PanelTest, ManagersGroupsAndPanelsMayBeDestroyedInAnyOrder)
 {
-    CDialog host(IDD_TEST_HOST);
-    ASSERT_TRUE(host.Create(IDD_TEST_HOST));
 
     // The expandable panel and its panel go first: the manager forgets them.
     auto manager = std::make_unique<CDialogPanelManager>();
@@ -275,10 +274,8 @@ TEST(PanelTest, ManagersGroupsAndPanelsMayBeDestroyedInAnyOrder)
     EXPECT_FALSE(expander->IsExpanded());
 }
 
-TEST(ContainerPanelTest, AsksItsListenersForTheSizeOfItsStack)
+TEST_F(PanelTest, AContainerAsksItsListenersForTheSizeOfItsStack)
 {
-    CDialog host(IDD_TEST_HOST);
-    ASSERT_TRUE(host.Create(IDD_TEST_HOST));
     CContainerPanel container;
     ASSERT_TRUE(container.CreateInWindow(&host, true));
     CHeard heard;
@@ -302,7 +299,7 @@ TEST(ContainerPanelTest, AsksItsListenersForTheSizeOfItsStack)
     EXPECT_EQ(rect.Width(), 150);
 }
 
-TEST(PanelTest, CoolDialogBarHostsAPanelFromThePanelsOwnTemplate)
+TEST_F(PanelTest, CoolDialogBarHostsAPanelFromThePanelsOwnTemplate)
 {
     CFrameWnd* frame = new CFrameWnd;
     ASSERT_TRUE(frame->Create(nullptr, "panel bar", WS_OVERLAPPEDWINDOW, CRect(40, 40, 500, 400)));
@@ -316,10 +313,8 @@ TEST(PanelTest, CoolDialogBarHostsAPanelFromThePanelsOwnTemplate)
     frame->DestroyWindow();
 }
 
-TEST(PanelStackTest, ListsThePagesWithEnabledPanelsInTheirOrderAndStepsThroughThem)
+TEST_F(PanelTest, AStackListsThePagesWithEnabledPanelsInTheirOrderAndStepsThroughThem)
 {
-    CDialog host(IDD_TEST_HOST);
-    ASSERT_TRUE(host.Create(IDD_TEST_HOST));
     CComboBox list;
     ASSERT_TRUE(list.Create(CBS_DROPDOWNLIST | WS_CHILD, CRect(0, 0, 100, 100), &host, 1));
     CStatic place;
@@ -397,10 +392,8 @@ public:
 
 } // namespace
 
-TEST(StackSettingsPanelTest, StepsOnlyWhereThereIsMoreThanOnePageAndTheHookAgrees)
+TEST_F(PanelTest, AStackSettingsPanelStepsOnlyWhereThereIsMoreThanOnePageAndTheHookAgrees)
 {
-    CDialog host(IDD_TEST_HOST);
-    ASSERT_TRUE(host.Create(IDD_TEST_HOST));
 
     CTwoPages<CStackSettingsPanel> single;
     single.mCount = 1;

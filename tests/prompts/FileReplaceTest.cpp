@@ -46,10 +46,8 @@ TEST_F(FileReplaceTest, ReplaceSkipAndRename)
     EXPECT_EQ(UFileReplace::AutoRenameFilePath(scratch.File("README").c_str()), scratch.File("README_2").c_str());
     EXPECT_EQ(UFileReplace::AutoRenameFilePath("clip.final.mp4"), "clip.final_2.mp4") << "a bare name stays bare";
     EXPECT_EQ(UFileReplace::AutoRenameFilePath(""), "");
-}
 
-TEST_F(FileReplaceTest, TheNumbersEndAt9998ThenTheFileIsSkipped)
-{
+    // The numbers end at 9998; then the file is skipped.
     std::vector<std::string> asked;
     const auto allTaken = [&](const char* path) {
         asked.push_back(path);

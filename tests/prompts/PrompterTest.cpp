@@ -16,25 +16,9 @@ DWORD AddressOf(HWND dialog)
     return address;
 }
 
-// Answers with `button` (IDCLOSE: the close box) after ticking "Apply to All" `ticks` times.
-class CAnswer : public CDialogDriver {
-public:
-    CAnswer(int button, int ticks = 0, unsigned timeoutMs = 5000)
-        : CDialogDriver("Confirm", [button, ticks](HWND dialog) {
-              for (int i = 0; i < ticks; ++i)
-                  Press(dialog, IDC_TNW_APPLY_TO_ALL);
-              if (button == IDCLOSE)
-                  ::SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-              else
-                  Press(dialog, button);
-          }, timeoutMs)
-    {
-    }
-};
-
 } // namespace
 
-TEST(Prompter, OkTakesTheTypedTextAndAnythingElseKeepsTheAnswer)
+TEST(Prompter, OkTakesTheTypedTextOrAddressAndAnythingElseKeepsTheAnswer)
 {
     std::string shown;
     bool editFocused = false;
@@ -58,14 +42,12 @@ TEST(Prompter, OkTakesTheTypedTextAndAnythingElseKeepsTheAnswer)
     EXPECT_FALSE(CPrompter::Prompt(nullptr, response));
     ASSERT_TRUE(cancel.Acted());
     EXPECT_EQ(response, "Rock & Roll");
-}
 
-TEST(IpPrompter, StartsAtTheGivenAddressAndOkGivesTheTypedOne)
-{
-    DWORD shown = 0;
+    // The address prompter starts at the given address, and OK gives the typed one.
+    DWORD start = 0;
     bool focused = false;
     CDialogDriver driver("Enter IP Address", [&](HWND dialog) {
-        shown = AddressOf(dialog);
+        start = AddressOf(dialog);
         HWND control = ::GetDlgItem(dialog, IDC_TNW_IP_ADDRESS);
         focused = ::IsChild(control, CDialogDriver::Focus(dialog)) != FALSE;
         // Typed field by field, as a person would.
@@ -78,18 +60,18 @@ TEST(IpPrompter, StartsAtTheGivenAddressAndOkGivesTheTypedOne)
     CString address = "192.168.1.2";
     EXPECT_TRUE(CIpPrompter::Prompt("Camera address:", address));
     ASSERT_TRUE(driver.Acted());
-    EXPECT_EQ(shown, 0xC0A80102u);
+    EXPECT_EQ(start, 0xC0A80102u);
     EXPECT_TRUE(focused) << "the address field has the focus";
     EXPECT_EQ(address, "10.0.0.254");
 
-    CDialogDriver cancel("Enter IP Address", [&](HWND dialog) {
-        shown = AddressOf(dialog);
+    CDialogDriver cancelled("Enter IP Address", [&](HWND dialog) {
+        start = AddressOf(dialog);
         CDialogDriver::Press(dialog, IDCANCEL);
     });
     address = "garbage";
     EXPECT_FALSE(CIpPrompter::Prompt(nullptr, address));
-    ASSERT_TRUE(cancel.Acted());
-    EXPECT_EQ(shown, 0u) << "a malformed address starts at 0.0.0.0";
+    ASSERT_TRUE(cancelled.Acted());
+    EXPECT_EQ(start, 0u) << "a malformed address starts at 0.0.0.0";
     EXPECT_EQ(address, "garbage") << "a cancel hands the text back untouched";
 }
 
@@ -98,16 +80,22 @@ TEST(IpPrompter, StartsAtTheGivenAddressAndOkGivesTheTypedOne)
 TEST(RepeatPrompter, ApplyToAllAnswersEveryLaterQuestionUntilReset)
 {
     CRepeatPrompter prompter;
-    CAnswer closed(IDCLOSE, 1);
+    CDialogDriver closed("Confirm", [](HWND dialog) {
+        CDialogDriver::Press(dialog, IDC_TNW_APPLY_TO_ALL);
+        ::SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    });
     EXPECT_FALSE(prompter.Prompt("Replace a.mp4?", true)) << "closing the window counts as No";
     ASSERT_TRUE(closed.Acted());
     EXPECT_TRUE(prompter.IsApplyingToAll());
-    CAnswer unexpected(IDYES, 0, 300);
+    CDialogDriver unexpected("Confirm", [](HWND dialog) { CDialogDriver::Press(dialog, IDYES); }, 300);
     EXPECT_FALSE(prompter.Prompt("Replace b.mp4?", true));
     EXPECT_FALSE(unexpected.Acted()) << "no dialog while the answer applies to all";
 
     prompter.Reset();
-    CAnswer tickedTwice(IDYES, 2);
+    CDialogDriver tickedTwice("Confirm", [](HWND dialog) {
+        for (int id : {IDC_TNW_APPLY_TO_ALL, IDC_TNW_APPLY_TO_ALL, IDYES})
+            CDialogDriver::Press(dialog, id);
+    });
     EXPECT_TRUE(prompter.Prompt("Replace c.mp4?", true));
     ASSERT_TRUE(tickedTwice.Acted());
     EXPECT_FALSE(prompter.IsApplyingToAll()) << "ticked and unticked: for this question only";

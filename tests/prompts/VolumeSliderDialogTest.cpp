@@ -36,7 +36,7 @@ void PostMouse(HWND dialog, UINT message, int x, int y)
 
 // Declared first: the shared rectangle is still the screen origin only before the first
 // anchored prompt of the program.
-TEST(VolumeSlider, WithoutAnchorItOpensAtTheOriginAndAReleaseOutsideCancels)
+TEST(VolumeSlider, WithoutAnchorItOpensAtTheOriginAndAReleaseOutsideCancelsBesideItsButtonTheThumbSetsIt)
 {
     unsigned char volume = 40;
     EXPECT_FALSE(CVolumeSliderDialog::Prompt(nullptr, volume));
@@ -58,17 +58,14 @@ TEST(VolumeSlider, WithoutAnchorItOpensAtTheOriginAndAReleaseOutsideCancels)
     EXPECT_EQ(opened.position, 60) << "top is loud";
     EXPECT_TRUE(captured);
     EXPECT_EQ(volume, 40);
-}
 
-TEST(VolumeSlider, BesideItsButtonTheThumbSetsTheVolume)
-{
+    // Beside its button, the thumb sets the volume.
     CWnd button;
     ASSERT_TRUE(button.CreateEx(0, "BUTTON", "Vol", WS_POPUP | WS_VISIBLE, 120, 200, 60, 24, nullptr, nullptr));
     CRect anchor;
     button.GetClientRect(&anchor);
     button.ClientToScreen(&anchor);
 
-    SOpened opened;
     CDialogDriver drag(kTitle, [&](HWND dialog) {
         opened.Look(dialog);
         RECT thumb = {};
@@ -80,7 +77,7 @@ TEST(VolumeSlider, BesideItsButtonTheThumbSetsTheVolume)
         // Released below the pop-up: a drag may end anywhere.
         PostMouse(dialog, WM_LBUTTONUP, x, 2000);
     });
-    unsigned char volume = 80;
+    volume = 80;
     EXPECT_TRUE(CVolumeSliderDialog::Prompt(&button, volume));
     ASSERT_TRUE(drag.Acted());
     EXPECT_EQ(opened.where.left, anchor.right);
@@ -99,3 +96,4 @@ TEST(VolumeSlider, BesideItsButtonTheThumbSetsTheVolume)
     EXPECT_EQ(volume, 100);
     button.DestroyWindow();
 }
+

@@ -1,6 +1,7 @@
 #include "skins/SkinFolder.h"
 #include "skins/SkinWindowLocation.h"
 
+#include "HeardBroadcasts.h"
 #include "ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -23,17 +24,6 @@ std::string Place(CSkinLocation& location)
     return std::to_string(location.GetLeft()) + " " + std::to_string(location.GetTop()) + " " +
            std::to_string(location.GetWidth()) + " " + std::to_string(location.GetHeight());
 }
-
-// Counts the folder's broadcasts.
-class CSkinWatcher : public CListener {
-public:
-    int loads = 0;
-    bool ListenToMessage(long code, const void*, const void*) override
-    {
-        loads += code == CSkinFolder::kLoadAll;
-        return true;
-    }
-};
 
 } // namespace
 
@@ -67,12 +57,12 @@ TEST(SkinLocationTest, ReadsAndWritesTheCurrentFoldersSkinIniWithItsOwnNumbersAs
         early.Load();
         EXPECT_EQ(early.GetLeft(), 0u) << "a location made before the folder never reads its skin.ini";
 
-        CSkinWatcher watcher;
+        CHeardBroadcasts watcher;
         folder->AddListener(&watcher);
         folder->SetFolder(first.Path().c_str());
-        EXPECT_EQ(watcher.loads, 0);
+        EXPECT_EQ(watcher.Count(CSkinFolder::kLoadAll), 0);
         folder->SetFolder(second.Path().c_str());
-        EXPECT_EQ(watcher.loads, 1);
+        EXPECT_EQ(watcher.Count(CSkinFolder::kLoadAll), 1);
         EXPECT_EQ(Place(play), "50 7 70 80");
         folder->RemoveListener(&watcher);
 

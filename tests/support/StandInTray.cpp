@@ -28,7 +28,7 @@ LRESULT CALLBACK StandInTray::WindowProc(HWND window, UINT message, WPARAM wPara
     } else if (message == WM_COPYDATA) {
         auto* tray = reinterpret_cast<StandInTray*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
         auto* data = reinterpret_cast<COPYDATASTRUCT*>(lParam);
-        tray->mOperations.push_back({static_cast<DWORD>(data->dwData), reinterpret_cast<HWND>(wParam)});
+        tray->mOperations.emplace_back(static_cast<DWORD>(data->dwData), reinterpret_cast<HWND>(wParam));
         return TRUE;
     }
     return ::DefWindowProcA(window, message, wParam, lParam);

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <utility>
 #include <vector>
 
 // Stands in for the shell's notification area, which the tests' null display lacks: a
@@ -10,14 +11,8 @@
 // number; the stand-in records them in order and accepts every one.
 class StandInTray {
 public:
-    struct SOperation {
-        DWORD operation;
-        HWND owner;
-        bool operator==(const SOperation& other) const
-        {
-            return operation == other.operation && owner == other.owner;
-        }
-    };
+    // The operation and the owner window.
+    using SOperation = std::pair<DWORD, HWND>;
 
     StandInTray();
     ~StandInTray();
