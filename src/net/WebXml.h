@@ -58,9 +58,10 @@ public:
     // Sends the request and reads the answer: true when its result is not 0, after the
     // "data" element (if any) was loaded into the object.
     bool Run();
-    // What Run does with the answer text once it is there: parses it into the document
-    // (beside what the document already holds) and, when its result is not 0, loads the
-    // "data" element (if any) into the object; whether the result was not 0.
+    // What Run does with the answer text once it is there: parses it into the document (a
+    // text that is no document leaves the document as it was, failure message included)
+    // and, when its result is not 0, loads the "data" element (if any) into the object;
+    // whether the result was not 0.
     bool ReadAnswer(const char* answer);
     // The answer's message, or the failure text; empty when there is none. windows.h
     // turns GetMessage into GetMessageA (or W) wherever it is seen; the member is declared
