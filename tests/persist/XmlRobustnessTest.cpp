@@ -85,29 +85,15 @@ TEST(XmlRobustness, HugeValuesAndKeysAreTakenWhole)
     EXPECT_EQ(reader.ReadValue(value.c_str()), "1");
 }
 
-TEST(XmlRobustness, CutDamagedAndRandomDocumentsAreSafe)
+// Cut, damaged and random documents of every shape are the xml_document fuzz target's;
+// these are longer than its inputs, or come through a file.
+TEST(XmlRobustness, LongRunsOfMarkupAndRandomFilesAreSafe)
 {
-    for (const std::string& document : RealXmlDocuments()) {
-        for (size_t length = 0; length <= document.size(); ++length)
-            ASSERT_EQ(CheckDamagedXml(document.substr(0, length)), "") << document.substr(0, length);
-    }
-    const unsigned seed = 7;
-    CDocumentMutator mutator(RealXmlDocuments(), seed);
-    for (int i = 0; i < 5000; ++i) {
-        const std::string damaged = mutator.Next();
-        ASSERT_EQ(CheckDamagedXml(damaged), "") << "seed " << seed << ", document " << i << ": " << damaged;
-    }
-
-    std::mt19937 random(20240611);
-    for (int round = 0; round < 20; ++round) {
-        const std::string noise = RandomBytes(random, 64 * 1024);
-        for (const std::string& start : { std::string(), kDeclarationLine, kDeclarationLine + "<" })
-            EXPECT_EQ(CheckDamagedXml(start + noise), "");
-    }
     for (const std::string& piece : { std::string(1, '\0'), std::string("<"), std::string("</>"), std::string("<a/") })
         EXPECT_EQ(CheckDamagedXml(kDeclarationLine + Repeated(piece, 100000)), "") << piece;
 
-    // The same through a file, where the end of the data ends the text.
+    // Random bytes through a file, where the end of the data ends the text.
+    std::mt19937 random(20240611);
     ScratchFolder folder;
     const std::string path = folder.File("noise.xml");
     for (int round = 0; round < 5; ++round) {
