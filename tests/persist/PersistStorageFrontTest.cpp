@@ -4,6 +4,7 @@
 #include "PreservedFile.h"
 #include "ScratchFolder.h"
 #include "ScratchSettings.h"
+#include "XmlTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +12,6 @@
 #include <string>
 
 namespace {
-
-const std::string kDeclarationLine = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n";
 
 class CWindowPlace : public CPersistObject {
 public:

@@ -1,4 +1,5 @@
 #include "ScratchFolder.h"
+#include "XmlTexts.h"
 
 #include "tnwmfcut.h"
 
@@ -9,8 +10,6 @@
 #include <string>
 
 namespace {
-
-const std::string kDeclarationLine = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n";
 
 // A settings document holding one element per name and text.
 std::string Document(std::initializer_list<std::pair<const char*, const char*>> elements)
@@ -177,11 +176,10 @@ TEST(XmlPersistReader, LoadsTextsAndBytesWithinTheirBuffers)
     EXPECT_EQ(std::string(reinterpret_cast<char*>(bytes), 5), "\x01\x02\xFF\xEE\xEE") << "the 3 held, nothing missing";
 
     CHandle handle;
-    const auto held = [&] { return std::string(reinterpret_cast<const char*>(handle.GetBuffer()), handle.GetSize()); };
     reader.Load("bytes", handle);
-    EXPECT_EQ(held(), "\x01\x02\xFF");
+    EXPECT_EQ(Bytes(handle), "\x01\x02\xFF");
     reader.Load("odd", handle);
-    EXPECT_EQ(held(), "\x0A") << "an odd last digit is ignored";
+    EXPECT_EQ(Bytes(handle), "\x0A") << "an odd last digit is ignored";
     reader.Load("missing", handle);
     EXPECT_EQ(handle.GetSize(), 0u);
 

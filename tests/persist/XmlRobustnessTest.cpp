@@ -3,6 +3,7 @@
 #include "DocumentMutator.h"
 #include "ScratchFolder.h"
 #include "XmlDamage.h"
+#include "XmlTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,6 @@
 
 namespace {
 
-const std::string kDeclarationLine = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n";
 const int kMillion = 1000000;
 
 std::string Repeated(const std::string& piece, int times)
@@ -55,7 +55,7 @@ TEST(XmlRobustness, AMillionLevelsAreParsedWrittenCopiedAndDeleted)
     reader.GetTopNode()->Write(written, 0);
     const std::string expected = kDeclarationLine + Repeated("<a>\r\n", kMillion - 1) + "<a>v</a>\r\n" +
                                  Repeated("</a>\r\n", kMillion - 1);
-    EXPECT_TRUE(std::string(reinterpret_cast<const char*>(written.GetBuffer()), written.GetSize()) == expected);
+    EXPECT_TRUE(Bytes(written) == expected);
 
     CXmlReader copy(reader);
     EXPECT_NE(copy.GetTopNode(), reader.GetTopNode());

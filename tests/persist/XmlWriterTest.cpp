@@ -1,6 +1,7 @@
 #include "tnwmfcut.h"
 
 #include "ScratchFolder.h"
+#include "XmlTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +9,6 @@
 #include <vector>
 
 namespace {
-
-const std::string kDeclarationLine = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n";
 
 std::string Document(const std::string& value)
 {
