@@ -149,37 +149,23 @@ TEST(XmlPersistReader, DecodesEveryValueTypeFromItsText)
         EXPECT_FALSE(Loaded<bool>(bools, name, true)) << name;
 }
 
-TEST(XmlPersistReader, LoadsTextsAndBytesWithinTheirBuffers)
+// Texts, bytes and handles cut to the room given, odd digits, and the lengths reported are
+// the xml_persist fuzz target's to check; what a missing value leaves is this test's.
+TEST(XmlPersistReader, MissingValuesLeaveWhatTheBuffersHeld)
 {
-    CXmlPersistReader reader(Document({ { "text", "abcdef" }, { "bytes", "0102FF" }, { "odd", "0A0" },
-                                        { "escaped", "x&#60;y" } })
-                                 .c_str());
+    const std::string document = Document({ { "text", "abcdef" }, { "bytes", "0102FF" }, { "escaped", "x&#60;y" } });
+    CXmlPersistReader reader(document.c_str());
     reader.EnterObject("Settings");
-
     char sized[8];
-    std::memset(sized, '#', sizeof sized);
-    reader.Load("text", sized, 4);
-    EXPECT_EQ(std::string(sized, 5), std::string("abc\0#", 5));
-    reader.Load("text", sized, 7);
-    EXPECT_STREQ(sized, "abcdef");
     std::memset(sized, '#', sizeof sized);
     reader.Load("text", sized, 0);
     reader.Load("missing", sized, 8);
     reader.Load("missing", sized);
     EXPECT_EQ(std::string(sized, 8), "########") << "untouched";
 
-    unsigned char bytes[5] = { 0xEE, 0xEE, 0xEE, 0xEE, 0xEE };
-    reader.Load("bytes", bytes, 2);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(bytes), 5), "\x01\x02\xEE\xEE\xEE") << "exactly 2 bytes";
-    reader.Load("bytes", bytes, 5);
-    reader.Load("missing", bytes, 5);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(bytes), 5), "\x01\x02\xFF\xEE\xEE") << "the 3 held, nothing missing";
-
     CHandle handle;
     reader.Load("bytes", handle);
-    EXPECT_EQ(Bytes(handle), "\x01\x02\xFF");
-    reader.Load("odd", handle);
-    EXPECT_EQ(Bytes(handle), "\x0A") << "an odd last digit is ignored";
+    ASSERT_EQ(handle.GetSize(), 3u);
     reader.Load("missing", handle);
     EXPECT_EQ(handle.GetSize(), 0u);
 
@@ -191,11 +177,6 @@ TEST(XmlPersistReader, LoadsTextsAndBytesWithinTheirBuffers)
     unsigned long number = 5;
     EXPECT_FALSE(reader.LoadValue("missing", number));
     EXPECT_EQ(number, 5u);
-    unsigned long length = 9;
-    reader.LoadStringLength("text", length);
-    EXPECT_EQ(length, 7u) << "room for the terminator";
-    reader.LoadStringLength("missing", length);
-    EXPECT_EQ(length, 0u);
 }
 
 TEST(XmlPersistReader, ATextLoadWithoutSizeStaysWithinTheLengthReportedBeforeIt)
