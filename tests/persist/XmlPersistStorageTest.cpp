@@ -105,36 +105,26 @@ TEST(XmlPersistStorage, WritesEveryValueTypeInItsTextForm)
                                        "</Value_Types>\r\n");
 }
 
-TEST(XmlPersistReader, DecodesEveryValueTypeFromItsText)
+// What the library writes loads back in the xml_persist fuzz target's round trips; these
+// are texts it never writes.
+TEST(XmlPersistReader, DecodesTextsOtherToolsWrite)
 {
-    CXmlPersistReader reader(Document({ { "char", "-5" }, { "uchar", "300" }, { "short", "-300" },
-                                        { "ushort", "65535" }, { "long", "-7" }, { "ulong", "-1" },
-                                        { "ulong_wide", "4294967295" }, { "int64", "0100000000000000" },
+    CXmlPersistReader reader(Document({ { "uchar", "300" }, { "long", "-7" }, { "ulong_wide", "4294967295" },
                                         { "int64_minus", "feffffffffffffff" }, { "int64_15", "010000000000000" },
-                                        { "int64_17", "01000000000000000" }, { "double", "1.500000" },
-                                        { "double_tiny", "0.000000" }, { "float", "0.25" }, { "not_a_number", "abc" },
+                                        { "int64_17", "01000000000000000" }, { "not_a_number", "abc" },
                                         { "leading_digits", " 42abc" } })
                                  .c_str());
     ASSERT_TRUE(reader.HasData());
     reader.EnterObject("Settings");
-    EXPECT_EQ(Loaded<char>(reader, "char"), -5);
     EXPECT_EQ(Loaded<unsigned char>(reader, "uchar"), 300 % 256) << "narrowed to 8 bits";
-    EXPECT_EQ(Loaded<short>(reader, "short"), -300);
-    EXPECT_EQ(Loaded<unsigned short>(reader, "ushort"), 65535);
-    EXPECT_EQ(Loaded<long>(reader, "long"), -7);
     long pointed = 0;
     reader.Load("long", &pointed);
     reader.Load("long", static_cast<long*>(nullptr));
     EXPECT_EQ(pointed, -7);
-    EXPECT_EQ(Loaded<unsigned long>(reader, "ulong"), 4294967295ul);
     EXPECT_EQ(Loaded<unsigned long>(reader, "ulong wide"), 4294967295ul) << "as other tools write it";
-    EXPECT_EQ(Loaded<__int64>(reader, "int64"), 1);
     EXPECT_EQ(Loaded<__int64>(reader, "int64_minus"), -2) << "either case of hexadecimal digits";
     EXPECT_EQ(Loaded<__int64>(reader, "int64_15", 7), 0);
     EXPECT_EQ(Loaded<__int64>(reader, "int64_17", 7), 0);
-    EXPECT_EQ(Loaded<double>(reader, "double"), 1.5);
-    EXPECT_EQ(Loaded<double>(reader, "double tiny", 7), 0.0);
-    EXPECT_EQ(Loaded<float>(reader, "float"), 0.25f);
     EXPECT_EQ(Loaded<double>(reader, "not a number", 7), 0.0);
     EXPECT_EQ(Loaded<long>(reader, "leading digits"), 42) << "as atoi reads it";
 
