@@ -1,4 +1,4 @@
-#include "MessagePump.h"
+#include "OwnWindows.h"
 
 #include "afxlistctl.h"
 
@@ -26,20 +26,6 @@ void DeliverQueued()
         }
     }
 }
-
-class ListCtrlTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(CreateHost(host));
-        ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 380, 280), &host, 7));
-        ASSERT_EQ(list.InsertColumn(0, "Name", LVCFMT_LEFT, 120), 0);
-        ASSERT_EQ(list.InsertColumn(1, "Size", LVCFMT_RIGHT, 80), 1);
-    }
-
-    CWnd host;
-    CListCtrl list;
-};
 
 int CALLBACK CompareByData(LPARAM a, LPARAM b, LPARAM descending)
 {
@@ -86,24 +72,16 @@ BEGIN_MESSAGE_MAP(CToolWnd, CWnd)
     ON_TTN_NEEDTEXT(OnNeedText)
 END_MESSAGE_MAP()
 
-HWND FindThreadToolTip()
-{
-    HWND found = nullptr;
-    ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM param) -> BOOL {
-        char name[64] = {};
-        ::GetClassNameA(hWnd, name, sizeof name);
-        if (lstrcmpiA(name, TOOLTIPS_CLASSA) != 0)
-            return TRUE;
-        *reinterpret_cast<HWND*>(param) = hWnd;
-        return FALSE;
-    }, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 } // namespace
 
-TEST_F(ListCtrlTest, RowsCarryTextsPointerDataAndStates)
+TEST(ListCtrl, RowsCarryTextsPointerDataAndStates)
 {
+    CWnd host;
+    ASSERT_TRUE(CreateHost(host));
+    CListCtrl list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 380, 280), &host, 7));
+    ASSERT_EQ(list.InsertColumn(0, "Name", LVCFMT_LEFT, 120), 0);
+    ASSERT_EQ(list.InsertColumn(1, "Size", LVCFMT_RIGHT, 80), 1);
     int values[3] = { 30, 10, 20 };
     for (int i = 0; i < 3; ++i) {
         const std::string name = "row" + std::to_string(i);
@@ -169,12 +147,12 @@ TEST(ImageListAndToolTips, PermanentAndTemporaryListsAndTheToolUnderTheMouseAsks
 
     tools.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
     DeliverQueued();
-    EXPECT_EQ(FindThreadToolTip(), nullptr) << "no tool tip before EnableToolTips";
+    EXPECT_EQ(FindOwnWindow(TOOLTIPS_CLASSA, nullptr), nullptr) << "no tool tip before EnableToolTips";
 
     tools.EnableToolTips(TRUE);
     tools.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
     DeliverQueued();
-    CToolTipCtrl* tip = static_cast<CToolTipCtrl*>(CWnd::FromHandle(FindThreadToolTip()));
+    CToolTipCtrl* tip = static_cast<CToolTipCtrl*>(CWnd::FromHandle(FindOwnWindow(TOOLTIPS_CLASSA, nullptr)));
     ASSERT_NE(tip->GetSafeHwnd(), nullptr);
     EXPECT_EQ(tip->GetToolCount(), 1);
     CString text;

@@ -5,27 +5,13 @@
 
 #include <vector>
 
-namespace {
-
-// A hidden top-level window that hosts the controls under test.
-class ControlHost : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(host.CreateEx(0, nullptr, "host", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr));
-    }
-    void TearDown() override { host.DestroyWindow(); }
-
-    CWnd host;
-    const CRect area{ 0, 0, 200, 120 };
-};
-
-} // namespace
-
 // The progress bar's wrappers are one message each; the progress dialogs' tests read the
 // bars they set.
-TEST_F(ControlHost, StandardControlsAddWhatTheirWrappersPromise)
+TEST(StandardControls, AddWhatTheirWrappersPromise)
 {
+    CWnd host; // hidden, top-level
+    ASSERT_TRUE(host.CreateEx(0, nullptr, "host", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr));
+    const CRect area{ 0, 0, 200, 120 };
     CListBox list;
     ASSERT_TRUE(list.Create(LBS_NOTIFY | WS_VSCROLL, area, &host, 10));
     list.AddString("Video");

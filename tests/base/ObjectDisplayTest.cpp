@@ -184,7 +184,6 @@ TEST(ObjectDisplay, ChildrenFollowTheListThroughItsNotices)
     list.Insert(1, new CItem("b"));
     list.Add(new CItem("d"));
     EXPECT_EQ(Children(control), "a b c d ");
-    EXPECT_EQ(control.log, "+b@1 +d@3 ");
     list.DeleteAt(0);
     delete list.RemoveAt(1);
     EXPECT_EQ(Children(control), "b d ");
@@ -334,7 +333,6 @@ TEST(ObjectDisplay, NestedTopDisplaysShowTheWholeObjectTreeAndDeleteTheSelection
     EXPECT_EQ(tree.FindDisplayFromHandle(y->GetDisplayHandle()), y);
 
     inner->Add(new CItem("z"));
-    EXPECT_EQ(Children(*innerDisplay), "x y z ");
 
     EXPECT_FALSE(tree.CanDelete());
     CSelectionLog log;

@@ -32,22 +32,14 @@ private:
     CIconRotator& mRotator;
 };
 
-class IconRotatorTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        for (unsigned long id : {IDI_TEST_RED, IDI_TEST_GREEN, IDI_TEST_BLUE})
-            rotator.AddIcon(id);
-    }
-
-    CIconRotator rotator;
-    CIconWatcher watcher{rotator};
-};
-
 } // namespace
 
-TEST_F(IconRotatorTest, RotatesThroughTheIconsAndAnIndexOutsideThemHasNoIconAndNoBroadcast)
+TEST(IconRotator, RotatesThroughTheIconsAndAnIndexOutsideThemHasNoIconAndNoBroadcast)
 {
+    CIconRotator rotator;
+    CIconWatcher watcher(rotator);
+    for (unsigned long id : {IDI_TEST_RED, IDI_TEST_GREEN, IDI_TEST_BLUE})
+        rotator.AddIcon(id);
     EXPECT_EQ(rotator.GetId(), static_cast<unsigned long>(IDI_TEST_RED));
     rotator.SetRotate(true);
     EXPECT_EQ(rotator.GetPeriod(), 333u) << "one round of three icons takes about a second";

@@ -10,22 +10,6 @@
 
 namespace {
 
-// A hidden window with a report list and a tree to fill.
-class InspectorStorages : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(host.CreateEx(0, "STATIC", "host", WS_POPUP, 0, 0, 400, 400, nullptr, nullptr));
-        ASSERT_TRUE(list.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 300, 300), &host, 1));
-        ASSERT_TRUE(tree.Create(WS_CHILD, CRect(0, 0, 300, 300), &host, 2));
-    }
-    void TearDown() override { host.DestroyWindow(); }
-
-    CWnd host;
-    CListCtrl list;
-    CTreeCtrl tree;
-};
-
 std::vector<std::string> Rows(HWND listWindow)
 {
     CListCtrl* list = static_cast<CListCtrl*>(CWnd::FromHandle(listWindow));
@@ -60,8 +44,14 @@ const std::vector<std::string> kExtremeValues = {
 
 } // namespace
 
-TEST_F(InspectorStorages, TheListShowsEveryValueInSaveOrderAndTheTreeEveryObjectAsANode)
+TEST(InspectorStorages, TheListShowsEveryValueInSaveOrderAndTheTreeEveryObjectAsANode)
 {
+    CWnd host; // hidden, with a report list and a tree to fill
+    ASSERT_TRUE(host.CreateEx(0, "STATIC", "host", WS_POPUP, 0, 0, 400, 400, nullptr, nullptr));
+    CListCtrl list;
+    ASSERT_TRUE(list.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 300, 300), &host, 1));
+    CTreeCtrl tree;
+    ASSERT_TRUE(tree.Create(WS_CHILD, CRect(0, 0, 300, 300), &host, 2));
     CListControlPersistStorage storage("Object", list);
     CAllValues extremes = CAllValues::Extremes(3);
     extremes.Save("Settings", storage);

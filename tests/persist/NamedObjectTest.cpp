@@ -1,6 +1,7 @@
 #include "tnwmfcut.h"
 
 #include "ScratchFolder.h"
+#include "XmlTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -85,7 +86,7 @@ TEST(NamedObject, TypeCodesAreRegisteredWhenTheLibraryLoadsAndClonesAreEqual)
     ASSERT_EQ(clone->GetObjectType(), 'namd');
     CNamedData& copy = static_cast<CNamedData&>(*clone);
     EXPECT_EQ(copy.GetName(), "Thumbnail");
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(copy.GetData().GetBuffer()), copy.GetData().GetSize()),
+    EXPECT_EQ(Bytes(copy.GetData()),
               "0123456789");
     CNamedValue value;
     value.SetName("Size");
@@ -138,6 +139,6 @@ TEST(NamedObject, SavesAndLoadsUnderItsTags)
     CNamedData loadedData;
     loadedData.Load("Data Entry", fileReader);
     EXPECT_EQ(loadedData.GetName(), "Blob");
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(loadedData.GetData().GetBuffer()), loadedData.GetData().GetSize()),
+    EXPECT_EQ(Bytes(loadedData.GetData()),
               "\x01\x02");
 }

@@ -1,8 +1,10 @@
 #include "tnwmfcut.h"
 
 #include "DialogDriver.h"
+#include "PreservedFile.h"
 #include "ScratchFolder.h"
 #include "ScratchSettings.h"
+#include "XmlTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +12,6 @@
 #include <string>
 
 namespace {
-
-const std::string kDeclarationLine = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n";
 
 class CWindowPlace : public CPersistObject {
 public:
@@ -61,28 +61,18 @@ public:
     }
 };
 
-// A file name of its own in the application-data folders, removed at the end from both.
+// A file name of its own in the application-data folders, removed at the end from both
+// with the folders the test made.
 class DataFile {
 public:
-    DataFile() : mName("tnwtest Data " + std::to_string(::GetCurrentProcessId()) + ".xml")
-    {
-        UDirectoryUtils::EstablishPath(UserPath().c_str());
-        UDirectoryUtils::EstablishPath(CommonPath().c_str());
-    }
-    ~DataFile()
-    {
-        ::DeleteFileA(UserPath().c_str());
-        ::DeleteFileA(CommonPath().c_str());
-        // The folders go too when nothing else is left in them.
-        ::RemoveDirectoryA(UDirectoryUtils::GetUserAppDataDirectory().c_str());
-        ::RemoveDirectoryA(UDirectoryUtils::GetCommonAppDataDirectory().c_str());
-    }
     const char* Name() const { return mName.c_str(); }
-    std::string UserPath() const { return UDirectoryUtils::GetUserAppDataDirectory() + mName; }
-    std::string CommonPath() const { return UDirectoryUtils::GetCommonAppDataDirectory() + mName; }
+    const std::string& UserPath() const { return mUser.Path(); }
+    const std::string& CommonPath() const { return mCommon.Path(); }
 
 private:
-    std::string mName;
+    std::string mName = "tnwtest Data " + std::to_string(::GetCurrentProcessId()) + ".xml";
+    PreservedFile mUser{ UDirectoryUtils::GetUserAppDataDirectory() + mName };
+    PreservedFile mCommon{ UDirectoryUtils::GetCommonAppDataDirectory() + mName };
 };
 
 const int kFileNameBox = 0x47C;

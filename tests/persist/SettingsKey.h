@@ -1,4 +1,5 @@
 #pragma once
+#include "Registry.h"
 #include "ScratchSettings.h"
 
 #include <windows.h>
@@ -10,8 +11,11 @@ class SettingsKey : public ScratchSettings {
 public:
     // The key as CRegistry and the storages take it.
     const std::string& Name() const { return mName; }
-    // Its path below HKEY_CURRENT_USER.
-    std::string Path() const { return KeyPath() + "\\" + mName; }
+    // Its path below HKEY_CURRENT_USER, in the store the scratch settings named.
+    std::string Path() const
+    {
+        return "Software\\" + CRegistry::GetDefaultCompany() + "\\" + CRegistry::GetDefaultApplication() + "\\" + mName;
+    }
     bool Exists() const
     {
         HKEY key;

@@ -1,4 +1,5 @@
 #include "tnwmfcut.h"
+#include "XmlTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -18,13 +19,6 @@ std::string Keys(const CXmlNode& node)
         keys += std::string(child->GetKey()) + "=" + std::string(child->GetValue()) + ";";
     }
     return keys;
-}
-
-std::string Written(CXmlNode& node)
-{
-    CHandle out;
-    node.Write(out, 0);
-    return std::string(reinterpret_cast<const char*>(out.GetBuffer()), out.GetSize());
 }
 
 // The children in order, each found by FindChild as the first of its key: what every
@@ -81,70 +75,17 @@ TEST(XmlNode, KeysTakeKeyFormAndChildrenStayInByteOrderAndEqualKeysInArrivalOrde
     EXPECT_EQ(node.AddValue("x", nullptr), nullptr);
     node.AddValue("x", "1");
     node.AddValue("x", "2");
+    CXmlNode stranger;
+    node.RemoveElement(&stranger);
+    node.AddElement(nullptr);
     EXPECT_EQ(node.GetChildCount(), 9);
     EXPECT_EQ(node.FindChild("x", false)->GetValue(), "1");
 }
 
-TEST(XmlNode, AChildWhoseKeyChangesIsFoundUnderItsNewKeyOnly)
-{
-    CXmlNode node;
-    CXmlNode* a = node.AddValue("a", "1");
-    CXmlNode* m = node.AddValue("m", "2");
-    CXmlNode* z = node.AddValue("z", "3");
-    node.AddValue("q", "4");
-
-    m->SetKey("b b");
-    EXPECT_EQ(node.FindChild("m", false), nullptr);
-    EXPECT_EQ(node.FindChild("b_b", false), m);
-    // Through the key handed out, changed in place and by assignment.
-    a->GetKey() = "y";
-    EXPECT_EQ(node.FindChild("y", false), a);
-    EXPECT_EQ(node.FindChild("a", false), nullptr);
-    z->GetKey().SetAt(0, 'c');
-    EXPECT_EQ(node.FindChild("c", false), z);
-    // A renamed child goes after the children of its new key, as a child added then would.
-    node.FindChild("q", false)->SetKey("y");
-    EXPECT_EQ(Keys(node), "b_b=2;c=3;y=1;y=4;");
-    EXPECT_TRUE(OrderedAndFound(node));
-
-    // Assignment, parsing and resetting change a child's key too.
-    CXmlNode other;
-    other.SetKey("d");
-    other.SetValue("1");
-    *a = other;
-    EXPECT_EQ(node.FindChild("d", false), a);
-    m->Parse("e>5</e>");
-    EXPECT_EQ(node.FindChild("e", false), m);
-    z->Reset();
-    EXPECT_EQ(node.FindChild("c", false), nullptr);
-    CXmlNode* nameless = new CXmlNode;
-    node.AddElement(nameless);
-    EXPECT_EQ(node.GetChildAt(1), nameless) << "after the reset child of the same empty key";
-    nameless->Parse("zz>6</zz>");
-    EXPECT_EQ(node.FindChild("zz", false), nameless) << "a first key given by parsing";
-    EXPECT_TRUE(OrderedAndFound(node));
-    // From the empty key that resetting leaves as well.
-    *z = other;
-    EXPECT_EQ(node.FindChild("d", false), a);
-    z->Reset();
-    z->Parse("f>6</f>");
-    EXPECT_EQ(node.FindChild("f", false), z);
-    EXPECT_TRUE(OrderedAndFound(node));
-
-    // A child taken out or deleted leaves nothing of itself behind.
-    z->SetKey("zz");
-    node.RemoveElement(z);
-    EXPECT_EQ(z->GetParent(), nullptr);
-    delete z;
-    delete m;
-    delete nameless;
-    EXPECT_EQ(Keys(node), "d=1;y=4;");
-    CXmlNode stranger;
-    node.RemoveElement(&stranger);
-    node.AddElement(nullptr);
-    EXPECT_EQ(node.GetChildCount(), 2);
-}
-
+// Keys changed every way (set, changed through the reference GetKey hands out, assigned,
+// parsed, reset) and children moved or deleted are the xml_tree fuzz target's to check
+// after every step, for the few children kept in order in place; the many children found
+// through the index are this test's.
 TEST(XmlNode, LookupsStayRightThroughManyKeyChanges)
 {
     std::mt19937 random(11);
@@ -201,33 +142,18 @@ TEST(XmlNode, WritesTheTextFormWithoutIndentation)
     CHandle out;
     out.Append("before", 6);
     root.Write(out, 3);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(out.GetBuffer()), out.GetSize()), "before" + Written(root));
+    EXPECT_EQ(Bytes(out), "before" + Written(root));
 }
 
-TEST(XmlNode, CopiesAreDeepAndIndependent)
+// Deep copies, and assignments from anywhere in the tree (a node's own descendants too),
+// are the xml_tree fuzz target's to check.
+TEST(XmlNode, ACopyOfAChildHasNoParentAndAResetNodeIsEmpty)
 {
     CXmlNode original;
     original.SetKey("Root");
-    CXmlNode* object = original.AddNode("Object");
-    object->AddValue("a", "1");
-    object->AddValue("a", "2");
-    original.AddValue("b", "3");
-
-    CXmlNode copy(original);
+    original.AddNode("Object")->AddValue("a", "1");
+    CXmlNode copy(*original.FindChild("Object", false));
     EXPECT_EQ(copy.GetParent(), nullptr);
-    EXPECT_EQ(Written(copy), Written(original));
-    CXmlNode* copied = copy.FindChild("Object", false);
-    ASSERT_NE(copied, object);
-    EXPECT_EQ(copied->GetParent(), &copy);
-    object->AddValue("c", "4");
-    EXPECT_EQ(Keys(*copied), "a=1;a=2;");
-
-    // Assigning a part of the node's own tree to it; assignment keeps the node's parent.
-    original = *object;
-    EXPECT_EQ(std::string(original.GetKey()) + ": " + Keys(original), "Object: a=1;a=2;c=4;");
-    *copied = original;
-    EXPECT_EQ(copied->GetParent(), &copy);
-    EXPECT_EQ(copy.FindChild("Object", false), copied);
     original.Reset();
     EXPECT_TRUE(Written(original).empty() && original.GetChildCount() == 0);
 }

@@ -1,4 +1,5 @@
 #include "ScratchFolder.h"
+#include "XmlTexts.h"
 
 #include "tnwmfcut.h"
 
@@ -9,8 +10,6 @@
 #include <string>
 
 namespace {
-
-const std::string kDeclarationLine = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n";
 
 // A settings document holding one element per name and text.
 std::string Document(std::initializer_list<std::pair<const char*, const char*>> elements)
@@ -106,36 +105,26 @@ TEST(XmlPersistStorage, WritesEveryValueTypeInItsTextForm)
                                        "</Value_Types>\r\n");
 }
 
-TEST(XmlPersistReader, DecodesEveryValueTypeFromItsText)
+// What the library writes loads back in the xml_persist fuzz target's round trips; these
+// are texts it never writes.
+TEST(XmlPersistReader, DecodesTextsOtherToolsWrite)
 {
-    CXmlPersistReader reader(Document({ { "char", "-5" }, { "uchar", "300" }, { "short", "-300" },
-                                        { "ushort", "65535" }, { "long", "-7" }, { "ulong", "-1" },
-                                        { "ulong_wide", "4294967295" }, { "int64", "0100000000000000" },
+    CXmlPersistReader reader(Document({ { "uchar", "300" }, { "long", "-7" }, { "ulong_wide", "4294967295" },
                                         { "int64_minus", "feffffffffffffff" }, { "int64_15", "010000000000000" },
-                                        { "int64_17", "01000000000000000" }, { "double", "1.500000" },
-                                        { "double_tiny", "0.000000" }, { "float", "0.25" }, { "not_a_number", "abc" },
+                                        { "int64_17", "01000000000000000" }, { "not_a_number", "abc" },
                                         { "leading_digits", " 42abc" } })
                                  .c_str());
     ASSERT_TRUE(reader.HasData());
     reader.EnterObject("Settings");
-    EXPECT_EQ(Loaded<char>(reader, "char"), -5);
     EXPECT_EQ(Loaded<unsigned char>(reader, "uchar"), 300 % 256) << "narrowed to 8 bits";
-    EXPECT_EQ(Loaded<short>(reader, "short"), -300);
-    EXPECT_EQ(Loaded<unsigned short>(reader, "ushort"), 65535);
-    EXPECT_EQ(Loaded<long>(reader, "long"), -7);
     long pointed = 0;
     reader.Load("long", &pointed);
     reader.Load("long", static_cast<long*>(nullptr));
     EXPECT_EQ(pointed, -7);
-    EXPECT_EQ(Loaded<unsigned long>(reader, "ulong"), 4294967295ul);
     EXPECT_EQ(Loaded<unsigned long>(reader, "ulong wide"), 4294967295ul) << "as other tools write it";
-    EXPECT_EQ(Loaded<__int64>(reader, "int64"), 1);
     EXPECT_EQ(Loaded<__int64>(reader, "int64_minus"), -2) << "either case of hexadecimal digits";
     EXPECT_EQ(Loaded<__int64>(reader, "int64_15", 7), 0);
     EXPECT_EQ(Loaded<__int64>(reader, "int64_17", 7), 0);
-    EXPECT_EQ(Loaded<double>(reader, "double"), 1.5);
-    EXPECT_EQ(Loaded<double>(reader, "double tiny", 7), 0.0);
-    EXPECT_EQ(Loaded<float>(reader, "float"), 0.25f);
     EXPECT_EQ(Loaded<double>(reader, "not a number", 7), 0.0);
     EXPECT_EQ(Loaded<long>(reader, "leading digits"), 42) << "as atoi reads it";
 
@@ -150,38 +139,23 @@ TEST(XmlPersistReader, DecodesEveryValueTypeFromItsText)
         EXPECT_FALSE(Loaded<bool>(bools, name, true)) << name;
 }
 
-TEST(XmlPersistReader, LoadsTextsAndBytesWithinTheirBuffers)
+// Texts, bytes and handles cut to the room given, odd digits, and the lengths reported are
+// the xml_persist fuzz target's to check; what a missing value leaves is this test's.
+TEST(XmlPersistReader, MissingValuesLeaveWhatTheBuffersHeld)
 {
-    CXmlPersistReader reader(Document({ { "text", "abcdef" }, { "bytes", "0102FF" }, { "odd", "0A0" },
-                                        { "escaped", "x&#60;y" } })
-                                 .c_str());
+    const std::string document = Document({ { "text", "abcdef" }, { "bytes", "0102FF" }, { "escaped", "x&#60;y" } });
+    CXmlPersistReader reader(document.c_str());
     reader.EnterObject("Settings");
-
     char sized[8];
-    std::memset(sized, '#', sizeof sized);
-    reader.Load("text", sized, 4);
-    EXPECT_EQ(std::string(sized, 5), std::string("abc\0#", 5));
-    reader.Load("text", sized, 7);
-    EXPECT_STREQ(sized, "abcdef");
     std::memset(sized, '#', sizeof sized);
     reader.Load("text", sized, 0);
     reader.Load("missing", sized, 8);
     reader.Load("missing", sized);
     EXPECT_EQ(std::string(sized, 8), "########") << "untouched";
 
-    unsigned char bytes[5] = { 0xEE, 0xEE, 0xEE, 0xEE, 0xEE };
-    reader.Load("bytes", bytes, 2);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(bytes), 5), "\x01\x02\xEE\xEE\xEE") << "exactly 2 bytes";
-    reader.Load("bytes", bytes, 5);
-    reader.Load("missing", bytes, 5);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(bytes), 5), "\x01\x02\xFF\xEE\xEE") << "the 3 held, nothing missing";
-
     CHandle handle;
-    const auto held = [&] { return std::string(reinterpret_cast<const char*>(handle.GetBuffer()), handle.GetSize()); };
     reader.Load("bytes", handle);
-    EXPECT_EQ(held(), "\x01\x02\xFF");
-    reader.Load("odd", handle);
-    EXPECT_EQ(held(), "\x0A") << "an odd last digit is ignored";
+    ASSERT_EQ(handle.GetSize(), 3u);
     reader.Load("missing", handle);
     EXPECT_EQ(handle.GetSize(), 0u);
 
@@ -193,11 +167,6 @@ TEST(XmlPersistReader, LoadsTextsAndBytesWithinTheirBuffers)
     unsigned long number = 5;
     EXPECT_FALSE(reader.LoadValue("missing", number));
     EXPECT_EQ(number, 5u);
-    unsigned long length = 9;
-    reader.LoadStringLength("text", length);
-    EXPECT_EQ(length, 7u) << "room for the terminator";
-    reader.LoadStringLength("missing", length);
-    EXPECT_EQ(length, 0u);
 }
 
 TEST(XmlPersistReader, ATextLoadWithoutSizeStaysWithinTheLengthReportedBeforeIt)

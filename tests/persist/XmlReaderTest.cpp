@@ -1,23 +1,11 @@
 #include "tnwmfcut.h"
 
 #include "ScratchFolder.h"
+#include "XmlTexts.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-
-namespace {
-
-const std::string kDeclarationLine = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n";
-
-std::string Written(CXmlNode& node)
-{
-    CHandle out;
-    node.Write(out, 0);
-    return std::string(reinterpret_cast<const char*>(out.GetBuffer()), out.GetSize());
-}
-
-} // namespace
 
 TEST(XmlReader, ReadsADocumentWrittenByAnotherTool)
 {

@@ -89,6 +89,15 @@ std::vector<std::string> FileNames(const std::string& folder)
     return names;
 }
 
+std::vector<std::string> LinesStartingWith(const std::vector<std::string>& lines, const std::string& start)
+{
+    std::vector<std::string> found;
+    for (const std::string& line : lines)
+        if (line.compare(0, start.size(), start) == 0)
+            found.push_back(line);
+    return found;
+}
+
 void CWatchedFile::Write(const void* buffer, UINT count)
 {
     mOnWrite(count);

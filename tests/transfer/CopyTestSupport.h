@@ -20,6 +20,8 @@ bool MakeSparseFile(const std::string& path, __int64 size, __int64 offset = 0, c
 std::string ReadAt(const std::string& path, __int64 offset, unsigned long count);
 // The names of the files in a folder (ending in a separator), sorted.
 std::vector<std::string> FileNames(const std::string& folder);
+// The lines (of a record or a library file) that start with the given text, in order.
+std::vector<std::string> LinesStartingWith(const std::vector<std::string>& lines, const std::string& start);
 
 // A file that reports each write to a callback before it writes for real.
 class CWatchedFile : public CFile {

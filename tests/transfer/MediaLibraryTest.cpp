@@ -1,3 +1,4 @@
+#include "CopyTestSupport.h"
 #include "ScratchFolder.h"
 #include "StandIns.h"
 
@@ -12,16 +13,6 @@
 namespace {
 
 const char kStandInPlayerClass[] = "{5A5E1C01-7C1D-4F5E-9D0A-3B1C2D3E4F50}";
-
-// The lines of a library file that start with the given text.
-std::vector<std::string> LinesStartingWith(const std::vector<std::string>& lines, const std::string& start)
-{
-    std::vector<std::string> found;
-    for (const std::string& line : lines)
-        if (line.compare(0, start.size(), start) == 0)
-            found.push_back(line);
-    return found;
-}
 
 // How many lines mention the text, in any letter case.
 int Mentions(const std::vector<std::string>& lines, std::string text)

@@ -16,15 +16,6 @@ bool Contains(const std::vector<std::string>& lines, const std::string& line)
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
-std::vector<std::string> Writes(const std::vector<std::string>& record)
-{
-    std::vector<std::string> writes;
-    for (const std::string& line : record)
-        if (line.compare(0, 6, "write ") == 0)
-            writes.push_back(line);
-    return writes;
-}
-
 // As the device records it.
 std::string CreationTime(const std::string& path)
 {
@@ -59,7 +50,7 @@ TEST(WmFileUpload, CopiesWholeFilesOfAnySizeAndReplacesAnOlderCopyOnlyWithACompl
         const std::vector<std::string> record = rapi.Record();
         EXPECT_TRUE(Contains(record, "init " + std::to_string(sizeof(RAPIINIT)))) << c.size;
         EXPECT_TRUE(Contains(record, "mkdir My Documents\\My Videos")) << c.size;
-        EXPECT_EQ(Writes(record), c.writes);
+        EXPECT_EQ(LinesStartingWith(record, "write "), c.writes);
         EXPECT_TRUE(Contains(record, "time " + CreationTime(clip))) << c.size;
     }
     EXPECT_TRUE(TestApp().MessageBoxes().empty());
@@ -84,7 +75,7 @@ TEST(WmFileUpload, CopiesWholeFilesOfAnySizeAndReplacesAnOlderCopyOnlyWithACompl
     EXPECT_TRUE(upload.Copy());
     EXPECT_EQ(UFileUtils::GetFileSize(rapi.DeviceFile("long.mpg").c_str()), size);
     EXPECT_EQ(ReadAt(rapi.DeviceFile("long.mpg"), size - 10, 10), "last bytes");
-    EXPECT_EQ(Writes(rapi.Record()), (std::vector<std::string>{ "write 8192 x524288", "write 10 x1" }));
+    EXPECT_EQ(LinesStartingWith(rapi.Record(), "write "), (std::vector<std::string>{ "write 8192 x524288", "write 10 x1" }));
 }
 
 TEST(WmFileUpload, EachFailureSaysWhatWentWrongAndLeavesTheDeviceAlone)

@@ -27,6 +27,18 @@ protected:
         ASSERT_TRUE(other.Create("other", WS_VISIBLE, CRect(20, 10, 320, 50), &parent, 2));
     }
 
+    static void Create(CWnd& wnd, int x, int y, int width, int height)
+    {
+        ASSERT_TRUE(wnd.CreateEx(0, nullptr, "frame", WS_OVERLAPPEDWINDOW, x, y, width, height, nullptr, nullptr));
+    }
+
+    static CRect Rect(CWnd& wnd)
+    {
+        CRect rect;
+        wnd.GetWindowRect(&rect);
+        return rect;
+    }
+
     static CRect InParent(CWnd& wnd)
     {
         CRect rect;
@@ -144,30 +156,9 @@ TEST_F(WindowsUtilsTest, StWindowUpdateFreezesTheWindowOrTheMainWindowAndOnlyIts
     ::LockWindowUpdate(nullptr);
 }
 
-namespace {
-
-// Top-level windows and the window position record, which the test puts back as it was.
-class WindowRecordTest : public ::testing::Test {
-protected:
-    static void Create(CWnd& wnd, int x, int y, int width, int height)
-    {
-        ASSERT_TRUE(wnd.CreateEx(0, nullptr, "frame", WS_OVERLAPPEDWINDOW, x, y, width, height, nullptr, nullptr));
-    }
-
-    static CRect Rect(CWnd& wnd)
-    {
-        CRect rect;
-        wnd.GetWindowRect(&rect);
-        return rect;
-    }
-
-    PreservedFile record{UDirectoryUtils::GetUserAppDataDirectory() + "window.ini"};
-};
-
-} // namespace
-
-TEST_F(WindowRecordTest, PlacesWindowsWhereTheLastNormalOneWasStored)
+TEST_F(WindowsUtilsTest, PlacesWindowsWhereTheLastNormalOneWasStored)
 {
+    PreservedFile record(UDirectoryUtils::GetUserAppDataDirectory() + "window.ini"); // put back as it was
     CWnd stored, placed, moved;
     Create(stored, -40, 30, 300, 200);
     Create(placed, 0, 0, 200, 120);
@@ -187,16 +178,16 @@ TEST_F(WindowRecordTest, PlacesWindowsWhereTheLastNormalOneWasStored)
     EXPECT_EQ(Rect(moved), CRect(-40, 30, 160, 150)) << "its own size is kept";
 
     // Only normal windows are stored, and a stored top-left corner is nothing stored.
-    CWnd atOrigin, minimized, other;
+    CWnd atOrigin, minimized, third;
     Create(atOrigin, 0, 0, 300, 200);
     Create(minimized, 50, 60, 200, 120);
-    Create(other, 70, 80, 200, 120);
+    Create(third, 70, 80, 200, 120);
     UWindowsUtils::StoreLocation(&atOrigin);
-    UWindowsUtils::PlaceWindow(&other, true);
-    EXPECT_EQ(Rect(other), CRect(70, 80, 270, 200));
+    UWindowsUtils::PlaceWindow(&third, true);
+    EXPECT_EQ(Rect(third), CRect(70, 80, 270, 200));
     UWindowsUtils::StoreLocation(&stored);
     minimized.ShowWindow(SW_MINIMIZE);
     UWindowsUtils::StoreLocation(&minimized);
-    UWindowsUtils::PlaceWindow(&other, true);
-    EXPECT_EQ(Rect(other), CRect(-40, 30, 260, 230)) << "the minimised window stored nothing";
+    UWindowsUtils::PlaceWindow(&third, true);
+    EXPECT_EQ(Rect(third), CRect(-40, 30, 260, 230)) << "the minimised window stored nothing";
 }
