@@ -1,5 +1,4 @@
 #pragma once
-#include "Registry.h"
 #include "ScratchSettings.h"
 
 #include <windows.h>
@@ -12,10 +11,7 @@ public:
     // The key as CRegistry and the storages take it.
     const std::string& Name() const { return mName; }
     // Its path below HKEY_CURRENT_USER, in the store the scratch settings named.
-    std::string Path() const
-    {
-        return "Software\\" + CRegistry::GetDefaultCompany() + "\\" + CRegistry::GetDefaultApplication() + "\\" + mName;
-    }
+    std::string Path() const { return KeyPath() + "\\" + mName; }
     bool Exists() const
     {
         HKEY key;
