@@ -88,14 +88,6 @@ void LoadImage(FuzzedDataProvider& input)
         LoadStep(storage, NextStep(input));
 }
 
-template <typename T>
-void CheckNumber(CPersistStorage& storage, const char* name, T saved)
-{
-    T loaded;
-    storage.Load(name, loaded);
-    FUZZ_CHECK(std::memcmp(&loaded, &saved, sizeof saved) == 0, "a number loads as it was saved");
-}
-
 void CheckLoad(CPersistStorage& storage, const SScriptStep& step)
 {
     const char* name = step.name.c_str();

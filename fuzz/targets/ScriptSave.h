@@ -1,4 +1,5 @@
 #pragma once
+#include "FuzzCheck.h"
 #include "ValueScript.h"
 
 #include "tnwbscut.h"
@@ -16,6 +17,15 @@ inline long ScriptLong(const SScriptStep& step)
 inline unsigned long ScriptUnsignedLong(const SScriptStep& step)
 {
     return static_cast<unsigned>(step.number);
+}
+
+// Loads a number of the type it was saved as and checks that every bit came back.
+template <class TStorage, class T>
+void CheckNumber(TStorage& storage, const char* name, T saved)
+{
+    T loaded;
+    storage.Load(name, loaded);
+    FUZZ_CHECK(std::memcmp(&loaded, &saved, sizeof saved) == 0, "a number loads as it was saved");
 }
 
 // Runs one step of a save pass against any storage.

@@ -143,54 +143,20 @@ void CheckLoad(CXmlPersistReader& reader, const SScriptStep& step)
             FUZZ_CHECK(step.bytes.substr(0, step.room - 1) == sized.c_str(), "a text is cut to the room given");
         break;
     }
-    case kStepLong: {
-        long loaded;
-        reader.Load(name, loaded);
-        FUZZ_CHECK(loaded == ScriptLong(step), "a long loads");
-        break;
-    }
+    case kStepLong: CheckNumber(reader, name, ScriptLong(step)); break;
     case kStepUnsignedLong: {
+        // A native long is wider than the 32 bits saved: only those are compared.
         unsigned long loaded;
         reader.Load(name, loaded);
         FUZZ_CHECK(static_cast<unsigned>(loaded) == ScriptUnsignedLong(step), "an unsigned long loads");
         break;
     }
-    case kStepShort: {
-        short loaded;
-        reader.Load(name, loaded);
-        FUZZ_CHECK(loaded == static_cast<short>(step.number), "a short loads");
-        break;
-    }
-    case kStepUnsignedShort: {
-        unsigned short loaded;
-        reader.Load(name, loaded);
-        FUZZ_CHECK(loaded == static_cast<unsigned short>(step.number), "an unsigned short loads");
-        break;
-    }
-    case kStepChar: {
-        char loaded;
-        reader.Load(name, loaded);
-        FUZZ_CHECK(loaded == static_cast<char>(step.number), "a char loads");
-        break;
-    }
-    case kStepUnsignedChar: {
-        unsigned char loaded;
-        reader.Load(name, loaded);
-        FUZZ_CHECK(loaded == static_cast<unsigned char>(step.number), "an unsigned char loads");
-        break;
-    }
-    case kStepBool: {
-        bool loaded;
-        reader.Load(name, loaded);
-        FUZZ_CHECK(loaded == (step.number % 2 != 0), "a bool loads");
-        break;
-    }
-    case kStepInt64: {
-        __int64 loaded;
-        reader.Load(name, loaded);
-        FUZZ_CHECK(loaded == step.number, "a 64-bit number loads");
-        break;
-    }
+    case kStepShort: CheckNumber(reader, name, static_cast<short>(step.number)); break;
+    case kStepUnsignedShort: CheckNumber(reader, name, static_cast<unsigned short>(step.number)); break;
+    case kStepChar: CheckNumber(reader, name, static_cast<char>(step.number)); break;
+    case kStepUnsignedChar: CheckNumber(reader, name, static_cast<unsigned char>(step.number)); break;
+    case kStepBool: CheckNumber(reader, name, step.number % 2 != 0); break;
+    case kStepInt64: CheckNumber(reader, name, static_cast<__int64>(step.number)); break;
     case kStepDouble: {
         double loaded;
         reader.Load(name, loaded);
